@@ -1,0 +1,40 @@
+// quivora-run: the window's run without the window, for scripts and tests.
+#include "DonoTexto.h"
+#include "FormatoNumero.h"
+#include "MotorAG.h"
+#include "OpcoesLinha.h"
+#include "QuivoraVersao.h"
+
+#include <QLocale>
+
+#include <iostream>
+
+int main(int argc, char* argv[]) {
+    const std::string separador = QLocale::system().decimalPoint().toStdString();
+    TOpcoes opcoes;
+    try {
+        opcoes = LeOpcoes({argv + 1, argv + argc}, separador);
+    } catch (const EOpcaoInvalida& e) {
+        std::cerr << "quivora-run: " << e.what() << '\n';
+        return 2;
+    }
+    if (opcoes.Ajuda) {
+        std::cout << TextoAjuda();
+        return 0;
+    }
+    if (opcoes.Versao) {
+        std::cout << "quivora-run " << QUIVORA_VERSAO << '\n';
+        return 0;
+    }
+
+    TDonoTexto dono(opcoes);
+    TMotorAG motor(dono);
+    try {
+        motor.Executa(opcoes.Painel);
+    } catch (const EConversao& e) {
+        std::cerr << e.what() << '\n';
+        return 1;
+    }
+    std::cout << dono.Saida() << std::flush;
+    return 0;
+}

@@ -1,0 +1,179 @@
+#include "FormatoNumero.h"
+#include "MotorAG.h"
+
+#include <cmath>
+
+namespace {
+
+// Sum of 2^k for k = 0..meio-1: the value of a half whose genes are all 1 (exact in double).
+double MaxDecod(int meio) {
+    double soma = 0;
+    for (int k = 0; k < meio; ++k)
+        soma += std::ldexp(1.0, k);
+    return soma;
+}
+
+// Value of the genes de..ate as a binary number, the lowest position most significant.
+double ValorGenes(const TCromossomo& c, int de, int ate) {
+    std::uint64_t soma = 0;
+    for (int k = de; k <= ate; ++k)
+        soma = 2 * soma + static_cast<std::uint64_t>(c.Gene[k]);
+    return static_cast<double>(soma);
+}
+
+// Maps a half's value linearly onto ValMin..ValMax and rounds, halves to even (the default
+// rounding mode), all in extended precision.
+std::int32_t Decodifica(double valor, double maxDecod, int valMin, int valMax) {
+    const long double escala = static_cast<long double>(valMax - valMin) / maxDecod;
+    return static_cast<std::int32_t>(std::llrint(escala * valor + valMin));
+}
+
+// The directed-scaling factor: not monotonic around the average, by design of the scheme.
+long double Fator(double v, double melhor, double media) {
+    if (v == melhor)
+        return 10000;
+    if (v > media)
+        return 5000;
+    if (v == media)
+        return 1000;
+    return 100;
+}
+
+double Escala(double v, double melhor, double media, bool dirigido) {
+    return static_cast<double>(v * (dirigido ? Fator(v, melhor, media) : 100.0L));
+}
+
+double Soma(double acumulado, double parcela) {
+    return static_cast<double>(static_cast<long double>(acumulado) + parcela);
+}
+
+std::string Genes(const TCromossomo& c, int de, int ate) {
+    std::string texto;
+    texto.reserve(static_cast<std::size_t>(ate - de + 1));
+    for (int k = de; k <= ate; ++k)
+        texto += c.Gene[k] != 0 ? '1' : '0';
+    return texto;
+}
+
+}  // namespace
+
+void TMotorAG::InicializaPop(int count) {
+    Populacao = std::make_unique<TPopulacao>();  // 1.
+    Aleatorio.Semeia(Dono.LeRelogio());          // 2.
+    for (int i = 1; i <= count; ++i) {           // 3.
+        auto c = std::make_shared<TCromossomo>();
+        Populacao->Crom[i] = c;
+        for (int k = 1; k <= Param.TamCrom; ++k)
+            c->Gene[k] = static_cast<std::int32_t>(Aleatorio.Random(2));
+    }
+    if (Dono.UsaElitismo()) {  // 4.
+        Elite = std::make_unique<TElite>();
+        Elite->Crom[1] = std::make_shared<TCromossomo>();
+    }
+}
+
+void TMotorAG::AvaliaPop(int count) {
+    const auto g = static_cast<std::size_t>(Geracao);
+    const bool paralelo = Dono.AGParalelo();
+    const bool elitismo = Dono.UsaElitismo() && Elite != nullptr;
+    TPopulacao& pop = *Populacao;
+    double somaApt = 0;
+    double somaZy = 0;
+    double zy = 0;  // Z(y) of the current slot; stays 0 in simple mode
+
+    for (int i = 1; i <= count; ++i) {  // 2.
+        TCromossomo& c = *pop.Crom[i];
+        DecodificaEPontua(c, Geracao, paralelo);  // 2.1 to 2.3
+        if (paralelo)
+            zy = c.AptidaoY;
+        if (c.Aptidao > MelhorGer1[g]) {  // 2.4; a tie keeps the earlier slot
+            MelhorGer1[g] = c.Aptidao;
+            pop.MelhorApt = c.Aptidao;
+            pop.IndMelhor = i;
+            MelhorXGer[g] = c.X;
+            if (!paralelo)
+                MelhorYGer[g] = c.Y;
+        }
+        if (paralelo && c.AptidaoY > MelhorGer2[g]) {  // 2.5
+            MelhorGer2[g] = c.AptidaoY;
+            pop.MelhorAptY = c.AptidaoY;
+            pop.IndMelhorY = i;
+            MelhorYGer[g] = c.Y;
+        }
+        if (elitismo)  // 2.6
+            AtualizaElite(paralelo);
+        somaApt = Soma(somaApt, c.Aptidao);  // 2.7
+        somaZy = Soma(somaZy, zy);
+    }
+    MediaGer1[g] = static_cast<double>(static_cast<long double>(somaApt) / count);  // 3.
+    MediaGer2[g] = static_cast<double>(static_cast<long double>(somaZy) / count);
+    Escalona(paralelo, count);     // 4.
+    EscreveLinhaMelhor(paralelo);  // 5.
+}
+
+// Parallel mode judges each half against the other population's best coordinate as it
+// stands now, so earlier slots of the generation set the partner of later ones.
+void TMotorAG::DecodificaEPontua(TCromossomo& c, int g, bool paralelo) {
+    const int meio = Param.MeioCrom();
+    const double maxDecod = MaxDecod(meio);
+    c.X = Decodifica(ValorGenes(c, 1, meio), maxDecod, Param.ValMin, Param.ValMax);
+    c.Y = Decodifica(ValorGenes(c, meio + 1, Param.TamCrom), maxDecod, Param.ValMin, Param.ValMax);
+    if (!paralelo) {
+        c.Aptidao = TabelaF6(c.X * c.X + c.Y * c.Y);
+        return;
+    }
+    const std::int32_t parceiroY = MelhorYGer[g];
+    c.Aptidao = TabelaF6(c.X * c.X + parceiroY * parceiroY);
+    const std::int32_t parceiroX = MelhorXGer[g];
+    c.AptidaoY = TabelaF6(parceiroX * parceiroX + c.Y * c.Y);
+}
+
+// Simple mode: the elite is the best individual itself. Parallel mode: the elite's own
+// chromosome takes the best x half and the best y half, copied in place; when population
+// slot 1 already refers to it, that slot's genes change with it.
+void TMotorAG::AtualizaElite(bool paralelo) {
+    const TPopulacao& pop = *Populacao;
+    if (!paralelo) {
+        Elite->Crom[1] = pop.Crom[pop.IndMelhor];
+        return;
+    }
+    TCromossomo& elite = *Elite->Crom[1];
+    const TCromossomo& melhorX = *pop.Crom[pop.IndMelhor];
+    const TCromossomo& melhorY = *pop.Crom[pop.IndMelhorY];
+    const int meio = Param.MeioCrom();
+    for (int k = 1; k <= meio; ++k)
+        elite.Gene[k] = melhorX.Gene[k];
+    for (int k = meio + 1; k <= Param.TamCrom; ++k)
+        elite.Gene[k] = melhorY.Gene[k];
+}
+
+void TMotorAG::Escalona(bool paralelo, int count) {
+    const auto g = static_cast<std::size_t>(Geracao);
+    const bool dirigido = Dono.UsaEscalonamento();
+    const TPopulacao& pop = *Populacao;
+    for (int i = 1; i <= count; ++i) {
+        TCromossomo& c = *pop.Crom[i];
+        c.AptidaoEsc = Escala(c.Aptidao, pop.MelhorApt, MediaGer1[g], dirigido);
+        if (paralelo)
+            c.AptidaoEscY = Escala(c.AptidaoY, pop.MelhorAptY, MediaGer2[g], dirigido);
+    }
+}
+
+void TMotorAG::EscreveLinhaMelhor(bool paralelo) {
+    const TPopulacao& pop = *Populacao;
+    const TCromossomo& b = *pop.Crom[pop.IndMelhor];
+    const int meio = Param.MeioCrom();
+    std::string linha;
+    if (!paralelo) {
+        linha = Genes(b, 1, Param.TamCrom) + "  X=" + FormataReal(b.X, Separador) +
+                "  Y=" + FormataReal(b.Y, Separador) +
+                "  Fitness=" + FormataReal(b.Aptidao, Separador);
+    } else {
+        const TCromossomo& by = *pop.Crom[pop.IndMelhorY];
+        linha = Genes(b, 1, meio) + "    " + Genes(by, meio + 1, Param.TamCrom) +
+                "  X=" + FormataReal(b.X, Separador) + "  Y=" + FormataReal(by.Y, Separador) +
+                "  Z(x)=" + FormataReal(b.Aptidao, Separador) +
+                "  Z(y)=" + FormataReal(by.AptidaoY, Separador);
+    }
+    Dono.AdicionaLinha(linha);
+}

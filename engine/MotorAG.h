@@ -1,0 +1,106 @@
+#pragma once
+
+// The genetic-algorithm engine. It maximises Schaffer's F6 over the integer points of a
+// square interval, evolving bit-string chromosomes; it uses nothing but the standard library.
+//
+// Pieces and their names:
+//   TParametros   - the run parameters, a snapshot of the panel (Parametros.h)
+//   TCromossomo   - one individual: its genes (bits), decoded point X, Y and fitness values
+//   Populacao     - the current generation (TPopulacao), slots 1..TamPop
+//   Descendencia  - this generation's children (TDescendencia), slots 1..2 * NumPares
+//   Elite         - the store of the best individual (TElite), slot 1
+//   Geracao       - the number of the generation being produced or last evaluated
+//   MelhorGer1/2  - best fitness of each generation, population 1 (x) and 2 (y)
+//   MediaGer1/2   - average fitness of each generation
+//   MelhorXGer/YGer - coordinates of each generation's best individual
+//   NumPares      - number of parent pairs that mate in this generation
+//   Pai1X, Pai2X, Pai1Y, Pai2Y - the parents of each pair, as population slots
+//   TAleatorio    - the one random generator (Aleatorio.h)
+//   TDonoMotor    - the owner (window or command line) that the run reports to (DonoMotor.h)
+//
+// The operations, in the order a generation runs them: InicializaPop (random population),
+// AvaliaPop (decode, score, record, scale, report), SelecionaPais (parents), CruzaPais
+// (children), MutaDesc (mutation of the children), SubstituiPop (children into the population,
+// elite into slot 1). Executa is the whole run.
+
+#include "Aleatorio.h"
+#include "Cromossomo.h"
+#include "DonoMotor.h"
+#include "F6.h"
+#include "Parametros.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+/// The tables of one run, indexed by generation 0..1000.
+using TTabelaReal = std::array<double, MaxGeracoes + 1>;
+using TTabelaInteira = std::array<std::int32_t, MaxGeracoes + 1>;
+/// Parent lists, positions 1..100.
+using TListaPais = std::array<std::int32_t, MaxIndividuos / 2 + 1>;
+
+/// The engine state and its operations. The state is public: the surface view draws the
+/// population and the tables, and tests set it up directly.
+class TMotorAG {
+public:
+    explicit TMotorAG(TDonoMotor& dono) : Dono(dono) {}
+
+    /// The whole run, from the parameter snapshot to the last generation step. Throws
+    /// EConversao, before anything is cleared, when the tolerance text does not convert.
+    void Executa(const TPainel& painel);
+
+    /// Creates `Populacao` with `count` random individuals (and `Elite` with elitism),
+    /// seeding the generator from the owner's clock.
+    void InicializaPop(int count);
+    /// Scores slots 1..count for generation `Geracao` and appends the best individual's line.
+    void AvaliaPop(int count);
+    /// Chooses `NumPares` parent pairs by roulette ("Roleta") or tournament ("Torneio").
+    void SelecionaPais(const std::string& tipoSel, int taxaCruz);
+    /// Builds 2 * `NumPares` children into a new `Descendencia`.
+    void CruzaPais(const std::string& tipoCruz, int taxaCruz);
+    /// Mutates the children in place.
+    void MutaDesc(const std::string& tipoMut, int taxaMut);
+    /// Moves the children into the population and, with elitism, the elite into slot 1.
+    void SubstituiPop(const std::string& tipoSubs);
+
+    TParametros Param;
+    std::unique_ptr<TPopulacao> Populacao;
+    std::unique_ptr<TDescendencia> Descendencia;
+    std::unique_ptr<TElite> Elite;
+
+    TTabelaReal MelhorGer1{};
+    TTabelaReal MelhorGer2{};
+    TTabelaReal MediaGer1{};
+    TTabelaReal MediaGer2{};
+    TTabelaInteira MelhorXGer{};
+    TTabelaInteira MelhorYGer{};
+    std::int32_t Geracao = 0;
+
+    std::int32_t NumPares = 0;
+    TListaPais Pai1X{};
+    TListaPais Pai2X{};
+    TListaPais Pai1Y{};
+    TListaPais Pai2Y{};
+
+    TAleatorio Aleatorio;
+    /// Decimal separator of the report's numbers, taken from the panel at each run.
+    std::string Separador = ",";
+
+private:
+    void TomaParametros(const TPainel& painel);
+    void ReiniciaTabelas();
+    void EscreveCabecalho();
+    void PassoGeracao();
+    [[nodiscard]] bool CriterioAtingido() const;
+
+    void DecodificaEPontua(TCromossomo& c, int g, bool paralelo);
+    void AtualizaElite(bool paralelo);
+    void Escalona(bool paralelo, int count);
+    void EscreveLinhaMelhor(bool paralelo);
+    void EscolheRoleta(bool paralelo);
+    void EscolheTorneio(bool paralelo);
+
+    TDonoMotor& Dono;
+    TTabelaF6 TabelaF6;
+};

@@ -1,0 +1,90 @@
+#include "MotorAG.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+using TSomas = std::array<double, MaxIndividuos + 1>;
+
+// Running sums of the selection fitness, each partial sum stored as a double.
+void Acumula(const TPopulacao& pop, int tamPop, bool y, TSomas& soma) {
+    double total = 0;
+    for (int i = 1; i <= tamPop; ++i) {
+        const TCromossomo& c = *pop.Crom[i];
+        total = static_cast<double>(static_cast<long double>(total) +
+                                    (y ? c.AptidaoEscY : c.AptidaoEsc));
+        soma[i] = total;
+    }
+}
+
+// One roulette draw: the smallest i with soma[i] > u * total. Every selection fitness is
+// positive, so the sums rise strictly and a binary search finds the same slot as a linear
+// scan from slot 1; the clamp keeps the slot valid whatever the sums hold.
+int GiraRoleta(TAleatorio& aleatorio, const TSomas& soma, int tamPop) {
+    const auto alvo = static_cast<double>(aleatorio.RandomReal() * soma[tamPop]);
+    const auto* primeiro = soma.data() + 1;
+    const auto* achado = std::upper_bound(primeiro, soma.data() + tamPop + 1, alvo);
+    return std::min(static_cast<int>(achado - primeiro) + 1, tamPop);
+}
+
+}  // namespace
+
+void TMotorAG::SelecionaPais(const std::string& tipoSel, int taxaCruz) {
+    // Pairs first, whatever the type: round(TamPop * rate / 100), halves to even, then halved.
+    const long double filhos = std::nearbyint(Param.TamPop * taxaCruz / 100.0L);
+    NumPares = static_cast<std::int32_t>(filhos) / 2;
+
+    const bool paralelo = Dono.AGParalelo();
+    if (tipoSel == Legenda::Roleta)
+        EscolheRoleta(paralelo);
+    else if (tipoSel == Legenda::Torneio)
+        EscolheTorneio(paralelo);
+    else
+        NumPares = 0;  // an unknown scheme chooses nobody rather than leave stale parents
+}
+
+void TMotorAG::EscolheRoleta(bool paralelo) {
+    const int tamPop = Param.TamPop;
+    TSomas somaX{};
+    TSomas somaY{};
+    Acumula(*Populacao, tamPop, false, somaX);
+    if (paralelo)
+        Acumula(*Populacao, tamPop, true, somaY);
+    for (int k = 1; k <= NumPares; ++k) {
+        Pai1X[k] = GiraRoleta(Aleatorio, somaX, tamPop);
+        Pai2X[k] = GiraRoleta(Aleatorio, somaX, tamPop);
+        if (paralelo) {
+            Pai1Y[k] = GiraRoleta(Aleatorio, somaY, tamPop);
+            Pai2Y[k] = GiraRoleta(Aleatorio, somaY, tamPop);
+        }
+    }
+}
+
+// Candidates are drawn with replacement; a later one wins only with strictly greater fitness.
+void TMotorAG::EscolheTorneio(bool paralelo) {
+    const int tamPop = Param.TamPop;
+    const int tamanho = std::max(1, Dono.QuantTorneio());
+    const auto torneio = [&](bool y) {
+        const auto aptidao = [&](int i) {
+            const TCromossomo& c = *Populacao->Crom[i];
+            return y ? c.AptidaoEscY : c.AptidaoEsc;
+        };
+        int vencedor = static_cast<int>(Aleatorio.Random(static_cast<std::uint32_t>(tamPop))) + 1;
+        for (int n = 2; n <= tamanho; ++n) {
+            const int candidato =
+                static_cast<int>(Aleatorio.Random(static_cast<std::uint32_t>(tamPop))) + 1;
+            if (aptidao(candidato) > aptidao(vencedor))
+                vencedor = candidato;
+        }
+        return vencedor;
+    };
+    for (int k = 1; k <= NumPares; ++k) {
+        Pai1X[k] = torneio(false);
+        Pai2X[k] = torneio(false);
+        if (paralelo) {
+            Pai1Y[k] = torneio(true);
+            Pai2Y[k] = torneio(true);
+        }
+    }
+}
