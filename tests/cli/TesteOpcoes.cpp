@@ -1,0 +1,132 @@
+#include "OpcoesLinha.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TOpcoes Le(const std::vector<std::string>& args) {
+    return LeOpcoes(args, ",");
+}
+
+TEST(Opcoes, DefaultsAreThePanelsStartValues) {
+    const TOpcoes o = Le({});
+    const TParametros& p = o.Painel.Valores;
+    EXPECT_EQ(p.TamPop, 30);
+    EXPECT_EQ(p.TamCrom, 20);
+    EXPECT_EQ(p.TipoSel, "Roleta");
+    EXPECT_EQ(p.TipoCruz, "1 ponto");
+    EXPECT_EQ(p.TaxaCruz, 100);
+    EXPECT_EQ(p.TipoMut, "Flip");
+    EXPECT_EQ(p.TaxaMut, 3);
+    EXPECT_EQ(p.LimGer, 60);
+    EXPECT_EQ(p.TipoSubs, "Imediata");
+    EXPECT_EQ(p.ValMin, -100);
+    EXPECT_EQ(p.ValMax, 100);
+    EXPECT_EQ(o.Painel.TextoDiferenca, "0,01");
+    EXPECT_EQ(LeOpcoes({}, ".").Painel.TextoDiferenca, "0.01");
+    EXPECT_EQ(p.CritParada, "Primeira situação encontrada");
+    EXPECT_FALSE(o.Elitismo);
+    EXPECT_TRUE(o.Escalonamento);
+    EXPECT_FALSE(o.Paralelo);
+    EXPECT_EQ(o.Torneio, 2);
+    EXPECT_FALSE(o.Semente.has_value());
+}
+
+TEST(Opcoes, SeparateAndJoinedValuesAreTheSame) {
+    const TOpcoes a = Le({"--pop", "50", "--mutation", "Mutar para 1", "--seed", "4294967295"});
+    const TOpcoes b = Le({"--pop=50", "--mutation=Mutar para 1", "--seed=4294967295"});
+    EXPECT_EQ(a.Painel.Valores.TamPop, 50);
+    EXPECT_EQ(b.Painel.Valores.TamPop, 50);
+    EXPECT_EQ(a.Painel.Valores.TipoMut, "Mutar para 1");
+    EXPECT_EQ(b.Painel.Valores.TipoMut, "Mutar para 1");
+    EXPECT_EQ(*a.Semente, 4294967295u);
+    EXPECT_EQ(*b.Semente, 4294967295u);
+}
+
+TEST(Opcoes, SwitchesAndEmptyReplacementItem) {
+    const TOpcoes o = Le({"--elitism", "--no-scaling", "--replacement=", "--crossover-rate", "40",
+                          "--tournament", "30", "--selection", "Torneio"});
+    EXPECT_TRUE(o.Elitismo);
+    EXPECT_FALSE(o.Escalonamento);
+    EXPECT_EQ(o.Painel.Valores.TipoSubs, "");
+    EXPECT_EQ(o.Painel.Valores.TaxaCruz, 40);
+    EXPECT_EQ(o.Torneio, 30);
+}
+
+TEST(Opcoes, TournamentBoundFollowsThePopulationInAnyOrder) {
+    EXPECT_EQ(Le({"--tournament", "100", "--pop", "100"}).Torneio, 100);
+    EXPECT_THROW(Le({"--tournament", "31"}), EOpcaoInvalida);
+    EXPECT_THROW(Le({"--pop", "2", "--tournament", "3"}), EOpcaoInvalida);
+}
+
+struct TCasoRecusa {
+    // Names the case in test listings instead of dumping its bytes.
+    friend void PrintTo(const TCasoRecusa& c, std::ostream* os) { *os << c.Nome; }
+    const char* Nome;
+    std::vector<std::string> Args;
+    const char* Trecho;  // the message names the option and what it accepts
+};
+
+class Recusa : public ::testing::TestWithParam<TCasoRecusa> {};
+
+TEST_P(Recusa, NamesTheOptionAndWhatItAccepts) {
+    try {
+        Le(GetParam().Args);
+        FAIL() << "accepted";
+    } catch (const EOpcaoInvalida& e) {
+        EXPECT_NE(std::string(e.what()).find(GetParam().Trecho), std::string::npos) << e.what();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tabela, Recusa,
+    ::testing::Values(
+        TCasoRecusa{"Unknown", {"--bogus"}, "unknown option '--bogus'"},
+        TCasoRecusa{"Positional", {"30"}, "unknown option '30'"},
+        TCasoRecusa{"MissingValue", {"--pop"}, "--pop needs a value"},
+        TCasoRecusa{"SwitchWithValue", {"--elitism=yes"}, "--elitism takes no value"},
+        TCasoRecusa{
+            "PopOdd", {"--pop", "31"}, "--pop accepts a whole number from 2 to 200 in steps of 2"},
+        TCasoRecusa{"PopHigh", {"--pop", "202"}, "--pop accepts"},
+        TCasoRecusa{"PopText", {"--pop", "3x"}, "not '3x'"},
+        TCasoRecusa{"PopEmpty", {"--pop="}, "--pop accepts"},
+        TCasoRecusa{"ChromLow", {"--chrom", "16"}, "--chrom accepts a whole number from 18 to 100"},
+        TCasoRecusa{"RateStep",
+                    {"--crossover-rate", "55", "--replacement", "Inserção"},
+                    "--crossover-rate accepts"},
+        TCasoRecusa{"MutationHigh",
+                    {"--mutation-rate", "31"},
+                    "--mutation-rate accepts a whole number from 0 to 30"},
+        TCasoRecusa{"GenerationsStep", {"--generations", "12"}, "in steps of 5"},
+        TCasoRecusa{"MinPositive", {"--min", "10"}, "--min accepts a whole number from -100 to 0"},
+        TCasoRecusa{"MaxStep", {"--max", "55"}, "--max accepts"},
+        TCasoRecusa{
+            "SeedNegative", {"--seed", "-1"}, "--seed accepts a whole number from 0 to 4294967295"},
+        TCasoRecusa{"SeedHuge", {"--seed", "4294967296"}, "--seed accepts"},
+        TCasoRecusa{"TournamentZero",
+                    {"--tournament", "0"},
+                    "--tournament accepts a whole number from 1 to 30"},
+        TCasoRecusa{"SelectionCase",
+                    {"--selection", "roleta"},
+                    "--selection accepts one of \"Roleta\", \"Torneio\""},
+        TCasoRecusa{
+            "NMelhores", {"--selection", "n Melhores"}, "Tipo de Seleção não implementado."},
+        TCasoRecusa{"Crossover", {"--crossover", "3 pontos"}, "--crossover accepts one of"},
+        TCasoRecusa{"MutationAccent", {"--mutation", "Inversao"}, "--mutation accepts one of"},
+        TCasoRecusa{"Replacement", {"--replacement", "Insercao"}, "--replacement accepts one of"},
+        TCasoRecusa{"Stop", {"--stop", "n Geracoes"}, "--stop accepts one of"},
+        TCasoRecusa{"ImmediateRate",
+                    {"--crossover-rate", "60"},
+                    "--crossover-rate accepts only 100 with --replacement \"Imediata\""},
+        TCasoRecusa{"ParallelCrossover",
+                    {"--parallel", "--crossover", "Uniforme"},
+                    "--parallel accepts only"},
+        TCasoRecusa{"ParallelInsertion",
+                    {"--parallel", "--replacement", "Inserção", "--crossover-rate", "100"},
+                    "--parallel accepts only"},
+        TCasoRecusa{"ParallelRate",
+                    {"--parallel", "--replacement", "", "--crossover-rate", "50"},
+                    "--parallel accepts only"}),
+    [](const auto& info) { return std::string(info.param.Nome); });
+
+}  // namespace
