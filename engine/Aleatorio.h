@@ -1,6 +1,24 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
+
+/// k draws of the generator map a seed s to Mult * s + Soma (mod 2^32).
+struct TSaltoLcg {
+    std::uint32_t Mult;
+    std::uint32_t Soma;
+};
+
+/// The maps of 1, 2, 3 and 4 draws.
+constexpr std::array<TSaltoLcg, 4> SaltosLcg(std::uint32_t multiplicador) {
+    std::array<TSaltoLcg, 4> saltos{};
+    TSaltoLcg atual{1u, 0u};
+    for (auto& salto : saltos) {
+        atual = {atual.Mult * multiplicador, atual.Soma * multiplicador + 1u};
+        salto = atual;
+    }
+    return saltos;
+}
 
 /// The engine's only source of random numbers: a 32-bit linear congruential generator.
 ///
@@ -33,8 +51,20 @@ public:
         return Semente < limite;
     }
 
+    /// The next four seeds, as four draws would leave them, advancing the state past them.
+    /// Each is computed from the current seed with its own jump-ahead constants, so the four
+    /// multiplications do not wait on each other as four chained draws would.
+    std::array<std::uint32_t, 4> Proximas4() {
+        const std::uint32_t s = Semente;
+        Semente = Salto[3].Mult * s + Salto[3].Soma;
+        return {Salto[0].Mult * s + Salto[0].Soma, Salto[1].Mult * s + Salto[1].Soma,
+                Salto[2].Mult * s + Salto[2].Soma, Semente};
+    }
+
 private:
     void Avanca() { Semente = Semente * Multiplicador + 1u; }
+
+    static constexpr std::array<TSaltoLcg, 4> Salto = SaltosLcg(Multiplicador);
 
     std::uint32_t Semente = 0;
 };

@@ -81,9 +81,10 @@ void TMotorAG::AvaliaPop(int count) {
     double somaZy = 0;
     double zy = 0;  // Z(y) of the current slot; stays 0 in simple mode
 
-    for (int i = 1; i <= count; ++i) {  // 2.
+    const double maxDecod = MaxDecod(Param.MeioCrom());  // 1.
+    for (int i = 1; i <= count; ++i) {                   // 2.
         TCromossomo& c = *pop.Crom[i];
-        DecodificaEPontua(c, Geracao, paralelo);  // 2.1 to 2.3
+        DecodificaEPontua(c, maxDecod, paralelo);  // 2.1 to 2.3
         if (paralelo)
             zy = c.AptidaoY;
         if (c.Aptidao > MelhorGer1[g]) {  // 2.4; a tie keeps the earlier slot
@@ -113,9 +114,9 @@ void TMotorAG::AvaliaPop(int count) {
 
 // Parallel mode judges each half against the other population's best coordinate as it
 // stands now, so earlier slots of the generation set the partner of later ones.
-void TMotorAG::DecodificaEPontua(TCromossomo& c, int g, bool paralelo) {
+void TMotorAG::DecodificaEPontua(TCromossomo& c, double maxDecod, bool paralelo) {
     const int meio = Param.MeioCrom();
-    const double maxDecod = MaxDecod(meio);
+    const int g = Geracao;
     c.X = Decodifica(ValorGenes(c, 1, meio), maxDecod, Param.ValMin, Param.ValMax);
     c.Y = Decodifica(ValorGenes(c, meio + 1, Param.TamCrom), maxDecod, Param.ValMin, Param.ValMax);
     if (!paralelo) {

@@ -94,7 +94,7 @@ private:
     void PassoGeracao();
     [[nodiscard]] bool CriterioAtingido() const;
 
-    void DecodificaEPontua(TCromossomo& c, int g, bool paralelo);
+    void DecodificaEPontua(TCromossomo& c, double maxDecod, bool paralelo);
     void AtualizaElite(bool paralelo);
     void Escalona(bool paralelo, int count);
     void EscreveLinhaMelhor(bool paralelo);

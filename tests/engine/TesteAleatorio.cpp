@@ -71,3 +71,18 @@ TEST(Aleatorio, BelowLimitAgreesWithRandom101AtEveryBoundary) {
         }
     }
 }
+
+TEST(Aleatorio, FourAtOnceEqualsFourDraws) {
+    for (std::uint32_t semente : {0u, 1u, 12345u, 0xFFFFFFFFu, 0x9E3779B9u}) {
+        TAleatorio emBloco, umAUm;
+        emBloco.Semeia(semente);
+        umAUm.Semeia(semente);
+        for (int rodada = 0; rodada < 3; ++rodada) {
+            for (std::uint32_t s : emBloco.Proximas4()) {
+                umAUm.Random(1);
+                EXPECT_EQ(s, umAUm.LeSemente());
+            }
+            EXPECT_EQ(emBloco.LeSemente(), umAUm.LeSemente());
+        }
+    }
+}
