@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs, from Debian 12's packages, everything Quivora needs to build, run and test.
+# Runs as root (or through sudo); does nothing when every package is already there.
+set -euo pipefail
+
+pacotes=(
+    build-essential cmake git
+    qt6-base-dev qt6-charts-dev libqt6opengl6-dev
+    libgl-dev libglu1-mesa-dev libgl1-mesa-dri libjpeg-dev
+    libgtest-dev libgmock-dev libbenchmark-dev
+    xvfb xauth xdotool imagemagick fonts-liberation
+)
+
+faltam=()
+for pacote in "${pacotes[@]}"; do
+    dpkg-query -W -f='${Status}' "$pacote" 2>/dev/null | grep -q 'install ok installed' ||
+        faltam+=("$pacote")
+done
+[ ${#faltam[@]} -eq 0 ] && exit 0
+
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${faltam[@]}"

@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Installs what is missing, then builds and runs every test twice: in the optimised build
+# and under AddressSanitizer + UndefinedBehaviorSanitizer. Window tests need an X server:
+# the whole run goes through xvfb-run, with Mesa's software OpenGL.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash tools/instala-dependencias.sh
+
+export QT_QPA_PLATFORM=xcb LIBGL_ALWAYS_SOFTWARE=1
+xvfb=(xvfb-run -a -s "-screen 0 1280x1024x24")
+
+for preset in padrao asan; do
+    echo "== $preset build"
+    cmake --preset "$preset" >/dev/null
+    cmake --build --preset "$preset"
+    echo "== $preset tests"
+    "${xvfb[@]}" ctest --preset "$preset"
+done
