@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QImage>
+
+/// The picture of the function the run maximises, typeset in black on white at 250 x 62:
+///   f(x, y) = 0.5 − ((sin √(x² + y²))² − 0.5) / (1.0 + 0.001 · (x² + y²))²
+/// with the quotient set as a fraction, numerator over denominator.
+QImage DesenhaEquacao();
