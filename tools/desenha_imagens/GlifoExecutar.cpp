@@ -71,18 +71,29 @@ void DesenhaExecutarDiagonal(QPainter& p)
     p.restore();
 }
 
+/// The glyph drawn at `lado` pixels: the 76-pixel design scaled as vectors.
+QImage DesenhaEscalado(int lado)
+{
+    QImage desenho(lado, lado, QImage::Format_ARGB32_Premultiplied);
+    desenho.fill(Qt::transparent);
+    QPainter p(&desenho);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(lado / double(Lado), lado / double(Lado));
+    DesenhaEmblema(p);
+    DesenhaExecutarDiagonal(p);
+    return desenho;
+}
+
 } // namespace
+
+QImage DesenhaIcone(int lado)
+{
+    return DesenhaEscalado(lado).convertToFormat(QImage::Format_ARGB32);
+}
 
 QImage DesenhaExecutar()
 {
-    QImage desenho(Lado, Lado, QImage::Format_ARGB32_Premultiplied);
-    desenho.fill(Qt::transparent);
-    {
-        QPainter p(&desenho);
-        p.setRenderHint(QPainter::Antialiasing);
-        DesenhaEmblema(p);
-        DesenhaExecutarDiagonal(p);
-    }
+    const QImage desenho = DesenhaEscalado(Lado);
     // Pixels left untouched are the background: they keep the grey as their colour and get an
     // alpha of 0. Smoothed edges keep their partial alpha, so no grey fringe shows on the button.
     QImage glifo = desenho.convertToFormat(QImage::Format_ARGB32);

@@ -6,3 +6,6 @@
 /// "Executar" in blue letters in relief running diagonally upward across it. The background
 /// is grey (128, 128, 128), the transparent colour: every pixel of it has an alpha of 0.
 QImage DesenhaExecutar();
+
+/// The program's icon at `lado` x `lado` pixels: the same design on a transparent background.
+QImage DesenhaIcone(int lado);

@@ -2,6 +2,7 @@
 //   glifos/inclinada.png, zoom.png, superior.png, lateral.png  the view buttons' glyphs
 //   glifos/executar.png                                        the run button's glyph
 //   equacao.jpg                                                the function being maximised
+//   icones/quivora-N.png                                       the program's icon, N x N
 // The pictures are committed; run this only to change them (target quivora_redesenha_imagens).
 
 #include "Equacao.h"
@@ -16,7 +17,12 @@
 #include <QGuiApplication>
 #include <QTextStream>
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
+
+constexpr int LadosIcone[] = {16, 32, 48, 64, 128, 256};
 
 bool FonteInstalada(const QString& familia)
 {
@@ -56,7 +62,7 @@ int main(int argc, char* argv[])
         }
 
     const QDir destino(argumentos[1]);
-    if (!destino.mkpath("glifos")) {
+    if (!destino.mkpath("glifos") || !destino.mkpath("icones")) {
         erro << "cannot create " << destino.filePath("glifos") << '\n';
         return 1;
     }
@@ -65,7 +71,11 @@ int main(int argc, char* argv[])
         && Grava(DesenhaSuperior(), destino.filePath("glifos/superior.png"))
         && Grava(DesenhaLateral(), destino.filePath("glifos/lateral.png"))
         && Grava(DesenhaExecutar(), destino.filePath("glifos/executar.png"))
-        && GravaArquivo(GravaJpeg(DesenhaEquacao(), 200, 95), destino.filePath("equacao.jpg"));
+        && GravaArquivo(GravaJpeg(DesenhaEquacao(), 200, 95), destino.filePath("equacao.jpg"))
+        && std::all_of(std::begin(LadosIcone), std::end(LadosIcone), [&](int lado) {
+               return Grava(DesenhaIcone(lado),
+                            destino.filePath(QString("icones/quivora-%1.png").arg(lado)));
+           });
     if (!gravou) {
         erro << "cannot write the pictures into " << destino.absolutePath() << '\n';
         return 1;
