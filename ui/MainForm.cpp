@@ -1,0 +1,128 @@
+#include "MainForm.h"
+
+#include "ui_MainForm.h"
+
+#include "ControleVista.h"
+#include "EstiloLista.h"
+#include "FiltroDica.h"
+#include "Recursos.h"
+#include "Relatorio.h"
+
+#include <QEvent>
+#include <QIcon>
+#include <QPixmap>
+
+#include <utility>
+
+TMainForm::TMainForm(TRelogio relogio, QWidget* parent)
+    : QMainWindow(parent),
+      ui(std::make_unique<Ui::TMainForm>()),
+      Relogio(std::move(relogio)),
+      Motor(*this) {
+    ui->setupUi(this);
+    Relatorio = std::make_unique<TRelatorio>(*ui->Visualizar);
+    CompletaFormulario();
+    MostraImagens();
+    ConectaControles();
+    CriaVista();
+    FormCreate();
+}
+
+TMainForm::~TMainForm() {
+    FormDestroy();
+}
+
+// The designed values that a form file cannot hold.
+void TMainForm::CompletaFormulario() {
+    move(-2, 13);                                   // the restored window's place on the screen
+    ui->StaticText1->setText(QStringLiteral(" "));  // a lone blank
+    auto* estiloListas = new TEstiloLista;
+    estiloListas->setParent(this);
+    for (QComboBox* lista : findChildren<QComboBox*>())
+        lista->setStyle(estiloListas);
+    // The start text of the tolerance is 0.01 in the user's own notation ("0,01" under a
+    // decimal comma), so that a run started before the arrows are touched converts it.
+    ui->pcDiferenca->setText(
+        QString::fromStdString(PainelPadrao(SeparadorDecimal()).TextoDiferenca));
+}
+
+// Typed connections only; the lists report only the user's choice (activated).
+void TMainForm::ConectaControles() {
+    connect(ui->pcTipoSel, &QComboBox::activated, this, &TMainForm::pcTipoSelChange);
+    connect(ui->pcTamPop, &QSpinBox::valueChanged, this, &TMainForm::pcTamPopChange);
+    connect(ui->pcTipoSubs, &QComboBox::activated, this, &TMainForm::pcTipoSubsChange);
+    connect(ui->pcCritParada, &QComboBox::activated, this, &TMainForm::pcTipoSubsChange);
+    connect(ui->pcTipoAG, &QCheckBox::clicked, this, &TMainForm::pcTipoAGClick);
+    connect(ui->pcElite, &QCheckBox::clicked, this, &TMainForm::pcTipoAGClick);
+    connect(ui->SpinEdit1, &QSpinBox::valueChanged, this, &TMainForm::SpinEdit1Change);
+    connect(ui->SpeedButton5, &QToolButton::clicked, this, &TMainForm::SpeedButton5Click);
+}
+
+// The surface view connects itself to the controls it is handed.
+void TMainForm::CriaVista() {
+    TControlesVista controles;
+    controles.GLPanel1 = ui->GLPanel1;
+    controles.pcPlotagem = ui->pcPlotagem;
+    controles.pcValMin = ui->pcValMin;
+    controles.pcValMax = ui->pcValMax;
+    controles.StaticText1 = ui->StaticText1;
+    controles.SpeedButton1 = ui->SpeedButton1;
+    controles.SpeedButton2 = ui->SpeedButton2;
+    controles.SpeedButton3 = ui->SpeedButton3;
+    controles.SpeedButton4 = ui->SpeedButton4;
+    controles.pcTipoAG = ui->pcTipoAG;
+    Vista = std::make_unique<TControleVista>(controles, Motor);
+}
+
+// Start-up, once the window is built and before it is first shown.
+void TMainForm::FormCreate() {
+    installEventFilter(new TFiltroDica([this](const QString& dica) { ShowHint(dica); }, this));
+    // Programmatic selections: QComboBox::activated, which the handlers hang on, stays silent.
+    ui->pcTipoSel->setCurrentIndex(0);     // "Roleta"
+    ui->pcTipoCruz->setCurrentIndex(0);    // "1 ponto"
+    ui->pcTipoMut->setCurrentIndex(0);     // "Flip"
+    ui->pcTipoSubs->setCurrentIndex(0);    // "Imediata"
+    ui->pcCritParada->setCurrentIndex(1);  // "Primeira situação encontrada"
+    ui->pcPlotagem->setCurrentIndex(0);    // "Pontos pequenos"
+    ui->GLPanel1->Redraw();                // creates the GL context and the first picture
+}
+
+// The containers of the last run go with the window.
+void TMainForm::FormDestroy() {
+    Motor.Populacao.reset();
+    Motor.Descendencia.reset();
+    Motor.Elite.reset();
+}
+
+void TMainForm::FormActivate() {
+    ui->GLPanel1->Redraw();
+}
+
+void TMainForm::ShowHint(const QString& dica) {
+    ui->StatusLine->showMessage(dica);
+}
+
+// The glyphs of the five buttons and the equation picture, decoded by libjpeg and shown
+// unscaled from its top-left corner.
+void TMainForm::MostraImagens() {
+    CarregaRecursosQuivora();
+    ui->SpeedButton1->setIcon(QIcon(CaminhoGlifoInclinada));
+    ui->SpeedButton2->setIcon(QIcon(CaminhoGlifoZoom));
+    ui->SpeedButton3->setIcon(QIcon(CaminhoGlifoSuperior));
+    ui->SpeedButton4->setIcon(QIcon(CaminhoGlifoLateral));
+    ui->SpeedButton5->setIcon(QIcon(CaminhoGlifoExecutar));
+    ui->Image1->setPixmap(QPixmap::fromImage(ImagemEquacao()));
+}
+
+bool TMainForm::event(QEvent* evento) {
+    if (evento->type() == QEvent::WindowActivate)
+        FormActivate();
+    return QMainWindow::event(evento);
+}
+
+// A button released over the window's own surface (not over a control that took the
+// press) ends the surface view's drags.
+void TMainForm::mouseReleaseEvent(QMouseEvent* evento) {
+    Vista->FormMouseUp();
+    QMainWindow::mouseReleaseEvent(evento);
+}

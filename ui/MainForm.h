@@ -1,0 +1,79 @@
+#pragma once
+
+#include "DonoMotor.h"
+#include "MotorAG.h"
+#include "Relogio.h"
+
+#include <QMainWindow>
+
+#include <memory>
+
+namespace Ui {
+class TMainForm;
+}
+class TControleVista;
+class TRelatorio;
+
+/// The program's only window: the parameter panel with the run button, the surface view, the
+/// pages "Gráfico" and "Relatório", the equation picture and the status line. It owns the
+/// engine and is the engine's owner: the run reads the switches from the panel and writes
+/// its report, chart points and redraws into the window.
+///
+/// The handlers carry the names of the controls and events that raise them. Drop-down lists
+/// raise theirs only on the user's choice (QComboBox::activated), never when the program
+/// selects an item; spin edits raise theirs on every change of value.
+class TMainForm : public QMainWindow, private TDonoMotor {
+    Q_OBJECT
+public:
+    explicit TMainForm(TRelogio relogio = RelogioUtc, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    /// The engine state of the last run, as the surface view draws it.
+    [[nodiscard]] const TMotorAG& MotorAG() const { return Motor; }
+
+protected:
+    bool event(QEvent* evento) override;
+    void mouseReleaseEvent(QMouseEvent* evento) override;
+
+private:
+    // Construction, start and end (MainForm.cpp).
+    void CompletaFormulario();
+    void MostraImagens();
+    void ConectaControles();
+    void CriaVista();
+    void FormCreate();
+    void FormDestroy();
+    void FormActivate();
+    void ShowHint(const QString& dica);
+
+    // The panel's interlocks (MainFormRegras.cpp).
+    void pcTipoSelChange();
+    void pcTamPopChange();
+    void pcTipoSubsChange();
+    void pcTipoAGClick();
+    void SpinEdit1Change();
+
+    // The run (MainFormExecucao.cpp).
+    void SpeedButton5Click();
+    [[nodiscard]] TPainel LePainel() const;
+    [[nodiscard]] static std::string SeparadorDecimal();
+
+    // TDonoMotor: what the run reads from and writes to the window.
+    [[nodiscard]] bool AGParalelo() const override;
+    [[nodiscard]] bool UsaElitismo() const override;
+    [[nodiscard]] bool UsaEscalonamento() const override;
+    [[nodiscard]] int QuantTorneio() const override;
+    std::uint32_t LeRelogio() override;
+    void LimpaRelatorio() override;
+    void AdicionaLinha(const std::string& linha) override;
+    void LimpaGrafico() override;
+    void PlotaGeracao(int geracao, double melhor1, double melhor2, double media1,
+                      double media2) override;
+    void Redesenha() override;
+
+    std::unique_ptr<Ui::TMainForm> ui;
+    std::unique_ptr<TRelatorio> Relatorio;
+    TRelogio Relogio;
+    TMotorAG Motor;
+    std::unique_ptr<TControleVista> Vista;  // declared after Motor, which it reads: destroyed first
+};

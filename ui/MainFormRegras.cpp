@@ -1,0 +1,71 @@
+// The parameter panel's interlocks: how a change of one control enables, disables or resets
+// others. Programmatic list selections here raise no handler (the lists report only
+// QComboBox::activated), so no rule runs another.
+
+#include "MainForm.h"
+
+#include "ui_MainForm.h"
+
+#include "CaixaCentrada.h"
+#include "FormatoNumero.h"
+
+namespace {
+
+enum ItemSelecao { ItemRoleta = 0, ItemTorneio = 1, ItemNMelhores = 2 };
+constexpr int ItemUmPonto = 0;
+constexpr int ItemImediata = 0;
+constexpr int TaxaCruzFixa = 100;
+constexpr int TorneioInicial = 2;
+
+}  // namespace
+
+// The tournament size matters only for "Torneio"; "n Melhores" is refused.
+void TMainForm::pcTipoSelChange() {
+    ui->pcQuantTorneio->setEnabled(ui->pcTipoSel->currentIndex() == ItemTorneio);
+    if (ui->pcTipoSel->currentIndex() != ItemNMelhores)
+        return;
+    TCaixaCentrada aviso(QMessageBox::Warning, QStringLiteral("Warning"),
+                         QStringLiteral("Tipo de Seleção não implementado."), QMessageBox::Cancel);
+    aviso.exec();
+    ui->pcTipoSel->setCurrentIndex(ItemRoleta);
+    ui->GLPanel1->Redraw();
+}
+
+// A tournament can hold at most the whole population; every change of size restarts it at 2.
+void TMainForm::pcTamPopChange() {
+    ui->pcQuantTorneio->setMaximum(ui->pcTamPop->value());
+    ui->pcQuantTorneio->setValue(TorneioInicial);
+}
+
+// Immediate replacement always crosses every pair. Raised by the stop criterion too, whose
+// own selection plays no part.
+void TMainForm::pcTipoSubsChange() {
+    if (ui->pcTipoSubs->currentText() == QString::fromStdString(Legenda::Imediata)) {
+        ui->pcTaxaCruz->setValue(TaxaCruzFixa);
+        ui->pcTaxaCruz->setEnabled(false);
+    } else {
+        ui->pcTaxaCruz->setEnabled(true);
+    }
+}
+
+// Parallel mode works only with one-point crossover and immediate replacement at the full
+// rate. Raised by the elitism box too, whose own state plays no part.
+void TMainForm::pcTipoAGClick() {
+    const bool paralelo = ui->pcTipoAG->isChecked();
+    if (paralelo) {
+        ui->pcTipoCruz->setCurrentIndex(ItemUmPonto);
+        ui->pcTipoSubs->setCurrentIndex(ItemImediata);
+        ui->pcTaxaCruz->setValue(TaxaCruzFixa);
+        ui->pcTaxaCruz->setEnabled(false);
+    } else if (ui->pcTipoSubs->currentIndex() != ItemImediata) {
+        ui->pcTaxaCruz->setEnabled(true);
+    }
+    ui->pcTipoCruz->setEnabled(!paralelo);
+    ui->pcTipoSubs->setEnabled(!paralelo);
+}
+
+// The arrows write hundredths over the tolerance text; the text is never read back.
+void TMainForm::SpinEdit1Change() {
+    const double tolerancia = ui->SpinEdit1->value() / 100.0;
+    ui->pcDiferenca->setText(QString::fromStdString(FormataReal(tolerancia, SeparadorDecimal())));
+}
