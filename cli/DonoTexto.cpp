@@ -1,8 +1,7 @@
 #include "DonoTexto.h"
 
 #include "FormatoNumero.h"
-
-#include <chrono>
+#include "Relogio.h"
 
 namespace {
 const std::string CabecalhoSeries = "Geração;BestFitness_1;BestFitness_2;AveFitness_1;AveFitness_2";
@@ -11,7 +10,7 @@ const std::string CabecalhoSeries = "Geração;BestFitness_1;BestFitness_2;AveFi
 TDonoTexto::TDonoTexto(const TOpcoes& opcoes) : Opcoes(opcoes) {}
 
 std::uint32_t TDonoTexto::LeRelogio() {
-    return Opcoes.Semente ? *Opcoes.Semente : MilissegundosDoDia();
+    return Opcoes.Semente ? *Opcoes.Semente : MilissegundosDoDiaUtc();
 }
 
 void TDonoTexto::LimpaRelatorio() {
@@ -39,8 +38,3 @@ void TDonoTexto::PlotaGeracao(int geracao, double melhor1, double melhor2, doubl
     Texto.append("\n");
 }
 
-std::uint32_t MilissegundosDoDia() {
-    using namespace std::chrono;
-    const auto agora = system_clock::now().time_since_epoch();
-    return static_cast<std::uint32_t>(duration_cast<milliseconds>(agora).count() % 86'400'000);
-}

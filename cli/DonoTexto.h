@@ -30,6 +30,3 @@ private:
     const TOpcoes& Opcoes;
     std::string Texto;
 };
-
-/// Milliseconds since midnight UTC: the seed of a run without --seed.
-std::uint32_t MilissegundosDoDia();

@@ -6,12 +6,16 @@
 
 #include <QMainWindow>
 
+#include <functional>
 #include <memory>
 
 namespace Ui {
 class TMainForm;
 }
 class TControleVista;
+
+/// Where a run's seed comes from: milliseconds since midnight. Tests pass a fixed one.
+using TRelogio = std::function<std::uint32_t()>;
 class TRelatorio;
 
 /// The program's only window: the parameter panel with the run button, the surface view, the
@@ -25,7 +29,7 @@ class TRelatorio;
 class TMainForm : public QMainWindow, private TDonoMotor {
     Q_OBJECT
 public:
-    explicit TMainForm(TRelogio relogio = RelogioUtc, QWidget* parent = nullptr);
+    explicit TMainForm(TRelogio relogio = MilissegundosDoDiaUtc, QWidget* parent = nullptr);
     ~TMainForm() override;
 
     /// The engine state of the last run, as the surface view draws it.

@@ -1,0 +1,146 @@
+// Cost of one frame of the surface view: GLPanel1's Redraw with the full 201 x 201 surface
+// (40401 vertices in its display list) and a population of 200, drawn and swapped on a
+// 500 x 300 panel shown on the (virtual) screen. Also the cost of rebuilding the surface.
+#include "ControleVista.h"
+#include "GLPanel.h"
+#include "MotorAG.h"
+
+#include <benchmark/benchmark.h>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QSpinBox>
+#include <QToolButton>
+#include <QWindow>
+
+#include <memory>
+
+namespace {
+
+// An owner that only answers the engine's questions: the run exists to fill the population.
+struct TDonoMudo : TDonoMotor {
+    bool Paralelo = false;
+    [[nodiscard]] bool AGParalelo() const override { return Paralelo; }
+    [[nodiscard]] bool UsaElitismo() const override { return true; }
+    [[nodiscard]] bool UsaEscalonamento() const override { return true; }
+    [[nodiscard]] int QuantTorneio() const override { return 2; }
+    std::uint32_t LeRelogio() override { return 1; }
+    void LimpaRelatorio() override {}
+    void AdicionaLinha(const std::string& /*linha*/) override {}
+    void LimpaGrafico() override {}
+    void PlotaGeracao(int, double, double, double, double) override {}
+    void Redesenha() override {}
+};
+
+// The surface view's part of the main window, at its size.
+struct TVista {
+    TDonoMudo Dono;
+    TMotorAG Motor{Dono};
+    QWidget Janela;
+    TGLPanel* GLPanel1 = new TGLPanel(&Janela);
+    QComboBox* pcPlotagem = new QComboBox(&Janela);
+    QSpinBox* pcValMin = new QSpinBox(&Janela);
+    QSpinBox* pcValMax = new QSpinBox(&Janela);
+    QCheckBox* pcTipoAG = new QCheckBox(&Janela);
+    std::unique_ptr<TControleVista> Controle;
+
+    TVista() {
+        Janela.resize(800, 582);
+        GLPanel1->setGeometry(9, 49, 500, 300);
+        pcPlotagem->addItems({"Pontos pequenos", "Pontos grandes", "Traços", "Linhas"});
+        pcPlotagem->move(600, 10);
+        pcValMin->setRange(-100, 0);
+        pcValMin->setValue(-100);
+        pcValMin->move(600, 60);
+        pcValMax->setRange(0, 100);
+        pcValMax->setValue(100);
+        pcValMax->move(600, 110);
+        pcTipoAG->move(600, 160);
+        TControlesVista c;
+        c.GLPanel1 = GLPanel1;
+        c.pcPlotagem = pcPlotagem;
+        c.pcValMin = pcValMin;
+        c.pcValMax = pcValMax;
+        c.StaticText1 = new QLabel(&Janela);
+        c.SpeedButton1 = new QToolButton(&Janela);
+        c.SpeedButton2 = new QToolButton(&Janela);
+        c.SpeedButton3 = new QToolButton(&Janela);
+        c.SpeedButton4 = new QToolButton(&Janela);
+        c.pcTipoAG = pcTipoAG;
+        Controle = std::make_unique<TControleVista>(c, Motor);
+    }
+
+    // A population of 200 from a short run of the largest chromosomes.
+    void Povoa(bool paralelo) {
+        Dono.Paralelo = paralelo;
+        pcTipoAG->setChecked(paralelo);
+        TPainel painel = PainelPadrao(",");
+        painel.Valores.TamPop = 200;
+        painel.Valores.TamCrom = 100;
+        painel.Valores.LimGer = 10;
+        painel.Valores.CritParada = Legenda::NGeracoes;
+        Motor.Executa(painel);
+    }
+
+    void TipoPlotagem(int indice) {
+        pcPlotagem->setCurrentIndex(indice);
+        Controle->pcPlotagemChange();
+    }
+};
+
+std::unique_ptr<TVista> Vista;
+
+void Redraws(benchmark::State& estado, bool paralelo, int tipo) {
+    Vista->Povoa(paralelo);
+    Vista->TipoPlotagem(tipo);
+    for (auto _ : estado)
+        Vista->GLPanel1->Redraw();
+    Vista->TipoPlotagem(0);
+}
+
+void BM_RedrawPontosPequenos200(benchmark::State& estado) {
+    Redraws(estado, false, 0);
+}
+void BM_RedrawPontosPequenos200Paralelo(benchmark::State& estado) {
+    Redraws(estado, true, 0);
+}
+void BM_RedrawLinhas200(benchmark::State& estado) {
+    Redraws(estado, false, 3);
+}
+
+// pcPlotagemChange: the surface computed and compiled again, then one frame.
+void BM_RemontaSuperficie(benchmark::State& estado) {
+    for (auto _ : estado)
+        Vista->Controle->pcPlotagemChange();
+}
+
+// Wall time: Mesa's rasteriser threads and the X server do much of the work.
+void Quadros(benchmark::internal::Benchmark* b) {
+    b->Repetitions(10)->ReportAggregatesOnly(true)->UseRealTime()->Unit(benchmark::kMillisecond);
+}
+
+BENCHMARK(BM_RedrawPontosPequenos200)->Apply(Quadros);
+BENCHMARK(BM_RedrawPontosPequenos200Paralelo)->Apply(Quadros);
+BENCHMARK(BM_RedrawLinhas200)->Apply(Quadros);
+BENCHMARK(BM_RemontaSuperficie)->Apply(Quadros);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    Vista = std::make_unique<TVista>();
+    Vista->GLPanel1->Redraw();  // the window's creation handler makes the first frame
+    Vista->Janela.show();
+    while (!Vista->GLPanel1->JanelaNativa()->isExposed())
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    QApplication::processEvents();
+
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    Vista.reset();
+    return 0;
+}

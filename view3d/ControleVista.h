@@ -1,0 +1,74 @@
+#pragma once
+
+#include "Navegacao.h"
+#include "QuadroPopulacao.h"
+#include "Superficie.h"
+
+#include <QObject>
+
+class QAbstractButton;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QSpinBox;
+class TGLPanel;
+class TMotorAG;
+
+/// The window's controls that the surface view uses.
+struct TControlesVista {
+    TGLPanel* GLPanel1 = nullptr;
+    QComboBox* pcPlotagem = nullptr;
+    QSpinBox* pcValMin = nullptr;
+    QSpinBox* pcValMax = nullptr;
+    QLabel* StaticText1 = nullptr;
+    QAbstractButton* SpeedButton1 = nullptr;
+    QAbstractButton* SpeedButton2 = nullptr;
+    QAbstractButton* SpeedButton3 = nullptr;
+    QAbstractButton* SpeedButton4 = nullptr;
+    QCheckBox* pcTipoAG = nullptr;
+};
+
+/// The surface view's handlers: draws the F6 surface with the engine's population in
+/// GLPanel1, rebuilds it when the plot type or the interval changes, and moves the view with
+/// the mouse and the four preset buttons. Connects itself to the controls it is given: the
+/// panel's events, the user's choice in pcPlotagem, every value change of pcValMin and
+/// pcValMax, and the clicks of the four buttons. pcTipoAG is read during each frame.
+class TControleVista : public QObject {
+    Q_OBJECT
+public:
+    TControleVista(const TControlesVista& controles, const TMotorAG& motor,
+                   QObject* parent = nullptr);
+
+    /// A mouse button released over the main window's own surface ends both drags.
+    void FormMouseUp();
+
+    /// The view and drag state, as the mouse and the buttons left it.
+    [[nodiscard]] const TNavegacao& Navegacao() const { return FNavegacao; }
+
+    // The panel's events.
+    void GLPanel1GLInit();
+    void GLPanel1GLPrep();
+    void SetProjection();
+    void GLPanel1GLDraw();
+    void GLPanel1MouseDown(Qt::MouseButton botao, int x, int y);
+    void GLPanel1MouseMove(int x, int y);
+    void GLPanel1MouseUp(Qt::MouseButton botao, int x, int y);
+
+    // The controls' events.
+    void pcPlotagemChange();
+    void pcValMinChange();
+    void pcValMaxChange();
+    void SpeedButton1Click();
+    void SpeedButton2Click();
+    void SpeedButton3Click();
+    void SpeedButton4Click();
+
+private:
+    [[nodiscard]] TPlanoSuperficie PlanoSuperficie(long double constanteAzul) const;
+    void AplicaVista(TVistaPredefinida vista);
+
+    TControlesVista Controles;
+    const TMotorAG& Motor;
+    TNavegacao FNavegacao;
+    TQuadroPopulacao FQuadro;  // kept between frames to reuse its storage
+};
