@@ -6,15 +6,6 @@
 
 namespace {
 
-PCromossomo Individuo(int x, int y, double aptidao, double aptidaoY = 0) {
-    auto c = std::make_shared<TCromossomo>();
-    c->X = x;
-    c->Y = y;
-    c->Aptidao = aptidao;
-    c->AptidaoY = aptidaoY;
-    return c;
-}
-
 struct QuadroPopulacao : ::testing::Test {
     TDonoVista dono;
     TMotorAG motor{dono};

@@ -17,15 +17,6 @@
 
 namespace {
 
-PCromossomo Individuo(int x, int y, double aptidao, double aptidaoY = 0) {
-    auto c = std::make_shared<TCromossomo>();
-    c->X = x;
-    c->Y = y;
-    c->Aptidao = aptidao;
-    c->AptidaoY = aptidaoY;
-    return c;
-}
-
 double F6(int x, int y) {
     return AlturaSuperficie(x, y) / 100.0;
 }
