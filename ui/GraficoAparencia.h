@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+class QCategoryAxis;
+class QChart;
+class QLineSeries;
+class QValueAxis;
+
+// The look of the fitness chart: colours, pens and fonts of every part, set once when the
+// chart is built. Arial is not installed on the target systems; Liberation Sans, with the
+// same metrics, stands in for it.
+
+/// Font of the axis labels: Arial 8 px.
+QFont FonteRotulosEixo();
+/// Font of the legend's titles: Arial 8 points.
+QFont FonteLegenda();
+
+/// The chart as a whole: a background from black at the top to dark blue at the bottom,
+/// behind the plot area too, without rounded corners or drop shadow; no title, no
+/// animation; numbers in the default locale.
+void ConfiguraGrafico(QChart& grafico);
+
+/// A line through its points without markers or value labels: dotted and 1 pixel wide for
+/// the averages, solid and 2 pixels wide for the bests.
+QLineSeries* CriaSerie(const QString& titulo, const QColor& cor, bool pontilhada);
+
+/// Fitness axis: fixed at 0..1, a label and a grid line every 0.1.
+QValueAxis* CriaEixoEsquerdo();
+
+/// Generation axis: labels are the points' label texts, placed under their points.
+QCategoryAxis* CriaEixoInferior();
