@@ -24,6 +24,20 @@ void CopiaGenes(TCromossomo& filho, const TCromossomo& pai, int de, int ate) {
         filho.Gene[b] = pai.Gene[b];
 }
 
+// mask[b] = Random(2) for b = 1..tamCrom, in order. Random(2) is the seed's top bit, so the
+// draws can be taken four at a time.
+void SorteiaMascara(TAleatorio& aleatorio, std::array<std::int32_t, MaxGenes + 1>& mascara,
+                    int tamCrom) {
+    int b = 1;
+    for (; b + 3 <= tamCrom; b += 4) {
+        const auto sementes = aleatorio.Proximas4();
+        for (std::size_t j = 0; j < 4; ++j)
+            mascara[b + static_cast<int>(j)] = static_cast<std::int32_t>(sementes[j] >> 31);
+    }
+    for (; b <= tamCrom; ++b)
+        mascara[b] = static_cast<std::int32_t>(aleatorio.Random(2));
+}
+
 }  // namespace
 
 // Every chosen pair is crossed; the rate acts only through NumPares.
@@ -53,8 +67,7 @@ void TMotorAG::CruzaPais(const std::string& tipoCruz, int /*taxaCruz*/) {
                                           static_cast<std::uint32_t>(tamCrom - material.Corte1)));
                 break;
             case TTipoCruz::Uniforme:
-                for (int b = 1; b <= tamCrom; ++b)
-                    material.Mascara[b] = static_cast<std::int32_t>(Aleatorio.Random(2));
+                SorteiaMascara(Aleatorio, material.Mascara, tamCrom);
                 break;
         }
     };
@@ -91,8 +104,10 @@ void TMotorAG::CruzaPais(const std::string& tipoCruz, int /*taxaCruz*/) {
                 CopiaGenes(filho, p2x, material.Corte2, tamCrom);
                 break;
             case TTipoCruz::Uniforme:
+                // Arithmetic instead of a branch: the mask is random, so a branch would
+                // mispredict half the time.
                 for (int b = 1; b <= tamCrom; ++b)
-                    filho.Gene[b] = (material.Mascara[b] == 0 ? p1x : p2x).Gene[b];
+                    filho.Gene[b] = p1x.Gene[b] + (p2x.Gene[b] - p1x.Gene[b]) * material.Mascara[b];
                 break;
         }
         if (!primeiro)
