@@ -77,7 +77,7 @@ TOpcoes LeOpcoes(const std::vector<std::string>& argumentos, const std::string& 
     TOpcoes o;
     o.Painel = PainelPadrao(separador);
     TParametros& p = o.Painel.Valores;
-    std::string textoTorneio;
+    std::optional<std::string> textoTorneio;
 
     for (std::size_t i = 0; i < argumentos.size(); ++i) {
         std::string opcao = argumentos[i];
@@ -142,8 +142,8 @@ TOpcoes LeOpcoes(const std::vector<std::string>& argumentos, const std::string& 
             Recusa("unknown option '" + argumentos[i] + "' (see --help)");
     }
     // The tournament's upper bound is the population size, whatever order the options came in.
-    if (!textoTorneio.empty())
-        o.Torneio = Inteiro("--tournament", textoTorneio, {1, p.TamPop, 1});
+    if (textoTorneio)
+        o.Torneio = Inteiro("--tournament", *textoTorneio, {1, p.TamPop, 1});
     if (!o.Ajuda && !o.Versao)
         ConfereTravas(o);
     return o;

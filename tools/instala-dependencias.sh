@@ -9,6 +9,7 @@ pacotes=(
     libgl-dev libglu1-mesa-dev libgl1-mesa-dri libjpeg-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool imagemagick fonts-liberation
+    clang libclang-rt-14-dev
 )
 
 faltam=()

@@ -16,3 +16,6 @@ for preset in padrao asan; do
     echo "== $preset tests"
     "${xvfb[@]}" ctest --preset "$preset"
 done
+
+echo "== fuzzing"
+bash tools/fuzz.sh

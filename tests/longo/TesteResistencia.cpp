@@ -1,0 +1,150 @@
+// Soak: the largest runs the panel allows (200 individuals of 100 bits, 1000 generations, "n
+// Gerações"), one after another in one process, through one engine as the window keeps it and
+// through a fresh engine per run. Memory must stay flat: once a warm-up of every variant has
+// brought each store to its full size, further runs leave the resident set within 2 MiB of
+// where it was (under AddressSanitizer, the live heap). LeakSanitizer, on in the sanitizer
+// build, checks at exit that nothing was lost.
+#include "DonoTeste.h"
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+#include <cstddef>
+#include <fstream>
+#include <iostream>
+#include <memory>
+
+#if defined(__SANITIZE_ADDRESS__)
+#define QUIVORA_ASAN 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define QUIVORA_ASAN 1
+#endif
+#endif
+
+#ifdef QUIVORA_ASAN
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
+#endif
+
+namespace {
+
+#ifdef QUIVORA_ASAN
+// A largest run takes about half a second under the sanitizers: 100 runs per test keep the
+// two soaks near three minutes together there; the optimised build makes all 200.
+constexpr int Execucoes = 100;
+#else
+constexpr int Execucoes = 200;
+#endif
+constexpr int Variantes = 4;
+constexpr long CrescimentoMaximo = 2L << 20;
+
+long Residente() {
+    std::ifstream statm("/proc/self/statm");
+    long paginas = 0;
+    long residentes = 0;
+    statm >> paginas >> residentes;
+    return residentes * sysconf(_SC_PAGESIZE);
+}
+
+#ifdef QUIVORA_ASAN
+// AddressSanitizer holds freed blocks in a quarantine of a quarter gigabyte and keeps its own
+// caches, so the resident set says little about the program there; what the program itself
+// holds is the sanitizer's count of live heap bytes.
+const char* const Medido = "live heap";
+constexpr bool MostraResidente = true;  // for the record
+long Medida() {
+    return static_cast<long>(__sanitizer_get_current_allocated_bytes());
+}
+#else
+const char* const Medido = "resident set";
+constexpr bool MostraResidente = false;  // it is what is measured
+long Medida() {
+    return Residente();
+}
+#endif
+
+// The largest run in four variants that between them take every kind of store through its
+// life: the simple and the parallel elite, shared children under insertion, no elite at all.
+void Prepara(int n, TPainel& painel, TDonoTeste& dono) {
+    painel = PainelPadrao(",");
+    TParametros& p = painel.Valores;
+    p.TamPop = 200;
+    p.TamCrom = 100;
+    p.LimGer = 1000;
+    p.CritParada = Legenda::NGeracoes;
+    dono.Semente = 1000u + static_cast<std::uint32_t>(n);
+    dono.Paralelo = false;
+    dono.Elitismo = true;
+    dono.Escalonamento = true;
+    switch (n % Variantes) {
+        case 0:
+            break;  // "Roleta", "1 ponto", "Flip", "Imediata"
+        case 1:
+            dono.Paralelo = true;
+            dono.Torneio = 200;
+            p.TipoSel = Legenda::Torneio;
+            p.TipoMut = Legenda::Inversao;
+            p.TaxaMut = 30;
+            break;
+        case 2:
+            dono.Torneio = 10;
+            p.TipoSel = Legenda::Torneio;
+            p.TipoCruz = Legenda::DoisPontos;
+            p.TipoMut = Legenda::MutarPara1;
+            p.TipoSubs = Legenda::Insercao;
+            p.TaxaCruz = 60;
+            break;
+        default:
+            dono.Elitismo = false;
+            dono.Escalonamento = false;
+            p.TipoCruz = Legenda::Uniforme;
+            p.TipoMut = Legenda::MutarPara0;
+            p.TipoSubs = "";
+            break;
+    }
+}
+
+void Executa(int n, TMotorAG& motor, TDonoTeste& dono) {
+    TPainel painel;
+    Prepara(n, painel, dono);
+    motor.Executa(painel);
+    ASSERT_EQ(motor.Geracao, 1000) << "run " << n;
+    ASSERT_EQ(dono.Pontos.size(), 1000u) << "run " << n;
+}
+
+// Runs `executa` for every variant to warm up, then for the soak; checks and reports memory.
+template <typename F>
+void Mede(const char* nome, F executa) {
+    for (int n = 0; n < Variantes; ++n)
+        ASSERT_NO_FATAL_FAILURE(executa(n));
+    const long antes = Medida();
+    const long residenteAntes = Residente();
+    for (int n = 0; n < Execucoes; ++n)
+        ASSERT_NO_FATAL_FAILURE(executa(n));
+    const long depois = Medida();
+    std::cout << "[ soak     ] " << nome << ", " << Execucoes << " largest runs: " << Medido << " "
+              << antes / 1024 << " KiB before, " << depois / 1024 << " KiB after";
+    if (MostraResidente)
+        std::cout << "; resident set " << residenteAntes / 1024 << " KiB before, "
+                  << Residente() / 1024 << " KiB after";
+    std::cout << '\n';
+    ::testing::Test::RecordProperty("before_kib", std::to_string(antes / 1024));
+    ::testing::Test::RecordProperty("after_kib", std::to_string(depois / 1024));
+    EXPECT_LT(depois - antes, CrescimentoMaximo) << Medido;
+}
+
+TEST(Resistencia, OneEngineForEveryRunKeepsMemoryFlat) {
+    TDonoTeste dono;
+    TMotorAG motor(dono);
+    Mede("one engine", [&](int n) { Executa(n, motor, dono); });
+}
+
+TEST(Resistencia, AFreshEngineForEveryRunKeepsMemoryFlat) {
+    Mede("a fresh engine per run", [](int n) {
+        auto dono = std::make_unique<TDonoTeste>();
+        auto motor = std::make_unique<TMotorAG>(*dono);
+        Executa(n, *motor, *dono);
+    });
+}
+
+}  // namespace
