@@ -1,8 +1,8 @@
 #include "DecodificaJpeg.h"
 
+#include <jpeglib.h>
 #include <csetjmp>
 #include <cstdio>
-#include <jpeglib.h>
 #include <memory>
 
 namespace {
@@ -17,21 +17,18 @@ struct TDecodificacao {
     QImage imagem;
 };
 
-[[noreturn]] void Falha(j_common_ptr info)
-{
+[[noreturn]] void Falha(j_common_ptr info) {
     std::longjmp(static_cast<TDecodificacao*>(info->client_data)->salto, 1);
 }
 
 // Warnings (level -1) mean damaged data that libjpeg would patch over, such as a stream cut
 // short that it pads with grey: treat them as failures. Trace messages are ignored.
-void Mensagem(j_common_ptr info, int nivel)
-{
+void Mensagem(j_common_ptr info, int nivel) {
     if (nivel < 0)
         Falha(info);
 }
 
-void GuardaDensidade(const jpeg_decompress_struct& info, QImage& imagem)
-{
+void GuardaDensidade(const jpeg_decompress_struct& info, QImage& imagem) {
     constexpr double PolegadasPorMetro = 1.0 / 0.0254;
     double fator = 0;
     if (info.density_unit == 1)
@@ -44,10 +41,9 @@ void GuardaDensidade(const jpeg_decompress_struct& info, QImage& imagem)
     }
 }
 
-} // namespace
+}  // namespace
 
-QImage DecodificaJpeg(const QByteArray& dados)
-{
+QImage DecodificaJpeg(const QByteArray& dados) {
     if (dados.isEmpty())
         return {};
 
@@ -71,8 +67,8 @@ QImage DecodificaJpeg(const QByteArray& dados)
     d->info.out_color_space = JCS_RGB;
     jpeg_start_decompress(&d->info);
 
-    d->imagem = QImage(static_cast<int>(d->info.output_width), static_cast<int>(d->info.output_height),
-                       QImage::Format_RGB888);
+    d->imagem = QImage(static_cast<int>(d->info.output_width),
+                       static_cast<int>(d->info.output_height), QImage::Format_RGB888);
     if (d->imagem.isNull()) {
         jpeg_destroy_decompress(&d->info);
         return {};

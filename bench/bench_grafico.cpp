@@ -3,10 +3,10 @@
 // xvfb-run -a.
 #include "Grafico.h"
 
+#include <benchmark/benchmark.h>
 #include <QApplication>
 #include <QLineSeries>
 #include <QWindow>
-#include <benchmark/benchmark.h>
 
 #include <chrono>
 #include <cmath>
@@ -77,7 +77,7 @@ void BM_Corrida1000Geracoes(benchmark::State& estado) {
 }
 BENCHMARK(BM_Corrida1000Geracoes)->Iterations(3)->Unit(benchmark::kMillisecond);
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

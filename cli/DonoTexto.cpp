@@ -37,4 +37,3 @@ void TDonoTexto::PlotaGeracao(int geracao, double melhor1, double melhor2, doubl
         Texto.append(";").append(FormataReal(valor, Opcoes.Painel.SeparadorDecimal));
     Texto.append("\n");
 }
-

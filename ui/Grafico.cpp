@@ -32,7 +32,7 @@ constexpr double MargemInferior = 0.01;
 constexpr double TopoLegenda = 0.10;
 constexpr int FolgaLegenda = 6;
 
-} // namespace
+}  // namespace
 
 TChart::TChart(QWidget* parent)
     : QChartView(new QChart, parent), MetricaRotulos(FonteRotulosEixo()) {
@@ -157,7 +157,8 @@ void TChart::PosicionaLegenda() {
     const int esquerda =
         qCeil(canto.x() + Legenda->Tamanho().width()) + TLegendaGrafico::Sombra + FolgaLegenda;
     chart()->setMargins(QMargins(esquerda, qRound(area.height() * MargemSuperior),
-                                 qRound(area.width() * MargemDireita), qRound(area.height() * MargemInferior)));
+                                 qRound(area.width() * MargemDireita),
+                                 qRound(area.height() * MargemInferior)));
 }
 
 bool TChart::AjustaEixoInferior() {

@@ -33,7 +33,7 @@ void ConfiguraEixo(QAbstractAxis& eixo, const QColor& corGrade) {
     eixo.setTruncateLabels(false);
 }
 
-} // namespace
+}  // namespace
 
 QFont FonteRotulosEixo() {
     return FonteGrafico(8, false);

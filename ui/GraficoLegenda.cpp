@@ -17,7 +17,7 @@ constexpr int Folga = 3;
 // A sample is this fraction of the widest title's width.
 constexpr double FracaoAmostra = 0.15;
 
-} // namespace
+}  // namespace
 
 TLegendaGrafico::TLegendaGrafico(QChart* grafico)
     : QGraphicsItem(grafico), Grafico(grafico), Fonte(FonteLegenda()) {

@@ -1,8 +1,8 @@
 #include "GraficoMoldura.h"
 
+#include <qdrawutil.h>
 #include <QPainter>
 #include <QPalette>
-#include <qdrawutil.h>
 
 void DesenhaMoldura(QPainter& pintor, const QRect& area, const QPalette& paleta) {
     QRect anel = area;

@@ -17,8 +17,7 @@ namespace {
 constexpr int LarguraTeste = 50;
 constexpr int AlturaTeste = 16;
 
-QImage Faixas()
-{
+QImage Faixas() {
     QImage imagem(LarguraTeste, AlturaTeste, QImage::Format_RGB32);
     QPainter p(&imagem);
     p.fillRect(0, 0, 16, AlturaTeste, QColor(220, 30, 30));
@@ -27,8 +26,7 @@ QImage Faixas()
     return imagem;
 }
 
-void EsperaCor(const QImage& imagem, int x, int y, QColor esperada)
-{
+void EsperaCor(const QImage& imagem, int x, int y, QColor esperada) {
     const QColor cor = imagem.pixelColor(x, y);
     EXPECT_NEAR(cor.red(), esperada.red(), 8) << "at " << x << "," << y;
     EXPECT_NEAR(cor.green(), esperada.green(), 8) << "at " << x << "," << y;
@@ -36,8 +34,7 @@ void EsperaCor(const QImage& imagem, int x, int y, QColor esperada)
 }
 
 /// Bytes from a fixed 32-bit linear congruential sequence: the same "garbage" on every run.
-QByteArray Lixo(int tamanho, std::uint32_t semente)
-{
+QByteArray Lixo(int tamanho, std::uint32_t semente) {
     QByteArray dados(tamanho, '\0');
     for (char& c : dados) {
         semente = semente * 1664525u + 1013904223u;
@@ -46,10 +43,9 @@ QByteArray Lixo(int tamanho, std::uint32_t semente)
     return dados;
 }
 
-} // namespace
+}  // namespace
 
-TEST(DecodificaJpeg, RoundTripKeepsSizeColoursAndRowOrder)
-{
+TEST(DecodificaJpeg, RoundTripKeepsSizeColoursAndRowOrder) {
     const QImage imagem = DecodificaJpeg(GravaJpeg(Faixas(), 200, 95));
     ASSERT_FALSE(imagem.isNull());
     EXPECT_EQ(imagem.size(), QSize(LarguraTeste, AlturaTeste));
@@ -60,8 +56,7 @@ TEST(DecodificaJpeg, RoundTripKeepsSizeColoursAndRowOrder)
     }
 }
 
-TEST(DecodificaJpeg, DensityInDotsPerInchBecomesDotsPerMetre)
-{
+TEST(DecodificaJpeg, DensityInDotsPerInchBecomesDotsPerMetre) {
     // 72 dpi = 72 / 0.0254 dots per metre = 2834.6, rounded.
     const QImage imagem = DecodificaJpeg(GravaJpeg(Faixas(), 72, 90));
     ASSERT_FALSE(imagem.isNull());
@@ -69,40 +64,36 @@ TEST(DecodificaJpeg, DensityInDotsPerInchBecomesDotsPerMetre)
     EXPECT_EQ(imagem.dotsPerMeterY(), 2835);
 }
 
-TEST(DecodificaJpeg, EmptyDataGivesNullImage)
-{
+TEST(DecodificaJpeg, EmptyDataGivesNullImage) {
     EXPECT_TRUE(DecodificaJpeg(QByteArray()).isNull());
 }
 
-TEST(DecodificaJpeg, GarbageGivesNullImage)
-{
+TEST(DecodificaJpeg, GarbageGivesNullImage) {
     EXPECT_TRUE(DecodificaJpeg(Lixo(4000, 12345)).isNull());
     EXPECT_TRUE(DecodificaJpeg(QByteArray("not a picture at all")).isNull());
 }
 
-TEST(DecodificaJpeg, StartMarkerFollowedByGarbageGivesNullImage)
-{
+TEST(DecodificaJpeg, StartMarkerFollowedByGarbageGivesNullImage) {
     EXPECT_TRUE(DecodificaJpeg(QByteArray("\xFF\xD8", 2) + Lixo(4000, 777)).isNull());
 }
 
-TEST(DecodificaJpeg, EveryTruncationGivesNullImage)
-{
+TEST(DecodificaJpeg, EveryTruncationGivesNullImage) {
     // Cut inside the headers, inside the compressed scan, and just before the end marker
     // (libjpeg itself would pad such a stream with grey and only warn).
     const QByteArray inteiro = GravaJpeg(Faixas(), 200, 95);
     ASSERT_FALSE(DecodificaJpeg(inteiro).isNull());
     for (qsizetype tamanho : {qsizetype(2), qsizetype(20), qsizetype(200), inteiro.size() / 2,
                               inteiro.size() - 10, inteiro.size() - 2})
-        EXPECT_TRUE(DecodificaJpeg(inteiro.left(tamanho)).isNull()) << "cut to " << tamanho << " bytes";
+        EXPECT_TRUE(DecodificaJpeg(inteiro.left(tamanho)).isNull())
+            << "cut to " << tamanho << " bytes";
 }
 
-TEST(DecodificaJpeg, DamagedScanGivesNullImage)
-{
+TEST(DecodificaJpeg, DamagedScanGivesNullImage) {
     // Overwrite the middle of the compressed data with a marker that may not appear there.
     QByteArray dados = GravaJpeg(Faixas(), 200, 95);
     const auto inicio = InicioDaVarredura(dados);
     ASSERT_TRUE(inicio.has_value());
-    const qsizetype fim = dados.size() - 2; // the end-of-image marker
+    const qsizetype fim = dados.size() - 2;  // the end-of-image marker
     ASSERT_GT(fim - *inicio, 8);
     const qsizetype meio = (*inicio + fim) / 2;
     dados[meio] = char(0xFF);
@@ -110,9 +101,9 @@ TEST(DecodificaJpeg, DamagedScanGivesNullImage)
     EXPECT_TRUE(DecodificaJpeg(dados).isNull());
 }
 
-TEST(DecodificaJpeg, DecodesAgainAfterAFailure)
-{
+TEST(DecodificaJpeg, DecodesAgainAfterAFailure) {
     // A failed decode leaves nothing behind that spoils the next one.
     EXPECT_TRUE(DecodificaJpeg(Lixo(100, 1)).isNull());
-    EXPECT_EQ(DecodificaJpeg(GravaJpeg(Faixas(), 200, 95)).size(), QSize(LarguraTeste, AlturaTeste));
+    EXPECT_EQ(DecodificaJpeg(GravaJpeg(Faixas(), 200, 95)).size(),
+              QSize(LarguraTeste, AlturaTeste));
 }

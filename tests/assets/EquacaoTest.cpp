@@ -8,21 +8,18 @@
 
 namespace {
 
-QByteArray BytesDaEquacao()
-{
+QByteArray BytesDaEquacao() {
     CarregaRecursosQuivora();
     QFile arquivo(CaminhoEquacao);
     return arquivo.open(QIODevice::ReadOnly) ? arquivo.readAll() : QByteArray();
 }
 
-bool Escuro(const QImage& imagem, int x, int y)
-{
+bool Escuro(const QImage& imagem, int x, int y) {
     return qGray(imagem.pixel(x, y)) < 100;
 }
 
 /// The longest run of dark pixels in row y, with where it starts.
-std::pair<int, int> MaiorTraco(const QImage& imagem, int y)
-{
+std::pair<int, int> MaiorTraco(const QImage& imagem, int y) {
     int maior = 0, inicioMaior = -1, atual = 0;
     for (int x = 0; x < imagem.width(); ++x) {
         atual = Escuro(imagem, x, y) ? atual + 1 : 0;
@@ -34,8 +31,7 @@ std::pair<int, int> MaiorTraco(const QImage& imagem, int y)
     return {maior, inicioMaior};
 }
 
-int TintaEntre(const QImage& imagem, int x0, int x1, int y0, int y1)
-{
+int TintaEntre(const QImage& imagem, int x0, int x1, int y0, int y1) {
     int n = 0;
     for (int y = std::max(y0, 0); y < std::min(y1, imagem.height()); ++y)
         for (int x = std::max(x0, 0); x < std::min(x1, imagem.width()); ++x)
@@ -43,10 +39,9 @@ int TintaEntre(const QImage& imagem, int x0, int x1, int y0, int y1)
     return n;
 }
 
-} // namespace
+}  // namespace
 
-TEST(Equacao, IsABaselineColourJpegOf250By62)
-{
+TEST(Equacao, IsABaselineColourJpegOf250By62) {
     const auto quadro = LeQuadroBaseline(BytesDaEquacao());
     ASSERT_TRUE(quadro.has_value());
     EXPECT_EQ(quadro->precisao, 8);
@@ -55,8 +50,7 @@ TEST(Equacao, IsABaselineColourJpegOf250By62)
     EXPECT_EQ(quadro->componentes, 3);
 }
 
-TEST(Equacao, JfifHeaderStates200DotsPerInch)
-{
+TEST(Equacao, JfifHeaderStates200DotsPerInch) {
     const auto densidade = LeDensidadeJfif(BytesDaEquacao());
     ASSERT_TRUE(densidade.has_value());
     EXPECT_EQ(densidade->unidade, 1);
@@ -64,17 +58,15 @@ TEST(Equacao, JfifHeaderStates200DotsPerInch)
     EXPECT_EQ(densidade->y, 200);
 }
 
-TEST(Equacao, DecodesTo250By62At200Dpi)
-{
+TEST(Equacao, DecodesTo250By62At200Dpi) {
     const QImage imagem = ImagemEquacao();
     ASSERT_FALSE(imagem.isNull());
     EXPECT_EQ(imagem.size(), QSize(250, 62));
-    EXPECT_EQ(imagem.dotsPerMeterX(), 7874); // 200 / 0.0254
+    EXPECT_EQ(imagem.dotsPerMeterX(), 7874);  // 200 / 0.0254
     EXPECT_EQ(imagem.dotsPerMeterY(), 7874);
 }
 
-TEST(Equacao, IsBlackOnWhite)
-{
+TEST(Equacao, IsBlackOnWhite) {
     const QImage imagem = ImagemEquacao();
     ASSERT_FALSE(imagem.isNull());
     for (const QPoint canto : {QPoint(0, 0), QPoint(249, 0), QPoint(0, 61), QPoint(249, 61)})
@@ -84,7 +76,8 @@ TEST(Equacao, IsBlackOnWhite)
     for (int y = 0; y < imagem.height(); ++y)
         for (int x = 0; x < imagem.width(); ++x) {
             const QRgb p = imagem.pixel(x, y);
-            const int cor = std::max({qRed(p), qGreen(p), qBlue(p)}) - std::min({qRed(p), qGreen(p), qBlue(p)});
+            const int cor =
+                std::max({qRed(p), qGreen(p), qBlue(p)}) - std::min({qRed(p), qGreen(p), qBlue(p)});
             maiorCor = std::max(maiorCor, cor);
         }
     EXPECT_LE(maiorCor, 40);
@@ -92,8 +85,7 @@ TEST(Equacao, IsBlackOnWhite)
     EXPECT_GT(TintaEntre(imagem, 0, 250, 0, 62), 400);
 }
 
-TEST(Equacao, QuotientIsSetAsAFraction)
-{
+TEST(Equacao, QuotientIsSetAsAFraction) {
     const QImage imagem = ImagemEquacao();
     ASSERT_FALSE(imagem.isNull());
     // The fraction bar: the longest dark horizontal stroke, in the middle third of the height,

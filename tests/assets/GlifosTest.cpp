@@ -15,11 +15,10 @@ const std::set<QRgb> Cores16 = {
     0xff000000, 0xff800000, 0xff008000, 0xff808000, 0xff000080, 0xff800080, 0xff008080, 0xffc0c0c0,
     0xff808080, 0xffff0000, 0xff00ff00, 0xffffff00, 0xff0000ff, 0xffff00ff, 0xff00ffff, 0xffffffff,
 };
-constexpr QRgb Azul = 0xff0000ff, AzulEscuro = 0xff000080, Ciano = 0xff00ffff, Vermelho = 0xffff0000,
-               Amarelo = 0xffffff00, Branco = 0xffffffff;
+constexpr QRgb Azul = 0xff0000ff, AzulEscuro = 0xff000080, Ciano = 0xff00ffff,
+               Vermelho = 0xffff0000, Amarelo = 0xffffff00, Branco = 0xffffffff;
 
-QImage Carrega(const char* caminho)
-{
+QImage Carrega(const char* caminho) {
     CarregaRecursosQuivora();
     return QImage(QString::fromLatin1(caminho)).convertToFormat(QImage::Format_ARGB32);
 }
@@ -30,15 +29,13 @@ struct TGlifoVista {
     std::vector<QRgb> coresPresentes;
 };
 
-void PrintTo(const TGlifoVista& glifo, std::ostream* saida)
-{
+void PrintTo(const TGlifoVista& glifo, std::ostream* saida) {
     *saida << glifo.nome;
 }
 
 class GlifoVista : public testing::TestWithParam<TGlifoVista> {};
 
-std::set<QRgb> CoresOpacas(const QImage& glifo)
-{
+std::set<QRgb> CoresOpacas(const QImage& glifo) {
     std::set<QRgb> cores;
     for (int y = 0; y < glifo.height(); ++y)
         for (int x = 0; x < glifo.width(); ++x)
@@ -48,8 +45,7 @@ std::set<QRgb> CoresOpacas(const QImage& glifo)
 }
 
 /// The pixels of one opaque row, left to right (alpha 0 skipped).
-std::vector<QRgb> Linha(const QImage& glifo, int y)
-{
+std::vector<QRgb> Linha(const QImage& glifo, int y) {
     std::vector<QRgb> linha;
     for (int x = 0; x < glifo.width(); ++x)
         if (qAlpha(glifo.pixel(x, y)) != 0)
@@ -57,18 +53,16 @@ std::vector<QRgb> Linha(const QImage& glifo, int y)
     return linha;
 }
 
-} // namespace
+}  // namespace
 
-TEST_P(GlifoVista, Is20By20WithTransparentCorners)
-{
+TEST_P(GlifoVista, Is20By20WithTransparentCorners) {
     const QImage glifo = Carrega(GetParam().caminho);
     ASSERT_EQ(glifo.size(), QSize(20, 20));
     for (const QPoint canto : {QPoint(0, 0), QPoint(19, 0), QPoint(0, 19), QPoint(19, 19)})
         EXPECT_EQ(qAlpha(glifo.pixel(canto)), 0) << canto.x() << "," << canto.y();
 }
 
-TEST_P(GlifoVista, UsesOnlyTheSixteenColoursWithWhiteTransparent)
-{
+TEST_P(GlifoVista, UsesOnlyTheSixteenColoursWithWhiteTransparent) {
     const QImage glifo = Carrega(GetParam().caminho);
     for (int y = 0; y < glifo.height(); ++y)
         for (int x = 0; x < glifo.width(); ++x) {
@@ -81,8 +75,7 @@ TEST_P(GlifoVista, UsesOnlyTheSixteenColoursWithWhiteTransparent)
     }
 }
 
-TEST_P(GlifoVista, HasItsColours)
-{
+TEST_P(GlifoVista, HasItsColours) {
     const std::set<QRgb> cores = CoresOpacas(Carrega(GetParam().caminho));
     for (QRgb cor : GetParam().coresPresentes)
         EXPECT_TRUE(cores.count(cor)) << std::hex << cor;
@@ -93,11 +86,11 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(TGlifoVista{"Inclinada", CaminhoGlifoInclinada, {Azul, Ciano, Vermelho}},
                     TGlifoVista{"Zoom", CaminhoGlifoZoom, {Vermelho, Amarelo}},
                     TGlifoVista{"Superior", CaminhoGlifoSuperior, {Azul, Ciano, Vermelho}},
-                    TGlifoVista{"Lateral", CaminhoGlifoLateral, {Azul, AzulEscuro, Ciano, Vermelho}}),
+                    TGlifoVista{
+                        "Lateral", CaminhoGlifoLateral, {Azul, AzulEscuro, Ciano, Vermelho}}),
     [](const testing::TestParamInfo<TGlifoVista>& info) { return std::string(info.param.nome); });
 
-TEST(Glifos, InclinadaIsWiderAtTheBottom)
-{
+TEST(Glifos, InclinadaIsWiderAtTheBottom) {
     const QImage glifo = Carrega(CaminhoGlifoInclinada);
     int primeira = -1, ultima = -1;
     for (int y = 0; y < 20; ++y)
@@ -110,17 +103,15 @@ TEST(Glifos, InclinadaIsWiderAtTheBottom)
     EXPECT_LT(Linha(glifo, primeira).size() + 4, Linha(glifo, ultima).size());
 }
 
-TEST(Glifos, ZoomHasAYellowCentreOnARedCross)
-{
+TEST(Glifos, ZoomHasAYellowCentreOnARedCross) {
     const QImage glifo = Carrega(CaminhoGlifoZoom);
     EXPECT_EQ(glifo.pixel(9, 9), Amarelo);
-    EXPECT_EQ(glifo.pixel(9, 1), Vermelho);  // the vertical line's top
-    EXPECT_EQ(glifo.pixel(17, 9), Vermelho); // the horizontal line's right end
-    EXPECT_EQ(qAlpha(glifo.pixel(4, 4)), 0); // between circle and corner
+    EXPECT_EQ(glifo.pixel(9, 1), Vermelho);   // the vertical line's top
+    EXPECT_EQ(glifo.pixel(17, 9), Vermelho);  // the horizontal line's right end
+    EXPECT_EQ(qAlpha(glifo.pixel(4, 4)), 0);  // between circle and corner
 }
 
-TEST(Glifos, SuperiorHasARedCentreInABlueSquare)
-{
+TEST(Glifos, SuperiorHasARedCentreInABlueSquare) {
     const QImage glifo = Carrega(CaminhoGlifoSuperior);
     for (int y : {9, 10})
         for (int x : {9, 10})
@@ -129,8 +120,7 @@ TEST(Glifos, SuperiorHasARedCentreInABlueSquare)
     EXPECT_EQ(glifo.pixel(18, 18), Azul);
 }
 
-TEST(Glifos, LateralHasARedTopAboveADashedBase)
-{
+TEST(Glifos, LateralHasARedTopAboveADashedBase) {
     const QImage glifo = Carrega(CaminhoGlifoLateral);
     int topo = 0;
     while (topo < 20 && Linha(glifo, topo).empty())
@@ -152,8 +142,7 @@ TEST(Glifos, LateralHasARedTopAboveADashedBase)
     EXPECT_GE(trocas, 6);
 }
 
-TEST(Glifos, ExecutarIs76By76WithGreyTransparentBackground)
-{
+TEST(Glifos, ExecutarIs76By76WithGreyTransparentBackground) {
     const QImage glifo = Carrega(CaminhoGlifoExecutar);
     ASSERT_EQ(glifo.size(), QSize(76, 76));
     ASSERT_TRUE(glifo.hasAlphaChannel());
@@ -163,10 +152,12 @@ TEST(Glifos, ExecutarIs76By76WithGreyTransparentBackground)
             const QRgb p = glifo.pixel(x, y);
             if (qAlpha(p) == 0) {
                 ++transparentes;
-                EXPECT_EQ(p & 0xffffff, 0x808080u) << "transparent pixel not grey at " << x << "," << y;
+                EXPECT_EQ(p & 0xffffff, 0x808080u)
+                    << "transparent pixel not grey at " << x << "," << y;
             } else if (qAlpha(p) == 255) {
                 vermelhos += qRed(p) > 100 && qRed(p) > 2 * qGreen(p) && qRed(p) > 2 * qBlue(p);
-                azuis += qBlue(p) > 100 && 2 * qBlue(p) > 3 * qRed(p) && 2 * qBlue(p) > 3 * qGreen(p);
+                azuis +=
+                    qBlue(p) > 100 && 2 * qBlue(p) > 3 * qRed(p) && 2 * qBlue(p) > 3 * qGreen(p);
             }
         }
     for (const QPoint canto : {QPoint(0, 0), QPoint(75, 0), QPoint(0, 75), QPoint(75, 75)})

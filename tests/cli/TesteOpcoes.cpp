@@ -103,7 +103,9 @@ INSTANTIATE_TEST_SUITE_P(
         TCasoRecusa{
             "SeedNegative", {"--seed", "-1"}, "--seed accepts a whole number from 0 to 4294967295"},
         TCasoRecusa{"SeedHuge", {"--seed", "4294967296"}, "--seed accepts"},
-        TCasoRecusa{"TournamentEmpty", {"--tournament="}, "--tournament accepts a whole number from 1 to 30, not ''"},
+        TCasoRecusa{"TournamentEmpty",
+                    {"--tournament="},
+                    "--tournament accepts a whole number from 1 to 30, not ''"},
         TCasoRecusa{"TournamentZero",
                     {"--tournament", "0"},
                     "--tournament accepts a whole number from 1 to 30"},

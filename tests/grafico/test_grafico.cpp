@@ -27,10 +27,18 @@ const QColor Lima(0, 255, 0);
 const QColor Vermelho(255, 0, 0);
 
 // Fitness-like values for generation g: best above average, all within 0..1.
-double Melhor1(int g) { return 1 - 0.5 * std::exp(-g / 8.0); }
-double Melhor2(int g) { return 0.9 * Melhor1(g); }
-double Media1(int g) { return 0.6 * Melhor1(g); }
-double Media2(int g) { return 0.5 * Melhor1(g); }
+double Melhor1(int g) {
+    return 1 - 0.5 * std::exp(-g / 8.0);
+}
+double Melhor2(int g) {
+    return 0.9 * Melhor1(g);
+}
+double Media1(int g) {
+    return 0.6 * Melhor1(g);
+}
+double Media2(int g) {
+    return 0.5 * Melhor1(g);
+}
 
 // The run's feed: clear the four series, then one point per series and generation, each
 // followed by a refresh.
@@ -70,9 +78,11 @@ bool CorPerto(const QImage& imagem, QPoint centro, const QColor& cor, int raio) 
     return false;
 }
 
-bool Branco(const QColor& cor) { return cor == QColor(Qt::white); }
+bool Branco(const QColor& cor) {
+    return cor == QColor(Qt::white);
+}
 
-} // namespace
+}  // namespace
 
 class TesteGrafico : public QObject {
     Q_OBJECT
@@ -293,13 +303,13 @@ void TesteGrafico::passoDosRotulos_data() {
     QTest::addColumn<int>("passo");
     QTest::newRow("sem pontos") << 0 << 300.0 << 20.0 << 1;
     QTest::newRow("um ponto") << 1 << 300.0 << 20.0 << 1;
-    QTest::newRow("dez pontos folgados") << 10 << 300.0 << 20.0 << 1;          // 33 px apart
-    QTest::newRow("exatamente o espaco") << 16 << 300.0 << 20.0 << 1;         // 20 px apart
-    QTest::newRow("um pouco apertado") << 17 << 300.0 << 20.0 << 2;           // 18.75 px apart
-    QTest::newRow("passo cinco") << 61 << 300.0 << 20.0 << 5;                 // 5 px: 2 -> 10, 5 -> 25
-    QTest::newRow("passo dez") << 101 << 300.0 << 20.0 << 10;                 // 3 px: 5 -> 15, 10 -> 30
-    QTest::newRow("mil pontos") << 1000 << 343.0 << 26.0 << 100;              // 0.343 px: 50 -> 17
-    QTest::newRow("so o primeiro") << 5 << 10.0 << 20.0 << 5;                 // even the ends are too close
+    QTest::newRow("dez pontos folgados") << 10 << 300.0 << 20.0 << 1;  // 33 px apart
+    QTest::newRow("exatamente o espaco") << 16 << 300.0 << 20.0 << 1;  // 20 px apart
+    QTest::newRow("um pouco apertado") << 17 << 300.0 << 20.0 << 2;    // 18.75 px apart
+    QTest::newRow("passo cinco") << 61 << 300.0 << 20.0 << 5;          // 5 px: 2 -> 10, 5 -> 25
+    QTest::newRow("passo dez") << 101 << 300.0 << 20.0 << 10;          // 3 px: 5 -> 15, 10 -> 30
+    QTest::newRow("mil pontos") << 1000 << 343.0 << 26.0 << 100;       // 0.343 px: 50 -> 17
+    QTest::newRow("so o primeiro") << 5 << 10.0 << 20.0 << 5;  // even the ends are too close
 }
 
 void TesteGrafico::passoDosRotulos() {
@@ -331,7 +341,8 @@ void TesteGrafico::fundoEmGradienteELegendaAEsquerda() {
     // area starts to its right.
     const int yLegenda = dentro.top() + int(0.1 * dentro.height()) + 2;
     QVERIFY(Branco(imagem.pixelColor(dentro.left() + int(0.01 * dentro.width()) + 1, yLegenda)));
-    QVERIFY(!Branco(imagem.pixelColor(dentro.left() + 1, dentro.top() + int(0.1 * dentro.height()) - 2)));
+    QVERIFY(!Branco(
+        imagem.pixelColor(dentro.left() + 1, dentro.top() + int(0.1 * dentro.height()) - 2)));
     int direitaDoBranco = 0;
     for (int yy = 0; yy < imagem.height(); ++yy)
         for (int xx = 0; xx < imagem.width(); ++xx)
@@ -396,7 +407,8 @@ void TesteGrafico::atualizaMostraNaTelaSemVoltarAoLaco() {
             QVERIFY(!CorPerto(antes, ultimo, Lima, 2));
             // The bottom axis already reaches the new point: it sits at the plot area's right end.
             const QPointF direita = Grafico->chart()->plotArea().topRight();
-            const QPoint fimDoEixo = Grafico->viewport()->mapTo(Grafico.get(), Grafico->mapFromScene(direita));
+            const QPoint fimDoEixo =
+                Grafico->viewport()->mapTo(Grafico.get(), Grafico->mapFromScene(direita));
             QVERIFY(std::abs(ultimo.x() - fimDoEixo.x()) <= 1);
         }
     }
@@ -422,7 +434,8 @@ void TesteGrafico::serieMaisCurtaApareceSemMudarOEixo() {
         if (g == 1)
             continue;  // a lone point draws no segment
         const QImage imagem = Grafico->grab().toImage();
-        QVERIFY2(CorPerto(imagem, NoWidget(*Grafico, {g - 1.0, 0.5}), Vermelho, 1), qPrintable(QString::number(g)));
+        QVERIFY2(CorPerto(imagem, NoWidget(*Grafico, {g - 1.0, 0.5}), Vermelho, 1),
+                 qPrintable(QString::number(g)));
         QVERIFY(!CorPerto(imagem, NoWidget(*Grafico, {g + 0.5, 0.5}), Vermelho, 1));
     }
 }

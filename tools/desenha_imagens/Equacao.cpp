@@ -10,12 +10,11 @@ namespace {
 
 constexpr int Largura = 250;
 constexpr int Altura = 62;
-constexpr double Corpo = 14.0; // pixel size of the main text
+constexpr double Corpo = 14.0;  // pixel size of the main text
 
 const QString Menos = QStringLiteral("\u2212");
 
-void SomaDosQuadrados(TEscritaFormula& e)
-{
+void SomaDosQuadrados(TEscritaFormula& e) {
     e.Parenteses(1.0, [](TEscritaFormula& d) {
         d.Variavel("x");
         d.Expoente("2");
@@ -25,8 +24,7 @@ void SomaDosQuadrados(TEscritaFormula& e)
     });
 }
 
-void Esquerda(TEscritaFormula& e)
-{
+void Esquerda(TEscritaFormula& e) {
     e.Variavel("f");
     e.Parenteses(1.0, [](TEscritaFormula& d) {
         d.Variavel("x");
@@ -39,8 +37,7 @@ void Esquerda(TEscritaFormula& e)
     e.Operador(Menos);
 }
 
-void Numerador(TEscritaFormula& e)
-{
+void Numerador(TEscritaFormula& e) {
     e.Parenteses(1.3, [](TEscritaFormula& d) {
         d.Texto("sin");
         d.Espaco(0.15);
@@ -51,8 +48,7 @@ void Numerador(TEscritaFormula& e)
     e.Texto("0.5");
 }
 
-void Denominador(TEscritaFormula& e)
-{
+void Denominador(TEscritaFormula& e) {
     e.Parenteses(1.15, [](TEscritaFormula& d) {
         d.Texto("1.0");
         d.Operador("+");
@@ -63,10 +59,9 @@ void Denominador(TEscritaFormula& e)
     e.Expoente("2");
 }
 
-} // namespace
+}  // namespace
 
-QImage DesenhaEquacao()
-{
+QImage DesenhaEquacao() {
     QImage imagem(Largura, Altura, QImage::Format_RGB32);
     imagem.fill(Qt::white);
     QPainter p(&imagem);
@@ -92,9 +87,11 @@ QImage DesenhaEquacao()
 
     const double inicioBarra = esquerda.X();
     p.fillRect(QRectF(inicioBarra, eixo - 0.5, larguraBarra, 1.0), Qt::black);
-    TEscritaFormula num(&p, Corpo, QPointF(inicioBarra + (larguraBarra - larguraNum) / 2.0, eixo - 7.0));
+    TEscritaFormula num(&p, Corpo,
+                        QPointF(inicioBarra + (larguraBarra - larguraNum) / 2.0, eixo - 7.0));
     Numerador(num);
-    TEscritaFormula den(&p, Corpo, QPointF(inicioBarra + (larguraBarra - larguraDen) / 2.0, eixo + 15.0));
+    TEscritaFormula den(&p, Corpo,
+                        QPointF(inicioBarra + (larguraBarra - larguraDen) / 2.0, eixo + 15.0));
     Denominador(den);
     return imagem;
 }

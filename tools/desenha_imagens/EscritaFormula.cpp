@@ -5,8 +5,7 @@
 
 namespace {
 
-QFont Fonte(double pixels, bool italico)
-{
+QFont Fonte(double pixels, bool italico) {
     QFont fonte("Liberation Serif");
     fonte.setPixelSize(qRound(pixels));
     fonte.setItalic(italico);
@@ -14,23 +13,24 @@ QFont Fonte(double pixels, bool italico)
     return fonte;
 }
 
-} // namespace
+}  // namespace
 
 TEscritaFormula::TEscritaFormula(QPainter* pintor, double corpo, QPointF base)
-    : pintor(pintor), corpo(corpo), x(base.x()), linhaBase(base.y()), normal(Fonte(corpo, false)),
-      italico(Fonte(corpo, true)), pequeno(Fonte(corpo * 0.7, false))
-{
-}
+    : pintor(pintor),
+      corpo(corpo),
+      x(base.x()),
+      linhaBase(base.y()),
+      normal(Fonte(corpo, false)),
+      italico(Fonte(corpo, true)),
+      pequeno(Fonte(corpo * 0.7, false)) {}
 
-double TEscritaFormula::Largura(double corpo, const TTrecho& trecho)
-{
+double TEscritaFormula::Largura(double corpo, const TTrecho& trecho) {
     TEscritaFormula medida(nullptr, corpo, QPointF(0, 0));
     trecho(medida);
     return medida.x;
 }
 
-void TEscritaFormula::Escreve(const QString& texto, const QFont& fonte, double dy)
-{
+void TEscritaFormula::Escreve(const QString& texto, const QFont& fonte, double dy) {
     if (pintor) {
         pintor->setFont(fonte);
         pintor->drawText(QPointF(x, linhaBase + dy), texto);
@@ -38,46 +38,38 @@ void TEscritaFormula::Escreve(const QString& texto, const QFont& fonte, double d
     x += QFontMetricsF(fonte).horizontalAdvance(texto);
 }
 
-void TEscritaFormula::Texto(const QString& texto)
-{
+void TEscritaFormula::Texto(const QString& texto) {
     Escreve(texto, normal, 0);
 }
 
-void TEscritaFormula::Variavel(const QString& nome)
-{
+void TEscritaFormula::Variavel(const QString& nome) {
     Escreve(nome, italico, 0);
-    x += 0.04 * corpo; // italic correction: the slanted letter leans into what follows
+    x += 0.04 * corpo;  // italic correction: the slanted letter leans into what follows
 }
 
-void TEscritaFormula::Expoente(const QString& texto)
-{
+void TEscritaFormula::Expoente(const QString& texto) {
     Escreve(texto, pequeno, -0.42 * corpo);
 }
 
-void TEscritaFormula::Espacado(const QString& simbolo, double em)
-{
+void TEscritaFormula::Espacado(const QString& simbolo, double em) {
     Espaco(em);
     Texto(simbolo);
     Espaco(em);
 }
 
-void TEscritaFormula::Operador(const QString& simbolo)
-{
+void TEscritaFormula::Operador(const QString& simbolo) {
     Espacado(simbolo, 0.2);
 }
 
-void TEscritaFormula::Relacao(const QString& simbolo)
-{
+void TEscritaFormula::Relacao(const QString& simbolo) {
     Espacado(simbolo, 0.28);
 }
 
-void TEscritaFormula::Espaco(double em)
-{
+void TEscritaFormula::Espaco(double em) {
     x += em * corpo;
 }
 
-void TEscritaFormula::Raiz(const TTrecho& radicando)
-{
+void TEscritaFormula::Raiz(const TTrecho& radicando) {
     // The sign: a short rising tick, a stroke down to just under the baseline, a long stroke
     // up to the height of the radicand, then the bar over the radicand.
     const double largura = Largura(corpo, radicando);
@@ -92,7 +84,8 @@ void TEscritaFormula::Raiz(const TTrecho& radicando)
         sinal.lineTo(subida, topo);
         sinal.lineTo(subida + 0.08 * corpo + largura, topo);
         pintor->save();
-        pintor->setPen(QPen(pintor->pen().color(), 0.09 * corpo, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+        pintor->setPen(
+            QPen(pintor->pen().color(), 0.09 * corpo, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
         pintor->setBrush(Qt::NoBrush);
         pintor->drawPath(sinal);
         pintor->restore();
@@ -102,8 +95,7 @@ void TEscritaFormula::Raiz(const TTrecho& radicando)
     x += 0.06 * corpo;
 }
 
-void TEscritaFormula::Parenteses(double escala, const TTrecho& dentro)
-{
+void TEscritaFormula::Parenteses(double escala, const TTrecho& dentro) {
     // A taller parenthesis keeps its middle where a normal one has it, on the formula's axis.
     const QFont grande = Fonte(corpo * escala, false);
     const double meioNormal = QFontMetricsF(normal).tightBoundingRect("(").center().y();

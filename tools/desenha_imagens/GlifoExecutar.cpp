@@ -13,8 +13,7 @@ const QColor Fundo(128, 128, 128);
 /// Letters in relief: the outline is stamped `profundidade` times, one pixel further down and
 /// to the right each time, in the colour of the letters' side; then the face goes on top.
 void DesenhaRelevo(QPainter& p, const QPainterPath& letras, int profundidade, const QColor& lado,
-                   const QBrush& face, const QColor& contorno)
-{
+                   const QBrush& face, const QColor& contorno) {
     p.setPen(Qt::NoPen);
     for (int i = profundidade; i >= 1; --i) {
         p.setBrush(lado.darker(100 + 12 * i));
@@ -26,16 +25,14 @@ void DesenhaRelevo(QPainter& p, const QPainterPath& letras, int profundidade, co
 }
 
 /// The path of a text in the given font, centred on the origin.
-QPainterPath Letras(const QString& texto, const QFont& fonte)
-{
+QPainterPath Letras(const QString& texto, const QFont& fonte) {
     QPainterPath caminho;
     caminho.addText(0, 0, fonte, texto);
     const QRectF caixa = caminho.boundingRect();
     return caminho.translated(-caixa.center());
 }
 
-void DesenhaEmblema(QPainter& p)
-{
+void DesenhaEmblema(QPainter& p) {
     QFont fonte("Liberation Sans");
     fonte.setBold(true);
     fonte.setPixelSize(45);
@@ -49,8 +46,7 @@ void DesenhaEmblema(QPainter& p)
     DesenhaRelevo(p, letras, 4, QColor(150, 0, 0), face, QColor(90, 0, 0));
 }
 
-void DesenhaExecutarDiagonal(QPainter& p)
-{
+void DesenhaExecutarDiagonal(QPainter& p) {
     QFont fonte("Liberation Sans");
     fonte.setBold(true);
     fonte.setPixelSize(16);
@@ -72,8 +68,7 @@ void DesenhaExecutarDiagonal(QPainter& p)
 }
 
 /// The glyph drawn at `lado` pixels: the 76-pixel design scaled as vectors.
-QImage DesenhaEscalado(int lado)
-{
+QImage DesenhaEscalado(int lado) {
     QImage desenho(lado, lado, QImage::Format_ARGB32_Premultiplied);
     desenho.fill(Qt::transparent);
     QPainter p(&desenho);
@@ -84,15 +79,13 @@ QImage DesenhaEscalado(int lado)
     return desenho;
 }
 
-} // namespace
+}  // namespace
 
-QImage DesenhaIcone(int lado)
-{
+QImage DesenhaIcone(int lado) {
     return DesenhaEscalado(lado).convertToFormat(QImage::Format_ARGB32);
 }
 
-QImage DesenhaExecutar()
-{
+QImage DesenhaExecutar() {
     const QImage desenho = DesenhaEscalado(Lado);
     // Pixels left untouched are the background: they keep the grey as their colour and get an
     // alpha of 0. Smoothed edges keep their partial alpha, so no grey fringe shows on the button.

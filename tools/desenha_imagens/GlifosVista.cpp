@@ -13,27 +13,28 @@ constexpr int Lado = 20;
 /// the level difference at the pixel's centre, divided by the level's slope there, gives the
 /// distance in pixels to the curve, so flattened rings keep the same width all round.
 template <typename TNivel>
-bool NoAnel(const TNivel& nivel, int x, int y, std::initializer_list<double> raios)
-{
+bool NoAnel(const TNivel& nivel, int x, int y, std::initializer_list<double> raios) {
     const double px = x + 0.5, py = y + 0.5, h = 0.01;
     const double aqui = nivel(px, py);
-    const double inclinacao = std::hypot(nivel(px + h, py) - nivel(px - h, py),
-                                         nivel(px, py + h) - nivel(px, py - h)) / (2 * h);
+    const double inclinacao =
+        std::hypot(nivel(px + h, py) - nivel(px - h, py), nivel(px, py + h) - nivel(px, py - h)) /
+        (2 * h);
     for (double raio : raios)
         if (std::abs(aqui - raio) < 0.5 * inclinacao)
             return true;
     return false;
 }
 
-} // namespace
+}  // namespace
 
-QImage DesenhaInclinada()
-{
+QImage DesenhaInclinada() {
     // A trapezoid from rows 5 to 16, 10 pixels wide at the top and 20 at the bottom: the
     // square surface in perspective. Its contour rings become ellipses flattened by the tilt.
     TGlifo16 glifo(Lado, Lado);
     constexpr int topo = 5, base = 16;
-    const auto elipse = [](double px, double py) { return std::hypot(px - 10.0, (py - 11.0) / 0.5); };
+    const auto elipse = [](double px, double py) {
+        return std::hypot(px - 10.0, (py - 11.0) / 0.5);
+    };
     for (int y = topo; y <= base; ++y) {
         const double meiaLargura = 5.0 + 5.0 * (y - topo) / (base - topo);
         for (int x = 0; x < Lado; ++x) {
@@ -52,12 +53,13 @@ QImage DesenhaInclinada()
     return glifo.Imagem();
 }
 
-QImage DesenhaZoom()
-{
+QImage DesenhaZoom() {
     // The cross-hair is centred on pixel (9, 9) so that its one-pixel lines are symmetric.
     TGlifo16 glifo(Lado, Lado);
     constexpr int centro = 9;
-    const auto circulo = [](double px, double py) { return std::hypot(px - centro - 0.5, py - centro - 0.5); };
+    const auto circulo = [](double px, double py) {
+        return std::hypot(px - centro - 0.5, py - centro - 0.5);
+    };
     for (int y = 0; y < Lado; ++y)
         for (int x = 0; x < Lado; ++x)
             if (NoAnel(circulo, x, y, {6.5}))
@@ -72,28 +74,29 @@ QImage DesenhaZoom()
     return glifo.Imagem();
 }
 
-QImage DesenhaSuperior()
-{
+QImage DesenhaSuperior() {
     // An 18 x 18 square; the rings are circles about its centre, the outer one cut by the edges.
     TGlifo16 glifo(Lado, Lado);
-    const auto circulo = [](double px, double py) { return std::hypot(px - Lado / 2.0, py - Lado / 2.0); };
+    const auto circulo = [](double px, double py) {
+        return std::hypot(px - Lado / 2.0, py - Lado / 2.0);
+    };
     for (int y = 1; y <= 18; ++y)
         for (int x = 1; x <= 18; ++x)
-            glifo.Pinta(x, y, NoAnel(circulo, x, y, {3.5, 6.5, 9.5}) ? TCor16::Ciano : TCor16::Azul);
+            glifo.Pinta(x, y,
+                        NoAnel(circulo, x, y, {3.5, 6.5, 9.5}) ? TCor16::Ciano : TCor16::Azul);
     for (int y : {9, 10})
         for (int x : {9, 10})
             glifo.Pinta(x, y, TCor16::Vermelho);
     return glifo.Imagem();
 }
 
-QImage DesenhaLateral()
-{
+QImage DesenhaLateral() {
     // The dome is half an ellipse standing on row 15, lit from the upper left: the lit side is
     // blue, the far side dark blue, with a dithered band between them.
     TGlifo16 glifo(Lado, Lado);
     constexpr int chao = 15;
     constexpr double rx = 7.5, ry = 10.0, cx = Lado / 2.0;
-    constexpr double lx = -0.55, ly = -0.55, lz = 0.63; // direction of the light, unit length
+    constexpr double lx = -0.55, ly = -0.55, lz = 0.63;  // direction of the light, unit length
     for (int y = 0; y < chao; ++y)
         for (int x = 0; x < Lado; ++x) {
             const double nx = (x + 0.5 - cx) / rx;

@@ -1,11 +1,10 @@
 #include "GravaJpeg.h"
 
+#include <jpeglib.h>
 #include <cstdio>
 #include <cstdlib>
-#include <jpeglib.h>
 
-QByteArray GravaJpeg(const QImage& imagem, int pontosPorPolegada, int qualidade)
-{
+QByteArray GravaJpeg(const QImage& imagem, int pontosPorPolegada, int qualidade) {
     const QImage rgb = imagem.convertToFormat(QImage::Format_RGB888);
 
     jpeg_compress_struct info{};
@@ -27,7 +26,7 @@ QByteArray GravaJpeg(const QImage& imagem, int pontosPorPolegada, int qualidade)
         info.comp_info[i].v_samp_factor = 1;
     }
     info.write_JFIF_header = TRUE;
-    info.density_unit = 1; // dots per inch
+    info.density_unit = 1;  // dots per inch
     info.X_density = static_cast<UINT16>(pontosPorPolegada);
     info.Y_density = static_cast<UINT16>(pontosPorPolegada);
 

@@ -4,8 +4,22 @@
 
 /// The 16 standard colours of a VGA screen, in their usual palette order.
 enum class TCor16 : unsigned char {
-    Preto, Marrom, Verde, Oliva, AzulEscuro, Purpura, Petroleo, Prata,
-    Cinza, Vermelho, Lima, Amarelo, Azul, Fucsia, Ciano, Branco
+    Preto,
+    Marrom,
+    Verde,
+    Oliva,
+    AzulEscuro,
+    Purpura,
+    Petroleo,
+    Prata,
+    Cinza,
+    Vermelho,
+    Lima,
+    Amarelo,
+    Azul,
+    Fucsia,
+    Ciano,
+    Branco
 };
 
 /// A small picture drawn pixel by pixel in the 16 colours. It starts all white, and white is

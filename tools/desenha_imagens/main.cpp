@@ -24,26 +24,22 @@ namespace {
 
 constexpr int LadosIcone[] = {16, 32, 48, 64, 128, 256};
 
-bool FonteInstalada(const QString& familia)
-{
+bool FonteInstalada(const QString& familia) {
     return QFontInfo(QFont(familia)).family() == familia;
 }
 
-bool Grava(const QImage& imagem, const QString& caminho)
-{
+bool Grava(const QImage& imagem, const QString& caminho) {
     return imagem.save(caminho, "PNG");
 }
 
-bool GravaArquivo(const QByteArray& dados, const QString& caminho)
-{
+bool GravaArquivo(const QByteArray& dados, const QString& caminho) {
     QFile arquivo(caminho);
     return arquivo.open(QIODevice::WriteOnly) && arquivo.write(dados) == dados.size();
 }
 
-} // namespace
+}  // namespace
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     // Drawing text needs the font database of a GUI application, but no screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -66,16 +62,17 @@ int main(int argc, char* argv[])
         erro << "cannot create " << destino.filePath("glifos") << '\n';
         return 1;
     }
-    const bool gravou = Grava(DesenhaInclinada(), destino.filePath("glifos/inclinada.png"))
-        && Grava(DesenhaZoom(), destino.filePath("glifos/zoom.png"))
-        && Grava(DesenhaSuperior(), destino.filePath("glifos/superior.png"))
-        && Grava(DesenhaLateral(), destino.filePath("glifos/lateral.png"))
-        && Grava(DesenhaExecutar(), destino.filePath("glifos/executar.png"))
-        && GravaArquivo(GravaJpeg(DesenhaEquacao(), 200, 95), destino.filePath("equacao.jpg"))
-        && std::all_of(std::begin(LadosIcone), std::end(LadosIcone), [&](int lado) {
-               return Grava(DesenhaIcone(lado),
-                            destino.filePath(QString("icones/quivora-%1.png").arg(lado)));
-           });
+    const bool gravou =
+        Grava(DesenhaInclinada(), destino.filePath("glifos/inclinada.png")) &&
+        Grava(DesenhaZoom(), destino.filePath("glifos/zoom.png")) &&
+        Grava(DesenhaSuperior(), destino.filePath("glifos/superior.png")) &&
+        Grava(DesenhaLateral(), destino.filePath("glifos/lateral.png")) &&
+        Grava(DesenhaExecutar(), destino.filePath("glifos/executar.png")) &&
+        GravaArquivo(GravaJpeg(DesenhaEquacao(), 200, 95), destino.filePath("equacao.jpg")) &&
+        std::all_of(std::begin(LadosIcone), std::end(LadosIcone), [&](int lado) {
+            return Grava(DesenhaIcone(lado),
+                         destino.filePath(QString("icones/quivora-%1.png").arg(lado)));
+        });
     if (!gravou) {
         erro << "cannot write the pictures into " << destino.absolutePath() << '\n';
         return 1;
