@@ -49,7 +49,6 @@ double Soma(double acumulado, double parcela) {
 
 std::string Genes(const TCromossomo& c, int de, int ate) {
     std::string texto;
-    texto.reserve(static_cast<std::size_t>(ate - de + 1));
     for (int k = de; k <= ate; ++k)
         texto += c.Gene[k] != 0 ? '1' : '0';
     return texto;

@@ -17,7 +17,7 @@ std::string Fixo(const std::string& digitos, int expoente, const std::string& se
     if (expoente < 0)
         return "0" + separador + std::string(static_cast<std::size_t>(-expoente - 1), '0') +
                digitos;
-    const auto inteiros = static_cast<std::size_t>(expoente + 1);
+    const std::size_t inteiros = static_cast<std::size_t>(expoente) + 1;
     if (digitos.size() <= inteiros)
         return digitos + std::string(inteiros - digitos.size(), '0');
     return digitos.substr(0, inteiros) + separador + digitos.substr(inteiros);
