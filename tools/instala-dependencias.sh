@@ -8,7 +8,7 @@ pacotes=(
     qt6-base-dev qt6-charts-dev libqt6opengl6-dev
     libgl-dev libglu1-mesa-dev libgl1-mesa-dri libjpeg-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xauth xdotool imagemagick fonts-liberation
+    xvfb xauth xdotool xclip imagemagick fonts-liberation
     clang libclang-rt-14-dev
 )
 
