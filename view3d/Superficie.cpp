@@ -53,11 +53,12 @@ TPlanoSuperficie MontaPlanoSuperficie(TTipoPlotagem tipo, int valMin, int valMax
     if (tipo == TTipoPlotagem::Tracos && (valMax - valMin + 1) % 2 != 0)
         --yFinal;
 
-    plano.Fileiras.reserve(static_cast<std::size_t>(valMax - valMin + 1));
+    const int lado = valMax - valMin + 1;
+    plano.Fileiras.reserve(static_cast<std::size_t>(lado));
     for (int x = valMin; x <= valMax; ++x) {
         TFileiraSuperficie& fileira = plano.Fileiras.emplace_back();
         fileira.X = x;
-        fileira.Vertices.reserve(static_cast<std::size_t>(valMax - valMin + 1));
+        fileira.Vertices.reserve(static_cast<std::size_t>(lado));
         for (int y = valMin; y <= yFinal; ++y) {
             const double h = AlturaSuperficie(x, y);
             fileira.Vertices.push_back({y, h, CorSuperficie(h, constanteAzul)});
