@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # End to end, as a person uses the program: starts the real window program on a virtual
 # screen of its own, drives it with real X input (xdotool) and judges it by what the screen
-# shows (ImageMagick's import, and InspecionaTela for the pixels) and by what the report page
+# shows (ImageMagick's import, and AnalisaTela for the pixels) and by what the report page
 # copies to the clipboard (xclip).
 #
 #   e2e_janela.sh QUIVORA INSPECIONA_TELA ARTEFATOS_DIR

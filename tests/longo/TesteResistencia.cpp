@@ -5,26 +5,12 @@
 // where it was (under AddressSanitizer, the live heap). LeakSanitizer, on in the sanitizer
 // build, checks at exit that nothing was lost.
 #include "DonoTeste.h"
+#include "Memoria.h"
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-#include <cstddef>
-#include <fstream>
 #include <iostream>
 #include <memory>
-
-#if defined(__SANITIZE_ADDRESS__)
-#define QUIVORA_ASAN 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define QUIVORA_ASAN 1
-#endif
-#endif
-
-#ifdef QUIVORA_ASAN
-extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
-#endif
 
 namespace {
 
@@ -36,32 +22,7 @@ constexpr int Execucoes = 100;
 constexpr int Execucoes = 200;
 #endif
 constexpr int Variantes = 4;
-constexpr long CrescimentoMaximo = 2L << 20;
-
-long Residente() {
-    std::ifstream statm("/proc/self/statm");
-    long paginas = 0;
-    long residentes = 0;
-    statm >> paginas >> residentes;
-    return residentes * sysconf(_SC_PAGESIZE);
-}
-
-#ifdef QUIVORA_ASAN
-// AddressSanitizer holds freed blocks in a quarantine of a quarter gigabyte and keeps its own
-// caches, so the resident set says little about the program there; what the program itself
-// holds is the sanitizer's count of live heap bytes.
-const char* const Medido = "live heap";
-constexpr bool MostraResidente = true;  // for the record
-long Medida() {
-    return static_cast<long>(__sanitizer_get_current_allocated_bytes());
-}
-#else
-const char* const Medido = "resident set";
-constexpr bool MostraResidente = false;  // it is what is measured
-long Medida() {
-    return Residente();
-}
-#endif
+constexpr long CrescimentoMaximoKiB = 2048;
 
 // The largest run in four variants that between them take every kind of store through its
 // life: the simple and the parallel elite, shared children under insertion, no elite at all.
@@ -117,20 +78,19 @@ template <typename F>
 void Mede(const char* nome, F executa) {
     for (int n = 0; n < Variantes; ++n)
         ASSERT_NO_FATAL_FAILURE(executa(n));
-    const long antes = Medida();
-    const long residenteAntes = Residente();
+    const long antes = MemoriaEmUsoKiB();
+    const long residenteAntes = MemoriaResidenteKiB();
     for (int n = 0; n < Execucoes; ++n)
         ASSERT_NO_FATAL_FAILURE(executa(n));
-    const long depois = Medida();
-    std::cout << "[ soak     ] " << nome << ", " << Execucoes << " largest runs: " << Medido << " "
-              << antes / 1024 << " KiB before, " << depois / 1024 << " KiB after";
-    if (MostraResidente)
-        std::cout << "; resident set " << residenteAntes / 1024 << " KiB before, "
-                  << Residente() / 1024 << " KiB after";
-    std::cout << '\n';
-    ::testing::Test::RecordProperty("before_kib", std::to_string(antes / 1024));
-    ::testing::Test::RecordProperty("after_kib", std::to_string(depois / 1024));
-    EXPECT_LT(depois - antes, CrescimentoMaximo) << Medido;
+    const long depois = MemoriaEmUsoKiB();
+    std::cout << "[ soak     ] " << nome << ", " << Execucoes
+              << " largest runs: " << NomeMemoriaEmUso << " " << antes << " KiB before, " << depois
+              << " KiB after; "
+              << "resident set " << residenteAntes << " KiB before, " << MemoriaResidenteKiB()
+              << " KiB after\n";
+    ::testing::Test::RecordProperty("before_kib", std::to_string(antes));
+    ::testing::Test::RecordProperty("after_kib", std::to_string(depois));
+    EXPECT_LT(depois - antes, CrescimentoMaximoKiB) << NomeMemoriaEmUso;
 }
 
 TEST(Resistencia, OneEngineForEveryRunKeepsMemoryFlat) {

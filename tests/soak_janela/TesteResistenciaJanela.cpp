@@ -6,6 +6,7 @@
 #include "AjudaJanela.h"
 #include "Grafico.h"
 #include "MainForm.h"
+#include "Memoria.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,18 +18,9 @@
 #include <QTest>
 #include <QToolButton>
 
-#include <malloc.h>
-#include <unistd.h>
-
 #include <cstddef>
 #include <cstdint>
-#include <fstream>
 #include <memory>
-
-#ifdef __SANITIZE_ADDRESS__
-// From the sanitizers' allocator interface, which GCC does not ship as a header.
-extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
-#endif
 
 namespace {
 
@@ -37,7 +29,7 @@ namespace {
 // limit is 500 (about 2.5 s a run). Under AddressSanitizer a run takes about twice as long.
 constexpr int TamPop = 200;
 constexpr int TamCrom = 100;
-#ifdef __SANITIZE_ADDRESS__
+#ifdef QUIVORA_ASAN
 constexpr int LimGer = 250;
 #else
 constexpr int LimGer = 500;
@@ -47,28 +39,6 @@ constexpr int Execucoes = 20;
 // the next wobbles by a few hundred kilobytes, while a run that kept its report, its chart
 // points or its population (hundreds of kilobytes or more each) passes it within 20 runs.
 constexpr long FolgaKiB = 2048;
-
-/// The resident set size of this process, in KiB, once the allocator has given back to the
-/// system what it keeps free: what remains is memory in use, not the allocator's caches.
-long MemoriaResidenteKiB() {
-    malloc_trim(0);
-    std::ifstream statm("/proc/self/statm");
-    long total = 0;
-    long residente = 0;
-    statm >> total >> residente;
-    return residente * (sysconf(_SC_PAGESIZE) / 1024);
-}
-
-/// The memory that the check holds flat. AddressSanitizer keeps freed blocks in quarantine
-/// (up to 256 MiB), so there the resident set grows by design and the sanitizer's own count
-/// of the blocks in use is measured instead.
-long MemoriaEmUsoKiB() {
-#ifdef __SANITIZE_ADDRESS__
-    return static_cast<long>(__sanitizer_get_current_allocated_bytes() / 1024);
-#else
-    return MemoriaResidenteKiB();
-#endif
-}
 
 }  // namespace
 

@@ -1,9 +1,9 @@
-// InspecionaTela: the pixel questions that the end-to-end test asks of its screenshots.
+// AnalisaTela: the pixel questions that the end-to-end test asks of its screenshots.
 //
-//   InspecionaTela conta IMAGEM X Y L A RMIN RMAX GMIN GMAX BMIN BMAX
+//   AnalisaTela conta IMAGEM X Y L A RMIN RMAX GMIN GMAX BMIN BMAX
 //       prints how many pixels of the rectangle (X, Y, width L, height A) have every colour
 //       channel within its bounds (0..255, bounds included);
-//   InspecionaTela difere IMAGEM1 IMAGEM2 X Y L A
+//   AnalisaTela difere IMAGEM1 IMAGEM2 X Y L A
 //       prints how many pixels of the rectangle differ between the two images.
 //
 // A rectangle that does not lie wholly inside the image, or an image that cannot be read, is
@@ -20,7 +20,7 @@
 namespace {
 
 [[noreturn]] void Erro(const QString& mensagem) {
-    std::fprintf(stderr, "InspecionaTela: %s\n", qPrintable(mensagem));
+    std::fprintf(stderr, "AnalisaTela: %s\n", qPrintable(mensagem));
     std::exit(2);
 }
 
@@ -99,6 +99,6 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     Erro(
-        QStringLiteral("usage: InspecionaTela conta IMAGE X Y W H RMIN RMAX GMIN GMAX BMIN BMAX\n"
-                       "       InspecionaTela difere IMAGE1 IMAGE2 X Y W H"));
+        QStringLiteral("usage: AnalisaTela conta IMAGE X Y W H RMIN RMAX GMIN GMAX BMIN BMAX\n"
+                       "       AnalisaTela difere IMAGE1 IMAGE2 X Y W H"));
 }
