@@ -14,7 +14,7 @@
 set -euo pipefail
 
 if [[ $# -ne 3 ]]; then
-    echo "usage: $0 QUIVORA INSPECIONA_TELA ARTEFATOS_DIR" >&2
+    echo "usage: $0 QUIVORA ANALISA_TELA ARTEFATOS_DIR" >&2
     exit 2
 fi
 
@@ -23,11 +23,11 @@ fi
 # program dies, so that the checks below can say so.
 if [[ -z ${QUIVORA_E2E_TELA:-} ]]; then
     export QUIVORA_E2E_TELA=1
-    exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash "$0" "$@"
+    exec bash "$(dirname "$0")/../em_xvfb.sh" "-screen 0 1024x768x24 -noreset" bash "$0" "$@"
 fi
 
 programa=$1
-inspeciona=$2
+analisa=$2
 artefatos=$3
 for ferramenta in xdotool import xclip; do
     command -v "$ferramenta" >/dev/null || { echo "e2e: $ferramenta is not installed" >&2; exit 1; }
@@ -101,12 +101,12 @@ TEXTO_LIMA="0 100 128 255 0 100"
 
 conta() {  # conta IMAGE "X Y W H" "RMIN RMAX GMIN GMAX BMIN BMAX"
     # shellcheck disable=SC2086  # the rectangle and the bounds are lists of numbers
-    "$inspeciona" conta "$1" $2 $3
+    "$analisa" conta "$1" $2 $3
 }
 
 difere() {  # difere IMAGE1 IMAGE2 "X Y W H"
     # shellcheck disable=SC2086
-    "$inspeciona" difere "$1" "$2" $3
+    "$analisa" difere "$1" "$2" $3
 }
 
 clica() {
