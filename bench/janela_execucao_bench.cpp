@@ -7,6 +7,7 @@
 // of one generation can be read off: the engine alone (BM_MotorSemJanela), the surface
 // view's Redraw with 200 individuals (BM_RedrawJanela) and the chart's feed over a run of
 // 1000 generations (BM_GraficoJanela); what remains of the total is the report.
+#include "BenchmarksNaTela.h"
 #include "GLPanel.h"
 #include "Grafico.h"
 #include "MainForm.h"
@@ -127,15 +128,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     Janela = std::make_unique<TMainForm>();
     Janela->showMaximized();
-    while (!Controle<TGLPanel>("GLPanel1")->JanelaNativa()->isExposed())
-        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    QApplication::processEvents();
-
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    const int estado = RodaBenchmarksNaTela(*Controle<TGLPanel>("GLPanel1"), argc, argv);
     Janela.reset();
-    return 0;
+    return estado;
 }

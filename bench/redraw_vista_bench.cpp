@@ -1,6 +1,7 @@
 // Cost of one frame of the surface view: GLPanel1's Redraw with the full 201 x 201 surface
 // (40401 vertices in its display list) and a population of 200, drawn and swapped on a
 // 500 x 300 panel shown on the (virtual) screen. Also the cost of rebuilding the surface.
+#include "BenchmarksNaTela.h"
 #include "ControleVista.h"
 #include "GLPanel.h"
 #include "MotorAG.h"
@@ -132,15 +133,7 @@ int main(int argc, char** argv) {
     Vista = std::make_unique<TVista>();
     Vista->GLPanel1->Redraw();  // the window's creation handler makes the first frame
     Vista->Janela.show();
-    while (!Vista->GLPanel1->JanelaNativa()->isExposed())
-        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    QApplication::processEvents();
-
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    const int estado = RodaBenchmarksNaTela(*Vista->GLPanel1, argc, argv);
     Vista.reset();
-    return 0;
+    return estado;
 }

@@ -21,6 +21,11 @@
 extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 #endif
 
+/// How much a soak lets memory grow over its runs. What the allocator keeps from one run to
+/// the next wobbles by a few hundred KiB; a run that kept its report, chart points or
+/// population (hundreds of KiB or more each) passes this within twenty runs.
+inline constexpr long CrescimentoMaximoKiB = 2048;
+
 /// The resident set size, once the allocator has given back to the system what it keeps
 /// free: what remains is memory in use, not the allocator's caches.
 inline long MemoriaResidenteKiB() {

@@ -22,7 +22,6 @@ constexpr int Execucoes = 100;
 constexpr int Execucoes = 200;
 #endif
 constexpr int Variantes = 4;
-constexpr long CrescimentoMaximoKiB = 2048;
 
 // The largest run in four variants that between them take every kind of store through its
 // life: the simple and the parallel elite, shared children under insertion, no elite at all.

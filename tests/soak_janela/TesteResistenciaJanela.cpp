@@ -35,10 +35,6 @@ constexpr int LimGer = 250;
 constexpr int LimGer = 500;
 #endif
 constexpr int Execucoes = 20;
-// Growth allowed over the runs after the first: what the allocator keeps from one run to
-// the next wobbles by a few hundred kilobytes, while a run that kept its report, its chart
-// points or its population (hundreds of kilobytes or more each) passes it within 20 runs.
-constexpr long FolgaKiB = 2048;
 
 }  // namespace
 
@@ -120,7 +116,7 @@ void TesteResistenciaJanela::execucoesSeguidasMantemMemoria() {
           residenteDepois - residenteAntes);
     qInfo("memory in use after the warm-up %ld KiB, after each run (KiB): %s", antes,
           qPrintable(apos.join(QLatin1Char(' '))));
-    QVERIFY2(depois - antes <= FolgaKiB,
+    QVERIFY2(depois - antes <= CrescimentoMaximoKiB,
              qPrintable(QStringLiteral("memory in use grew by %1 KiB over %2 runs")
                             .arg(depois - antes)
                             .arg(Execucoes)));
