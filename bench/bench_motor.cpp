@@ -1,6 +1,7 @@
 // Speed of one whole run through the engine, with its report written as text.
 #include "DonoTexto.h"
 #include "MotorAG.h"
+#include "OpcoesLinha.h"
 
 #include <benchmark/benchmark.h>
 
@@ -10,9 +11,9 @@ void Roda(benchmark::State& estado, const std::vector<std::string>& args) {
     const TOpcoes opcoes = LeOpcoes(args, ",");
     std::size_t linhas = 0;
     for (auto _ : estado) {
-        TDonoTexto dono(opcoes);
+        TDonoTexto dono(opcoes.Config(), opcoes.Semente, false);
         TMotorAG motor(dono);
-        motor.Executa(opcoes.Painel);
+        motor.Executa(opcoes.Config().Painel);
         linhas =
             static_cast<std::size_t>(std::count(dono.Saida().begin(), dono.Saida().end(), '\n'));
         benchmark::DoNotOptimize(dono.Saida().data());

@@ -7,33 +7,35 @@ namespace {
 const std::string CabecalhoSeries = "Geração;BestFitness_1;BestFitness_2;AveFitness_1;AveFitness_2";
 }
 
-TDonoTexto::TDonoTexto(const TOpcoes& opcoes) : Opcoes(opcoes) {}
+TDonoTexto::TDonoTexto(const TConfiguracao& config, std::optional<std::uint32_t> semente,
+                       bool series)
+    : Config(config), Semente(semente), Series(series) {}
 
 std::uint32_t TDonoTexto::LeRelogio() {
-    return Opcoes.Semente ? *Opcoes.Semente : MilissegundosDoDiaUtc();
+    return Semente ? *Semente : MilissegundosDoDiaUtc();
 }
 
 void TDonoTexto::LimpaRelatorio() {
-    if (!Opcoes.Series)
+    if (!Series)
         Texto.clear();
 }
 
 void TDonoTexto::AdicionaLinha(const std::string& linha) {
-    if (!Opcoes.Series)
+    if (!Series)
         Texto.append(linha).append("\n");
 }
 
 void TDonoTexto::LimpaGrafico() {
-    if (Opcoes.Series)
+    if (Series)
         Texto = CabecalhoSeries + "\n";
 }
 
 void TDonoTexto::PlotaGeracao(int geracao, double melhor1, double melhor2, double media1,
                               double media2) {
-    if (!Opcoes.Series)
+    if (!Series)
         return;
     Texto.append(std::to_string(geracao));
     for (const double valor : {melhor1, melhor2, media1, media2})
-        Texto.append(";").append(FormataReal(valor, Opcoes.Painel.SeparadorDecimal));
+        Texto.append(";").append(FormataReal(valor, Config.Painel.SeparadorDecimal));
     Texto.append("\n");
 }

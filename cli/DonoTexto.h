@@ -1,23 +1,25 @@
 #pragma once
 
+#include "Configuracao.h"
 #include "DonoMotor.h"
-#include "OpcoesLinha.h"
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
-/// The command line's owner of a run: the switches come from the options, the report (or the
-/// chart's series) is collected as text.
+/// The command line's owner of a single run: the switches come from the configuration, the
+/// seed from --seed or the clock, and the report (or the chart's series) is collected as text.
 class TDonoTexto : public TDonoMotor {
 public:
-    explicit TDonoTexto(const TOpcoes& opcoes);
+    TDonoTexto(const TConfiguracao& config, std::optional<std::uint32_t> semente, bool series);
 
     /// The report, or with --series the four series; every line ends in "\n".
     [[nodiscard]] const std::string& Saida() const { return Texto; }
 
-    [[nodiscard]] bool AGParalelo() const override { return Opcoes.Paralelo; }
-    [[nodiscard]] bool UsaElitismo() const override { return Opcoes.Elitismo; }
-    [[nodiscard]] bool UsaEscalonamento() const override { return Opcoes.Escalonamento; }
-    [[nodiscard]] int QuantTorneio() const override { return Opcoes.Torneio; }
+    [[nodiscard]] bool AGParalelo() const override { return Config.Paralelo; }
+    [[nodiscard]] bool UsaElitismo() const override { return Config.Elitismo; }
+    [[nodiscard]] bool UsaEscalonamento() const override { return Config.Escalonamento; }
+    [[nodiscard]] int QuantTorneio() const override { return Config.Torneio; }
     std::uint32_t LeRelogio() override;
     void LimpaRelatorio() override;
     void AdicionaLinha(const std::string& linha) override;
@@ -27,6 +29,8 @@ public:
     void Redesenha() override {}
 
 private:
-    const TOpcoes& Opcoes;
+    const TConfiguracao& Config;
+    std::optional<std::uint32_t> Semente;
+    bool Series;
     std::string Texto;
 };

@@ -1,86 +1,85 @@
 #include "OpcoesLinha.h"
 
+#include "Experimento.h"
+
 #include <algorithm>
 #include <charconv>
-#include <map>
+#include <thread>
 
 namespace {
-
-// A numeric option: its range and step, as the panel's spin edit has them.
-struct TFaixa {
-    long long Minimo;
-    long long Maximo;
-    long long Passo;
-};
 
 [[noreturn]] void Recusa(const std::string& mensagem) {
     throw EOpcaoInvalida(mensagem);
 }
 
-long long Numero(const std::string& opcao, const std::string& texto, TFaixa faixa) {
+long long Numero(const std::string& opcao, const std::string& texto, long long minimo,
+                 long long maximo) {
     long long valor = 0;
     const char* fim = texto.data() + texto.size();
     const auto [resto, erro] = std::from_chars(texto.data(), fim, valor);
-    const bool valido = !texto.empty() && erro == std::errc() && resto == fim &&
-                        valor >= faixa.Minimo && valor <= faixa.Maximo &&
-                        (valor - faixa.Minimo) % faixa.Passo == 0;
-    if (!valido) {
-        std::string aceita = "a whole number from " + std::to_string(faixa.Minimo) + " to " +
-                             std::to_string(faixa.Maximo);
-        if (faixa.Passo > 1)
-            aceita += " in steps of " + std::to_string(faixa.Passo);
-        Recusa(opcao + " accepts " + aceita + ", not '" + texto + "'");
-    }
+    if (texto.empty() || erro != std::errc() || resto != fim || valor < minimo || valor > maximo)
+        Recusa(opcao + " accepts a whole number from " + std::to_string(minimo) + " to " +
+               std::to_string(maximo) + ", not '" + texto + "'");
     return valor;
 }
 
-int Inteiro(const std::string& opcao, const std::string& texto, TFaixa faixa) {
-    return static_cast<int>(Numero(opcao, texto, faixa));
+// --shard K/M, 1 <= K <= M.
+void LeFatia(const std::string& texto, TOpcoesExperimento& e) {
+    const std::size_t barra = texto.find('/');
+    const auto recusa = [&] {
+        Recusa("--shard accepts K/M with 1 <= K <= M <= 1000000, not '" + texto + "'");
+    };
+    if (barra == std::string::npos)
+        recusa();
+    try {
+        e.Fatia = static_cast<int>(Numero("--shard", texto.substr(0, barra), 1, 1000000));
+        e.Fatias = static_cast<int>(Numero("--shard", texto.substr(barra + 1), 1, 1000000));
+    } catch (const EOpcaoInvalida&) {
+        recusa();
+    }
+    if (e.Fatia > e.Fatias)
+        recusa();
 }
 
-std::string Item(const std::string& opcao, const std::string& texto,
-                 const std::vector<std::string>& itens) {
-    if (std::find(itens.begin(), itens.end(), texto) != itens.end())
-        return texto;
-    std::string lista;
-    for (const auto& item : itens)
-        lista += (lista.empty() ? "\"" : ", \"") + item + "\"";
-    Recusa(opcao + " accepts one of " + lista + ", not \"" + texto + "\"");
+int NucleosDaMaquina() {
+    return static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 256u));
 }
-
-const std::vector<std::string> ItensSelecao{Legenda::Roleta, Legenda::Torneio};
-const std::vector<std::string> ItensCruzamento{Legenda::UmPonto, Legenda::DoisPontos,
-                                               Legenda::Uniforme};
-const std::vector<std::string> ItensMutacao{Legenda::Flip, Legenda::MutarPara1, Legenda::MutarPara0,
-                                            Legenda::Inversao};
-const std::vector<std::string> ItensSubstituicao{Legenda::Imediata, Legenda::Insercao, ""};
-const std::vector<std::string> ItensParada{Legenda::NGeracoes, Legenda::PrimeiraSituacao};
 
 const std::vector<std::string> Chaves{"--elitism", "--no-scaling", "--parallel",
                                       "--series",  "--help",       "--version"};
 
-// The combinations the panel's interlocks never let a run see.
-void ConfereTravas(const TOpcoes& o) {
-    const TParametros& p = o.Painel.Valores;
-    if (o.Paralelo &&
-        (p.TipoCruz != Legenda::UmPonto || p.TipoSubs != Legenda::Imediata || p.TaxaCruz != 100))
-        Recusa(
-            "--parallel accepts only --crossover \"1 ponto\", --replacement \"Imediata\" and "
-            "--crossover-rate 100");
-    if (p.TipoSubs == Legenda::Imediata && p.TaxaCruz != 100)
-        Recusa("--crossover-rate accepts only 100 with --replacement \"Imediata\"");
+// The options that only an experiment takes.
+const std::vector<std::string> OpcoesExperimento{"--runs",  "--vary", "--jobs",
+                                                 "--shard", "--csv",  "--curves"};
+
+void ConfereExperimento(const TOpcoes& o) {
+    const TOpcoesExperimento& e = o.Experimento;
+    if (o.Series)
+        Recusa("--series prints one run; it does not go with experiment options");
+    if (!e.Curvas.empty() && e.Fatias > 1)
+        Recusa("--curves needs the whole experiment; it does not go with --shard");
+    if (!e.Csv.empty() && e.Csv == e.Curvas)
+        Recusa("--csv and --curves name the same file '" + e.Csv + "'");
 }
 
 }  // namespace
 
 TOpcoes LeOpcoes(const std::vector<std::string>& argumentos, const std::string& separador) {
     TOpcoes o;
-    o.Painel = PainelPadrao(separador);
-    TParametros& p = o.Painel.Valores;
+    TOpcoesExperimento& e = o.Experimento;
+    e.Tarefas = NucleosDaMaquina();
+    TConfiguracao base = ConfiguracaoPadrao(separador);
+    std::vector<TEixo> eixos;
     std::optional<std::string> textoTorneio;
+    bool resumindo = false;  // after --summarize, plain arguments are its files
+    bool outras = false;     // options other than --summarize were given
 
     for (std::size_t i = 0; i < argumentos.size(); ++i) {
         std::string opcao = argumentos[i];
+        if (resumindo && opcao.rfind("--", 0) != 0) {
+            e.Resumir.push_back(opcao);
+            continue;
+        }
         std::optional<std::string> valor;
         if (const auto igual = opcao.find('=');
             opcao.rfind("--", 0) == 0 && igual != std::string::npos) {
@@ -90,12 +89,16 @@ TOpcoes LeOpcoes(const std::vector<std::string>& argumentos, const std::string& 
         if (std::find(Chaves.begin(), Chaves.end(), opcao) != Chaves.end()) {
             if (valor)
                 Recusa(opcao + " takes no value");
-            o.Elitismo |= opcao == "--elitism";
-            o.Escalonamento &= opcao != "--no-scaling";
-            o.Paralelo |= opcao == "--parallel";
+            if (opcao == "--elitism")
+                AplicaOpcao(base, "elitism", "on");
+            else if (opcao == "--no-scaling")
+                AplicaOpcao(base, "scaling", "off");
+            else if (opcao == "--parallel")
+                AplicaOpcao(base, "parallel", "on");
             o.Series |= opcao == "--series";
             o.Ajuda |= opcao == "--help";
             o.Versao |= opcao == "--version";
+            outras |= opcao != "--help" && opcao != "--version";
             continue;
         }
         const auto le = [&]() -> std::string {
@@ -105,54 +108,72 @@ TOpcoes LeOpcoes(const std::vector<std::string>& argumentos, const std::string& 
                 Recusa(opcao + " needs a value");
             return argumentos[++i];
         };
-        if (opcao == "--pop")
-            p.TamPop = Inteiro(opcao, le(), {2, 200, 2});
-        else if (opcao == "--chrom")
-            p.TamCrom = Inteiro(opcao, le(), {18, 100, 2});
-        else if (opcao == "--selection") {
-            const std::string texto = le();
-            if (texto == Legenda::NMelhores)
-                Recusa("Tipo de Seleção não implementado.");
-            p.TipoSel = Item(opcao, texto, ItensSelecao);
-        } else if (opcao == "--tournament")
-            textoTorneio = le();
-        else if (opcao == "--crossover")
-            p.TipoCruz = Item(opcao, le(), ItensCruzamento);
-        else if (opcao == "--crossover-rate")
-            p.TaxaCruz = Inteiro(opcao, le(), {2, 100, 2});
-        else if (opcao == "--mutation")
-            p.TipoMut = Item(opcao, le(), ItensMutacao);
-        else if (opcao == "--mutation-rate")
-            p.TaxaMut = Inteiro(opcao, le(), {0, 30, 1});
-        else if (opcao == "--generations")
-            p.LimGer = Inteiro(opcao, le(), {10, 1000, 5});
-        else if (opcao == "--replacement")
-            p.TipoSubs = Item(opcao, le(), ItensSubstituicao);
-        else if (opcao == "--min")
-            p.ValMin = Inteiro(opcao, le(), {-100, 0, 10});
-        else if (opcao == "--max")
-            p.ValMax = Inteiro(opcao, le(), {0, 100, 10});
-        else if (opcao == "--tolerance")
-            o.Painel.TextoDiferenca = le();
-        else if (opcao == "--stop")
-            p.CritParada = Item(opcao, le(), ItensParada);
+        const TOpcaoExecucao* execucao =
+            opcao.rfind("--", 0) == 0 ? ProcuraOpcao(opcao.substr(2)) : nullptr;
+        if (opcao == "--summarize") {
+            if (valor)
+                e.Resumir.push_back(*valor);
+            resumindo = true;
+            continue;
+        }
+        outras = true;
+        if (std::find(OpcoesExperimento.begin(), OpcoesExperimento.end(), opcao) !=
+            OpcoesExperimento.end())
+            e.Ativo = true;
+        if (opcao == "--tournament")
+            textoTorneio = le();  // checked against the population size once that is known
+        else if (execucao != nullptr && execucao->Tipo != TTipoOpcao::Chave)
+            AplicaOpcao(base, execucao->Nome, le());
         else if (opcao == "--seed")
-            o.Semente = static_cast<std::uint32_t>(Numero(opcao, le(), {0, 4294967295LL, 1}));
-        else
+            o.Semente = static_cast<std::uint32_t>(Numero(opcao, le(), 0, 4294967295LL));
+        else if (opcao == "--runs")
+            e.Execucoes = static_cast<int>(Numero(opcao, le(), 1, MaxExecucoes));
+        else if (opcao == "--jobs")
+            e.Tarefas = static_cast<int>(Numero(opcao, le(), 1, 256));
+        else if (opcao == "--shard")
+            LeFatia(le(), e);
+        else if (opcao == "--csv")
+            e.Csv = le();
+        else if (opcao == "--curves")
+            e.Curvas = le();
+        else if (opcao == "--vary") {
+            TEixo eixo = LeEixo(le());
+            for (const auto& outro : eixos)
+                if (outro.Opcao == eixo.Opcao)
+                    Recusa("--vary " + eixo.Opcao->Nome + " is given twice");
+            eixos.push_back(std::move(eixo));
+        } else
             Recusa("unknown option '" + argumentos[i] + "' (see --help)");
     }
-    // The tournament's upper bound is the population size, whatever order the options came in.
-    if (textoTorneio)
-        o.Torneio = Inteiro("--tournament", *textoTorneio, {1, p.TamPop, 1});
-    if (!o.Ajuda && !o.Versao)
-        ConfereTravas(o);
+    if (o.Ajuda || o.Versao)
+        return o;
+    if (resumindo) {
+        if (e.Resumir.empty())
+            Recusa("--summarize needs at least one experiment CSV");
+        if (outras)
+            Recusa("--summarize takes only the experiment CSVs to summarize");
+        return o;
+    }
+    // A tournament size given alone is one more axis, with one value, applied to every
+    // configuration after its population size; a varied one takes its place.
+    const bool torneioVaria = std::any_of(eixos.begin(), eixos.end(), [](const TEixo& eixo) {
+        return eixo.Opcao->Nome == "tournament";
+    });
+    if (textoTorneio && !torneioVaria)
+        eixos.push_back({ProcuraOpcao("tournament"), {*textoTorneio}});
+    o.Configuracoes = Configuracoes(base, eixos);
+    if (e.Ativo)
+        ConfereExperimento(o);
     return o;
 }
 
 std::string TextoAjuda() {
     return R"(Usage: quivora-run [options]
+       quivora-run --runs N [--vary NAME=V1,V2,...]... [experiment options] [options]
+       quivora-run --summarize FILE...
 Runs Quivora's genetic algorithm on Schaffer's F6 without the window and prints the run
 report (UTF-8) to stdout. Without options the run uses the panel's start values.
+With experiment options it repeats and compares runs and prints a summary instead.
 
 Options (--opt value or --opt=value):
   --pop N              population size, 2..200, step 2 (30)
@@ -173,11 +194,32 @@ Options (--opt value or --opt=value):
   --no-scaling         no directed scaling of the selection fitness (scaling on)
   --parallel           parallel mode: x and y halves evolve as two populations; needs
                        "1 ponto", "Imediata" and rate 100
-  --seed N             the random generator's seed, 0..4294967295 (the clock)
+  --seed N             the random generator's seed, 0..4294967295 (the clock); in an
+                       experiment the base seed: run i uses seed N + i (mod 2^32)
   --series             print the chart's four series instead of the report
   --help               this text
   --version            the program's version
 
-Exit status: 0 after a run, 1 when the tolerance text is not a number, 2 for a bad option.
+Experiment options:
+  --runs N             runs of every configuration, 1..100000 (1)
+  --vary NAME=V1,...   run every value of option NAME (pop, chrom, selection, tournament,
+                       crossover, crossover-rate, mutation, mutation-rate, generations,
+                       replacement, min, max, tolerance, stop; elitism, scaling, parallel
+                       with on/off); several --vary give every combination, the first
+                       varying slowest. The values are split at commas, or at semicolons
+                       when the list holds one: --vary "tolerance=0,01;0,05"
+  --jobs J             runs in parallel, 1..256 (the number of cores)
+  --shard K/M          do only the runs whose index is K-1 modulo M, for M processes
+  --csv FILE           one row per run (RFC 4180, '.' decimals), written as runs finish
+  --curves FILE        per configuration and generation, the quartiles of the best and
+                       average fitness of both populations across the runs
+  --summarize FILE...  print the summary of experiment CSVs (the shards of one experiment)
+The summary has one line per configuration: what it varies, runs, how many reached the
+tolerance (rate and Wilson 95% interval), quartiles of the final best fitness, the median
+first generation within the tolerance, and the Mann-Whitney and Fisher p-values against
+configuration 1; then the base seed and the time taken.
+
+Exit status: 0 after a run, 1 when a tolerance text is not a number, 2 for a bad option or
+a bad experiment CSV, 3 when an output file cannot be written, 130 when interrupted.
 )";
 }

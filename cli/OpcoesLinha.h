@@ -1,35 +1,43 @@
 #pragma once
 
-#include "Parametros.h"
+#include "Configuracao.h"
+#include "Variacao.h"
 
 #include <cstdint>
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
+/// What a command line asks of an experiment: repeated runs of one configuration or of the
+/// Cartesian product of varied options, or the summary of experiment CSVs.
+struct TOpcoesExperimento {
+    bool Ativo = false;                ///< some experiment option was given
+    int Execucoes = 1;                 ///< --runs
+    int Tarefas = 1;                   ///< --jobs; the number of cores when absent
+    int Fatia = 1;                     ///< --shard K/M: K
+    int Fatias = 1;                    ///< M
+    std::string Csv;                   ///< --csv FILE, or empty
+    std::string Curvas;                ///< --curves FILE, or empty
+    std::vector<std::string> Resumir;  ///< --summarize FILE...
+};
+
 /// Everything a quivora-run command line asks for.
 struct TOpcoes {
-    TPainel Painel;             ///< the panel's values, defaults where no option is given
-    bool Elitismo = false;      ///< --elitism
-    bool Escalonamento = true;  ///< cleared by --no-scaling
-    bool Paralelo = false;      ///< --parallel
-    int Torneio = 2;            ///< --tournament
+    /// Every configuration to run, each checked: the one run's, or the experiment's in order.
+    std::vector<TConfiguracao> Configuracoes;
     std::optional<std::uint32_t> Semente;  ///< --seed; the clock when absent
     bool Series = false;  ///< --series: the chart's four series instead of the report
     bool Ajuda = false;   ///< --help
     bool Versao = false;  ///< --version
-};
+    TOpcoesExperimento Experimento;
 
-/// A command line that asks for something the panel would never allow. what() is the one
-/// line for stderr.
-class EOpcaoInvalida : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
+    /// The configuration of a single run.
+    [[nodiscard]] const TConfiguracao& Config() const { return Configuracoes.front(); }
 };
 
 /// Reads the arguments (without the program name), accepting "--opt value" and "--opt=value".
-/// The tolerance default is written with the given decimal separator.
+/// The tolerance default is written with the given decimal separator. Throws EOpcaoInvalida,
+/// whose what() is the one line for stderr.
 TOpcoes LeOpcoes(const std::vector<std::string>& argumentos, const std::string& separador);
 
 /// The text of --help.

@@ -1,6 +1,8 @@
-// quivora-run: the window's run without the window, for scripts and tests.
+// quivora-run: the window's run without the window, and experiments of many runs, for
+// scripts and tests.
 #include "DonoTexto.h"
 #include "FormatoNumero.h"
+#include "ModoExperimento.h"
 #include "MotorAG.h"
 #include "OpcoesLinha.h"
 #include "QuivoraVersao.h"
@@ -26,11 +28,15 @@ int main(int argc, char* argv[]) {
         std::cout << "quivora-run " << QUIVORA_VERSAO << '\n';
         return 0;
     }
+    if (!opcoes.Experimento.Resumir.empty())
+        return ResumeExperimento(opcoes, separador);
+    if (opcoes.Experimento.Ativo)
+        return ExecutaExperimento(opcoes, separador);
 
-    TDonoTexto dono(opcoes);
+    TDonoTexto dono(opcoes.Config(), opcoes.Semente, opcoes.Series);
     TMotorAG motor(dono);
     try {
-        motor.Executa(opcoes.Painel);
+        motor.Executa(opcoes.Config().Painel);
     } catch (const EConversao& e) {
         std::cerr << e.what() << '\n';
         return 1;

@@ -96,8 +96,12 @@ void TMotorAG::PassoGeracao() {
 bool TMotorAG::CriterioAtingido() const {
     if (Param.CritParada == Legenda::NGeracoes)
         return false;
+    return DentroDaTolerancia(Populacao->MelhorApt, Populacao->MelhorAptY);
+}
+
+bool TMotorAG::DentroDaTolerancia(double melhor1, double melhor2) const {
     const auto perto = [this](double melhor) { return 1.0L - melhor <= Param.Diferenca; };
-    if (!perto(Populacao->MelhorApt))
+    if (!perto(melhor1))
         return false;
-    return !Dono.AGParalelo() || perto(Populacao->MelhorAptY);
+    return !Dono.AGParalelo() || perto(melhor2);
 }

@@ -64,6 +64,10 @@ public:
     /// Moves the children into the population and, with elitism, the elite into slot 1.
     void SubstituiPop(const std::string& tipoSubs);
 
+    /// The stop test of "Primeira situação encontrada" for a generation whose best fitness
+    /// values are given: within the tolerance of the optimum 1, in parallel mode both of them.
+    [[nodiscard]] bool DentroDaTolerancia(double melhor1, double melhor2) const;
+
     TParametros Param;
     std::unique_ptr<TPopulacao> Populacao;
     std::unique_ptr<TDescendencia> Descendencia;

@@ -43,12 +43,12 @@ bool UmDe(const std::string& texto, const std::vector<std::string>& itens) {
 
 // What the panel lets a run see: its spin edits' ranges and steps, its lists' items ("n
 // Melhores" refused), the tournament size up to the population size, and the interlocks.
-void ConfereFaixas(const TOpcoes& o, const std::string& separador) {
-    const TParametros& p = o.Painel.Valores;
+void ConfereFaixas(const TConfiguracao& c, const std::string& separador) {
+    const TParametros& p = c.Painel.Valores;
     if (!NoPasso(p.TamPop, 2, 200, 2) || !NoPasso(p.TamCrom, 18, 100, 2) ||
         !NoPasso(p.TaxaCruz, 2, 100, 2) || !NoPasso(p.TaxaMut, 0, 30, 1) ||
         !NoPasso(p.LimGer, 10, 1000, 5) || !NoPasso(p.ValMin, -100, 0, 10) ||
-        !NoPasso(p.ValMax, 0, 100, 10) || !NoPasso(o.Torneio, 1, p.TamPop, 1))
+        !NoPasso(p.ValMax, 0, 100, 10) || !NoPasso(c.Torneio, 1, p.TamPop, 1))
         Falha("a number outside the panel's range");
     if (!UmDe(p.TipoSel, {Legenda::Roleta, Legenda::Torneio}) ||
         !UmDe(p.TipoCruz, {Legenda::UmPonto, Legenda::DoisPontos, Legenda::Uniforme}) ||
@@ -57,28 +57,25 @@ void ConfereFaixas(const TOpcoes& o, const std::string& separador) {
         !UmDe(p.TipoSubs, {Legenda::Imediata, Legenda::Insercao, ""}) ||
         !UmDe(p.CritParada, {Legenda::NGeracoes, Legenda::PrimeiraSituacao}))
         Falha("a caption that is not an item of the panel's list");
-    if (o.Painel.SeparadorDecimal != separador)
+    if (c.Painel.SeparadorDecimal != separador)
         Falha("the decimal separator is not the locale's");
-    if (o.Ajuda || o.Versao)
-        return;  // these print and leave without a run
     if (p.TipoSubs == Legenda::Imediata && p.TaxaCruz != 100)
         Falha("\"Imediata\" with a crossover rate other than 100");
-    if (o.Paralelo &&
+    if (c.Paralelo &&
         (p.TipoCruz != Legenda::UmPonto || p.TipoSubs != Legenda::Imediata || p.TaxaCruz != 100))
         Falha("parallel mode without \"1 ponto\", \"Imediata\" and rate 100");
 }
 
 void Roda(TOpcoes o) {
-    TParametros& p = o.Painel.Valores;
+    TConfiguracao c = o.Config();
+    TParametros& p = c.Painel.Valores;
     p.LimGer = std::min(p.LimGer, GeracoesMaximas);
-    if (!o.Semente)
-        o.Semente = 0;
-    TDonoTexto dono(o);
+    TDonoTexto dono(c, o.Semente ? *o.Semente : 0, o.Series);
     TMotorAG motor(dono);
     try {
-        motor.Executa(o.Painel);
+        motor.Executa(c.Painel);
     } catch (const EConversao& e) {
-        if (e.what() != "'" + o.Painel.TextoDiferenca + "' is not a valid floating point value.")
+        if (e.what() != "'" + c.Painel.TextoDiferenca + "' is not a valid floating point value.")
             Falha(std::string("the conversion error reads: ") + e.what());
         return;
     }
@@ -101,8 +98,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
             Falha("an option error with no message");
         return 0;
     }
-    ConfereFaixas(opcoes, separador);
-    if (!opcoes.Ajuda && !opcoes.Versao)
-        Roda(opcoes);
+    if (opcoes.Ajuda || opcoes.Versao || !opcoes.Experimento.Resumir.empty())
+        return 0;  // these print and leave without a run
+    for (const auto& config : opcoes.Configuracoes)
+        ConfereFaixas(config, separador);
+    Roda(opcoes);
     return 0;
 }

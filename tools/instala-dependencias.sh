@@ -7,6 +7,7 @@ pacotes=(
     build-essential cmake git
     qt6-base-dev qt6-charts-dev libqt6opengl6-dev
     libgl-dev libglu1-mesa-dev libgl1-mesa-dri libjpeg-dev
+    libboost-math-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool xclip imagemagick fonts-liberation
     clang libclang-rt-14-dev

@@ -10,7 +10,7 @@ TOpcoes Le(const std::vector<std::string>& args) {
 
 TEST(Opcoes, DefaultsAreThePanelsStartValues) {
     const TOpcoes o = Le({});
-    const TParametros& p = o.Painel.Valores;
+    const TParametros& p = o.Config().Painel.Valores;
     EXPECT_EQ(p.TamPop, 30);
     EXPECT_EQ(p.TamCrom, 20);
     EXPECT_EQ(p.TipoSel, "Roleta");
@@ -22,23 +22,23 @@ TEST(Opcoes, DefaultsAreThePanelsStartValues) {
     EXPECT_EQ(p.TipoSubs, "Imediata");
     EXPECT_EQ(p.ValMin, -100);
     EXPECT_EQ(p.ValMax, 100);
-    EXPECT_EQ(o.Painel.TextoDiferenca, "0,01");
-    EXPECT_EQ(LeOpcoes({}, ".").Painel.TextoDiferenca, "0.01");
+    EXPECT_EQ(o.Config().Painel.TextoDiferenca, "0,01");
+    EXPECT_EQ(LeOpcoes({}, ".").Config().Painel.TextoDiferenca, "0.01");
     EXPECT_EQ(p.CritParada, "Primeira situação encontrada");
-    EXPECT_FALSE(o.Elitismo);
-    EXPECT_TRUE(o.Escalonamento);
-    EXPECT_FALSE(o.Paralelo);
-    EXPECT_EQ(o.Torneio, 2);
+    EXPECT_FALSE(o.Config().Elitismo);
+    EXPECT_TRUE(o.Config().Escalonamento);
+    EXPECT_FALSE(o.Config().Paralelo);
+    EXPECT_EQ(o.Config().Torneio, 2);
     EXPECT_FALSE(o.Semente.has_value());
 }
 
 TEST(Opcoes, SeparateAndJoinedValuesAreTheSame) {
     const TOpcoes a = Le({"--pop", "50", "--mutation", "Mutar para 1", "--seed", "4294967295"});
     const TOpcoes b = Le({"--pop=50", "--mutation=Mutar para 1", "--seed=4294967295"});
-    EXPECT_EQ(a.Painel.Valores.TamPop, 50);
-    EXPECT_EQ(b.Painel.Valores.TamPop, 50);
-    EXPECT_EQ(a.Painel.Valores.TipoMut, "Mutar para 1");
-    EXPECT_EQ(b.Painel.Valores.TipoMut, "Mutar para 1");
+    EXPECT_EQ(a.Config().Painel.Valores.TamPop, 50);
+    EXPECT_EQ(b.Config().Painel.Valores.TamPop, 50);
+    EXPECT_EQ(a.Config().Painel.Valores.TipoMut, "Mutar para 1");
+    EXPECT_EQ(b.Config().Painel.Valores.TipoMut, "Mutar para 1");
     EXPECT_EQ(*a.Semente, 4294967295u);
     EXPECT_EQ(*b.Semente, 4294967295u);
 }
@@ -46,15 +46,15 @@ TEST(Opcoes, SeparateAndJoinedValuesAreTheSame) {
 TEST(Opcoes, SwitchesAndEmptyReplacementItem) {
     const TOpcoes o = Le({"--elitism", "--no-scaling", "--replacement=", "--crossover-rate", "40",
                           "--tournament", "30", "--selection", "Torneio"});
-    EXPECT_TRUE(o.Elitismo);
-    EXPECT_FALSE(o.Escalonamento);
-    EXPECT_EQ(o.Painel.Valores.TipoSubs, "");
-    EXPECT_EQ(o.Painel.Valores.TaxaCruz, 40);
-    EXPECT_EQ(o.Torneio, 30);
+    EXPECT_TRUE(o.Config().Elitismo);
+    EXPECT_FALSE(o.Config().Escalonamento);
+    EXPECT_EQ(o.Config().Painel.Valores.TipoSubs, "");
+    EXPECT_EQ(o.Config().Painel.Valores.TaxaCruz, 40);
+    EXPECT_EQ(o.Config().Torneio, 30);
 }
 
 TEST(Opcoes, TournamentBoundFollowsThePopulationInAnyOrder) {
-    EXPECT_EQ(Le({"--tournament", "100", "--pop", "100"}).Torneio, 100);
+    EXPECT_EQ(Le({"--tournament", "100", "--pop", "100"}).Config().Torneio, 100);
     EXPECT_THROW(Le({"--tournament", "31"}), EOpcaoInvalida);
     EXPECT_THROW(Le({"--pop", "2", "--tournament", "3"}), EOpcaoInvalida);
 }

@@ -1,0 +1,193 @@
+// quivora-run's experiments: many runs on worker threads, their rows and curves written as
+// they finish, in index order, and the summary at the end.
+#include "ModoExperimento.h"
+
+#include "ArquivoSaida.h"
+#include "Csv.h"
+#include "CsvExperimento.h"
+#include "Curvas.h"
+#include "Experimento.h"
+#include "FormatoNumero.h"
+#include "Progresso.h"
+#include "Relogio.h"
+#include "Resumo.h"
+#include "TabelaResumo.h"
+
+#include <atomic>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <iostream>
+#include <memory>
+#include <optional>
+
+namespace {
+
+// Set by Ctrl-C or a termination request: no new run starts, the ones under way finish and
+// are written, and the summary covers what was done.
+std::atomic<bool> Interrompido = false;
+static_assert(std::atomic<bool>::is_always_lock_free, "set from a signal handler");
+
+extern "C" void AoInterromper(int /*sinal*/) {
+    Interrompido.store(true);
+}
+
+// The curves of each configuration, written once its last run has arrived (runs arrive in
+// order, configuration by configuration).
+class TEscritaCurvas {
+public:
+    explicit TEscritaCurvas(TArquivoSaida& arquivo) : Arquivo(arquivo) {
+        std::vector<std::string> colunas{"config", "generation"};
+        for (const char* serie :
+             {"best_fitness_1", "average_fitness_1", "best_fitness_2", "average_fitness_2"})
+            for (const char* quartil : {"_q1", "_median", "_q3"})
+                colunas.push_back(std::string(serie) + quartil);
+        Arquivo.Escreve(RegistroCsv(colunas));
+    }
+
+    void Acrescenta(TResultadoExecucao& r) {
+        if (r.Configuracao != Configuracao)
+            Conclui();
+        Configuracao = r.Configuracao;
+        Trajetorias.push_back(std::move(r.Trajetoria));
+    }
+
+    void Conclui() {
+        if (Trajetorias.empty())
+            return;
+        const std::vector<TPontoCurva> curva = CalculaCurva(Trajetorias);
+        std::string registros;
+        for (std::size_t g = 0; g < curva.size(); ++g) {
+            std::vector<std::string> campos{std::to_string(Configuracao), std::to_string(g)};
+            for (const TQuartis& q :
+                 {curva[g].Melhor1, curva[g].Media1, curva[g].Melhor2, curva[g].Media2})
+                for (const double v : {q.Q1, q.Mediana, q.Q3})
+                    campos.push_back(FormataReal(v, "."));
+            registros += RegistroCsv(campos);
+        }
+        Arquivo.Escreve(registros);
+        Trajetorias.clear();
+    }
+
+private:
+    TArquivoSaida& Arquivo;
+    int Configuracao = 0;
+    std::vector<std::vector<TPontoGeracao>> Trajetorias;
+};
+
+void ImprimeResumo(const std::vector<TConfiguracao>& configuracoes, const TResumo& resumo,
+                   std::uint32_t sementeBase, const std::string& tempo,
+                   const std::string& separador) {
+    std::cout << TabelaResumo(resumo.Linhas(), RotulosVariacao(configuracoes, separador), separador)
+              << "base seed: " << sementeBase << "\n"
+              << "total time: " << tempo << "\n"
+              << std::flush;
+}
+
+std::string Segundos(double segundos, const std::string& separador) {
+    char texto[32];
+    std::snprintf(texto, sizeof texto, "%.3f", segundos);
+    std::string resultado = texto;
+    resultado.replace(resultado.find('.'), 1, separador);
+    return resultado + " s";
+}
+
+}  // namespace
+
+int ExecutaExperimento(const TOpcoes& opcoes, const std::string& separador) {
+    const TOpcoesExperimento& e = opcoes.Experimento;
+    // Every tolerance converts before anything runs, as a single run would require.
+    for (const auto& c : opcoes.Configuracoes) {
+        try {
+            (void)Diferenca(c);
+        } catch (const EConversao& erro) {
+            std::cerr << erro.what() << '\n';
+            return 1;
+        }
+    }
+
+    TPlanoExperimento plano;
+    plano.Configuracoes = opcoes.Configuracoes;
+    plano.Execucoes = e.Execucoes;
+    plano.SementeBase = opcoes.Semente ? *opcoes.Semente : MilissegundosDoDiaUtc();
+    plano.Tarefas = e.Tarefas;
+    plano.Fatia = e.Fatia;
+    plano.Fatias = e.Fatias;
+    plano.GuardaTrajetorias = !e.Curvas.empty();
+    const std::int64_t total = ExecucoesDaFatia(plano);
+
+    std::unique_ptr<TArquivoSaida> csv;
+    std::unique_ptr<TArquivoSaida> arquivoCurvas;
+    std::optional<TEscritaCurvas> curvas;
+    TResumo resumo(static_cast<int>(plano.Configuracoes.size()));
+    TProgresso progresso(total);
+    const auto inicio = std::chrono::steady_clock::now();
+    std::int64_t feitas = 0;
+    try {
+        if (!e.Csv.empty()) {
+            csv = std::make_unique<TArquivoSaida>(e.Csv);
+            csv->Escreve(CabecalhoCsvExperimento());
+        }
+        if (!e.Curvas.empty()) {
+            arquivoCurvas = std::make_unique<TArquivoSaida>(e.Curvas);
+            curvas.emplace(*arquivoCurvas);
+        }
+        Interrompido = false;
+        std::signal(SIGINT, AoInterromper);
+        std::signal(SIGTERM, AoInterromper);
+        feitas = ExecutaExperimento(
+            plano,
+            [&](TResultadoExecucao&& r) {
+                resumo.Acrescenta(r);
+                if (csv)
+                    csv->Escreve(LinhaCsvExperimento(
+                        plano.Configuracoes[static_cast<std::size_t>(r.Configuracao - 1)], r));
+                if (curvas)
+                    curvas->Acrescenta(r);
+                progresso.Avanca();
+            },
+            Interrompido);
+        std::signal(SIGINT, SIG_DFL);
+        std::signal(SIGTERM, SIG_DFL);
+        progresso.Apaga();
+        if (curvas)
+            curvas->Conclui();
+        if (csv)
+            csv->Fecha();
+        if (arquivoCurvas)
+            arquivoCurvas->Fecha();
+    } catch (const EGravacao& erro) {
+        progresso.Apaga();
+        std::cerr << "quivora-run: " << erro.what() << '\n';
+        return 3;
+    }
+
+    const std::chrono::duration<double> duracao = std::chrono::steady_clock::now() - inicio;
+    ImprimeResumo(plano.Configuracoes, resumo, plano.SementeBase,
+                  Segundos(duracao.count(), separador), separador);
+    if (feitas < total) {
+        std::cerr << "quivora-run: interrupted after " << feitas << " of " << total << " runs\n";
+        return 130;
+    }
+    return 0;
+}
+
+int ResumeExperimento(const TOpcoes& opcoes, const std::string& separador) {
+    TExperimentoLido lido;
+    try {
+        lido = LeCsvExperimento(opcoes.Experimento.Resumir);
+    } catch (const EEntradaExperimento& erro) {
+        std::cerr << "quivora-run: " << erro.what() << '\n';
+        return 2;
+    }
+    TResumo resumo(static_cast<int>(lido.Configuracoes.size()));
+    double milissegundos = 0;
+    for (const auto& r : lido.Resultados) {
+        resumo.Acrescenta(r);
+        milissegundos += r.Milissegundos;
+    }
+    ImprimeResumo(lido.Configuracoes, resumo, lido.SementeBase,
+                  Segundos(milissegundos / 1000, separador) + " (the runs' own times added up)",
+                  separador);
+    return 0;
+}

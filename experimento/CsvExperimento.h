@@ -1,0 +1,38 @@
+#pragma once
+
+// The experiment CSV: one row per run, its configuration's parameters and its outcome, and
+// the reading back of such files (the shards of one experiment) for a summary.
+
+#include "Configuracao.h"
+#include "Execucao.h"
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+/// The header record: config, run, seed, the run options' columns, then the outcome.
+std::string CabecalhoCsvExperimento();
+
+/// The record of one run of configuration `c`. Fitness values carry the report's 15
+/// significant digits, every number a '.' decimal point.
+std::string LinhaCsvExperimento(const TConfiguracao& c, const TResultadoExecucao& r);
+
+/// Experiment CSVs read back: every configuration and every run, in index order.
+struct TExperimentoLido {
+    std::vector<TConfiguracao> Configuracoes;
+    std::vector<TResultadoExecucao> Resultados;  ///< without trajectories
+    int Execucoes = 0;                           ///< runs per configuration
+    std::uint32_t SementeBase = 0;
+};
+
+/// A file that is not an experiment CSV, a bad row, or files that are not together one whole
+/// experiment. what() names the file and, where there is one, the line.
+class EEntradaExperimento : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+/// Reads the given files, the whole or the shards of one experiment, in any order.
+/// Throws EEntradaExperimento.
+TExperimentoLido LeCsvExperimento(const std::vector<std::string>& arquivos);

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "Configuracao.h"
+#include "MotorAG.h"
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+/// One generation of a run as the chart sees it: best and average fitness of both populations.
+struct TPontoGeracao {
+    double Melhor1 = 0;
+    double Melhor2 = 0;
+    double Media1 = 0;
+    double Media2 = 0;
+};
+
+/// What an experiment keeps of one run.
+struct TResultadoExecucao {
+    int Configuracao = 0;  ///< numbered from 1
+    int Execucao = 0;      ///< numbered from 0 within its configuration
+    std::uint32_t Semente = 0;
+    int Geracoes = 0;           ///< the last generation run
+    bool Atingiu = false;       ///< some generation came within the tolerance of 1
+    int PrimeiraAtingida = -1;  ///< the first such generation, -1 if none
+    double MelhorAptidao1 = 0;  ///< the last generation's best, as the report's last line
+    double MelhorAptidao2 = 0;  ///< its Z(y) in parallel mode, else 0
+    int MelhorX = 0;
+    int MelhorY = 0;
+    double MaiorAptidao1 = 0;  ///< the highest best of any generation, generation 0 included
+    double MaiorAptidao2 = 0;
+    double Milissegundos = 0;               ///< wall time of the run
+    std::vector<TPontoGeracao> Trajetoria;  ///< generations 0..Geracoes, when asked for
+};
+
+/// Runs configurations one at a time on an engine of its own, which it reuses: one per thread.
+/// A run here writes no report and draws nothing.
+class TExecutor {
+public:
+    TExecutor();
+    ~TExecutor();
+    TExecutor(const TExecutor&) = delete;
+    TExecutor& operator=(const TExecutor&) = delete;
+
+    /// Runs `c` from seed `semente`. The configuration must have passed ConfereTravas and its
+    /// tolerance must convert. With `guardaTrajetoria` the result holds every generation.
+    TResultadoExecucao Executa(const TConfiguracao& c, std::uint32_t semente,
+                               bool guardaTrajetoria);
+
+private:
+    class TDono;
+    std::unique_ptr<TDono> Dono;
+    std::unique_ptr<TMotorAG> Motor;
+};

@@ -1,0 +1,92 @@
+#include "Experimento.h"
+
+#include <exception>
+#include <map>
+#include <mutex>
+#include <thread>
+
+namespace {
+
+// The results that finished ahead of their turn wait here until the ones before them arrive.
+class TEntrega {
+public:
+    explicit TEntrega(const std::function<void(TResultadoExecucao&&)>& recebe) : Recebe(recebe) {}
+
+    void Entrega(std::int64_t indice, TResultadoExecucao&& resultado) {
+        const std::lock_guard trava(Mutex);
+        Pendentes.emplace(indice, std::move(resultado));
+        while (!Falhou && !Pendentes.empty() && Pendentes.begin()->first == Proximo) {
+            auto no = Pendentes.extract(Pendentes.begin());
+            ++Proximo;
+            try {
+                Recebe(std::move(no.mapped()));
+            } catch (...) {
+                Erro = std::current_exception();
+                Falhou = true;
+            }
+        }
+    }
+
+    [[nodiscard]] bool Interrompida() const { return Falhou.load(); }
+    [[nodiscard]] std::int64_t Entregues() const { return Proximo; }
+    void RelancaErro() const {
+        if (Erro)
+            std::rethrow_exception(Erro);
+    }
+
+private:
+    const std::function<void(TResultadoExecucao&&)>& Recebe;
+    std::mutex Mutex;
+    std::map<std::int64_t, TResultadoExecucao> Pendentes;
+    std::int64_t Proximo = 0;
+    std::atomic<bool> Falhou = false;
+    std::exception_ptr Erro;
+};
+
+}  // namespace
+
+std::int64_t ExecucoesDaFatia(const TPlanoExperimento& plano) {
+    const std::int64_t total =
+        static_cast<std::int64_t>(plano.Configuracoes.size()) * plano.Execucoes;
+    const std::int64_t primeira = plano.Fatia - 1;
+    return total <= primeira ? 0 : (total - primeira + plano.Fatias - 1) / plano.Fatias;
+}
+
+std::int64_t ExecutaExperimento(const TPlanoExperimento& plano,
+                                const std::function<void(TResultadoExecucao&&)>& recebe,
+                                const std::atomic<bool>& cancela) {
+    const std::int64_t total = ExecucoesDaFatia(plano);
+    std::atomic<std::int64_t> proxima = 0;  // the shard's next run, counted from 0
+    TEntrega entrega(recebe);
+
+    const auto trabalha = [&] {
+        TExecutor executor;
+        for (;;) {
+            if (cancela.load() || entrega.Interrompida())
+                return;
+            const std::int64_t j = proxima.fetch_add(1);
+            if (j >= total)
+                return;
+            const std::int64_t indice = plano.Fatia - 1 + j * plano.Fatias;
+            const auto config = static_cast<int>(indice / plano.Execucoes);
+            const auto execucao = static_cast<int>(indice % plano.Execucoes);
+            const std::uint32_t semente = plano.SementeBase + static_cast<std::uint32_t>(execucao);
+            TResultadoExecucao r =
+                executor.Executa(plano.Configuracoes[config], semente, plano.GuardaTrajetorias);
+            r.Configuracao = config + 1;
+            r.Execucao = execucao;
+            entrega.Entrega(j, std::move(r));
+        }
+    };
+
+    const auto tarefas = static_cast<int>(std::min<std::int64_t>(plano.Tarefas, total));
+    if (tarefas <= 1) {
+        trabalha();
+    } else {
+        std::vector<std::jthread> trabalhadores;
+        for (int t = 0; t < tarefas; ++t)
+            trabalhadores.emplace_back(trabalha);
+    }
+    entrega.RelancaErro();
+    return entrega.Entregues();
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "Configuracao.h"
+#include "Execucao.h"
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+/// The most runs of one configuration.
+inline constexpr int MaxExecucoes = 100000;
+
+/// An experiment: every configuration run `Execucoes` times. Run i (from 0) of every
+/// configuration uses seed SementeBase + i (mod 2^32), so the configurations meet the same
+/// initial populations and any experiment repeats exactly from its base seed.
+///
+/// Runs carry a global index, configuration-major: (configuration - 1) * Execucoes + run.
+/// Shard K of M does only the indices i with i mod M = K - 1, so that M processes together do
+/// the whole experiment.
+struct TPlanoExperimento {
+    std::vector<TConfiguracao> Configuracoes;  ///< each checked and with a tolerance that converts
+    int Execucoes = 1;
+    std::uint32_t SementeBase = 0;
+    int Tarefas = 1;  ///< worker threads
+    int Fatia = 1;    ///< K
+    int Fatias = 1;   ///< M
+    bool GuardaTrajetorias = false;
+};
+
+/// How many runs of the plan its shard does.
+std::int64_t ExecucoesDaFatia(const TPlanoExperimento& plano);
+
+/// Does the shard's runs on `plano.Tarefas` threads and hands each result to `recebe` in index
+/// order, one at a time (from whichever thread finished the run that completed the order), so
+/// that what `recebe` writes is the same for any number of threads. Once `cancela` is set no
+/// new run starts; the runs under way finish and are handed over too. An exception thrown by
+/// `recebe` stops the experiment the same way and is rethrown here. Returns the runs handed over.
+std::int64_t ExecutaExperimento(const TPlanoExperimento& plano,
+                                const std::function<void(TResultadoExecucao&&)>& recebe,
+                                const std::atomic<bool>& cancela);

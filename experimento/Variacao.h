@@ -1,0 +1,36 @@
+#pragma once
+
+#include "Configuracao.h"
+
+#include <string>
+#include <vector>
+
+/// One varied option and the values it takes, in the order given.
+struct TEixo {
+    const TOpcaoExecucao* Opcao = nullptr;
+    std::vector<std::string> Valores;
+};
+
+/// The most configurations an experiment may have.
+inline constexpr std::size_t MaxConfiguracoes = 10000;
+
+/// Reads a variation "NAME=V1,V2,...": NAME is a run option without its dashes. The values are
+/// split at commas, or at semicolons when the list holds one, so that tolerances written with a
+/// decimal comma can be listed ("tolerance=0,01;0,05"). Throws EOpcaoInvalida for an unknown
+/// name or an empty list; the values themselves are checked by Configuracoes.
+TEixo LeEixo(const std::string& texto);
+
+/// The Cartesian product of the axes over the base configuration, the first axis varying
+/// slowest. A tournament size is applied after the other values, so that it is checked against
+/// its own configuration's population. Every configuration passes ConfereTravas; when one
+/// fails, the message names it ("configuration 3 (pop=10 selection=Torneio): ...") if there
+/// is more than one. Throws EOpcaoInvalida; the tolerance texts are not converted here.
+std::vector<TConfiguracao> Configuracoes(const TConfiguracao& base,
+                                         const std::vector<TEixo>& eixos);
+
+/// What sets each configuration apart from the others: "name=value" (as the option takes it,
+/// the tolerance with the given decimal separator) for every option whose value is not the
+/// same in all of them, in the options' order, joined by blanks; "-" when none differs.
+/// The tolerance texts must convert.
+std::vector<std::string> RotulosVariacao(const std::vector<TConfiguracao>& configuracoes,
+                                         const std::string& separador);
