@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr std::size_t BufferGrande = 64 * 1024;
+constexpr std::size_t BufferGrande = std::size_t{64} * 1024;
 constexpr std::chrono::milliseconds BufferVelho{250};
 
 }  // namespace

@@ -84,6 +84,7 @@ std::int64_t ExecutaExperimento(const TPlanoExperimento& plano,
         trabalha();
     } else {
         std::vector<std::jthread> trabalhadores;
+        trabalhadores.reserve(static_cast<std::size_t>(tarefas));
         for (int t = 0; t < tarefas; ++t)
             trabalhadores.emplace_back(trabalha);
     }

@@ -92,6 +92,7 @@ std::vector<std::string> RotulosVariacao(const std::vector<TConfiguracao>& confi
             partes[k].push_back(opcao.Nome + "=" + ValorOpcao(configuracoes[k], opcao, separador));
     }
     std::vector<std::string> rotulos;
+    rotulos.reserve(partes.size());
     for (const auto& p : partes)
         rotulos.push_back(p.empty() ? "-" : Juntos(p));
     return rotulos;
