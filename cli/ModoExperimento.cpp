@@ -13,6 +13,7 @@
 #include "Resumo.h"
 #include "TabelaResumo.h"
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <csignal>
@@ -75,11 +76,22 @@ private:
     std::vector<std::vector<TPontoGeracao>> Trajetorias;
 };
 
+// The base seed, or the base seed of each configuration where they differ.
+std::string SementesBase(const std::vector<std::uint32_t>& sementes) {
+    if (std::all_of(sementes.begin(), sementes.end(),
+                    [&](std::uint32_t s) { return s == sementes.front(); }))
+        return "base seed: " + std::to_string(sementes.front());
+    std::string texto = "base seeds by configuration:";
+    for (const std::uint32_t s : sementes)
+        texto.append(" ").append(std::to_string(s));
+    return texto;
+}
+
 void ImprimeResumo(const std::vector<TConfiguracao>& configuracoes, const TResumo& resumo,
-                   std::uint32_t sementeBase, const std::string& tempo,
+                   const std::vector<std::uint32_t>& sementesBase, const std::string& tempo,
                    const std::string& separador) {
     std::cout << TabelaResumo(resumo.Linhas(), RotulosVariacao(configuracoes, separador), separador)
-              << "base seed: " << sementeBase << "\n"
+              << SementesBase(sementesBase) << "\n"
               << "total time: " << tempo << "\n"
               << std::flush;
 }
@@ -163,7 +175,8 @@ int ExecutaExperimento(const TOpcoes& opcoes, const std::string& separador) {
     }
 
     const std::chrono::duration<double> duracao = std::chrono::steady_clock::now() - inicio;
-    ImprimeResumo(plano.Configuracoes, resumo, plano.SementeBase,
+    ImprimeResumo(plano.Configuracoes, resumo,
+                  std::vector<std::uint32_t>(plano.Configuracoes.size(), plano.SementeBase),
                   Segundos(duracao.count(), separador), separador);
     if (feitas < total) {
         std::cerr << "quivora-run: interrupted after " << feitas << " of " << total << " runs\n";
@@ -186,7 +199,7 @@ int ResumeExperimento(const TOpcoes& opcoes, const std::string& separador) {
         resumo.Acrescenta(r);
         milissegundos += r.Milissegundos;
     }
-    ImprimeResumo(lido.Configuracoes, resumo, lido.SementeBase,
+    ImprimeResumo(lido.Configuracoes, resumo, lido.SementesBase,
                   Segundos(milissegundos / 1000, separador) + " (the runs' own times added up)",
                   separador);
     return 0;

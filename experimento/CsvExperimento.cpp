@@ -10,7 +10,6 @@
 #include <cstdio>
 #include <fstream>
 #include <map>
-#include <optional>
 #include <sstream>
 
 namespace {
@@ -149,6 +148,7 @@ std::string LeArquivo(const std::string& arquivo) {
 struct TConfiguracaoLida {
     TConfiguracao Config;
     std::vector<std::string> Valores;
+    std::uint32_t SementeBase;
     TOrigem Origem;
 };
 
@@ -182,7 +182,6 @@ TExperimentoLido LeCsvExperimento(const std::vector<std::string>& arquivos) {
     const std::vector<std::string> colunas = Colunas();
     std::map<int, TConfiguracaoLida> configuracoes;
     std::map<std::pair<int, int>, std::pair<TResultadoExecucao, TOrigem>> execucoes;
-    std::optional<std::pair<std::uint32_t, TOrigem>> base;
 
     for (const auto& arquivo : arquivos) {
         TLeitorCsv leitor(LeArquivo(arquivo));
@@ -202,20 +201,17 @@ TExperimentoLido LeCsvExperimento(const std::vector<std::string>& arquivos) {
                 const TResultadoExecucao r = linha.Resultado(config.Painel.Valores.LimGer);
 
                 std::vector<std::string> valores = ValoresColunas(config);
+                const std::uint32_t base = r.Semente - static_cast<std::uint32_t>(r.Execucao);
                 const auto [c, nova] = configuracoes.try_emplace(
-                    r.Configuracao, TConfiguracaoLida{std::move(config), valores, origem});
+                    r.Configuracao, TConfiguracaoLida{std::move(config), valores, base, origem});
                 if (!nova && c->second.Valores != valores)
                     Recusa(origem, "configuration " + std::to_string(r.Configuracao) +
                                        " has other parameters at " + c->second.Origem.Texto());
-
-                const std::uint32_t semente = r.Semente - static_cast<std::uint32_t>(r.Execucao);
-                if (!base)
-                    base.emplace(semente, origem);
-                else if (base->first != semente)
+                if (!nova && c->second.SementeBase != base)
                     Recusa(origem, "seed " + std::to_string(r.Semente) + " of run " +
                                        std::to_string(r.Execucao) + " is not base seed " +
-                                       std::to_string(base->first) + " plus the run, as at " +
-                                       base->second.Texto());
+                                       std::to_string(c->second.SementeBase) +
+                                       " plus the run, as at " + c->second.Origem.Texto());
 
                 const auto [e, unica] =
                     execucoes.try_emplace({r.Configuracao, r.Execucao}, r, origem);
@@ -235,19 +231,18 @@ TExperimentoLido LeCsvExperimento(const std::vector<std::string>& arquivos) {
     if (execucoes.empty())
         throw EEntradaExperimento(nomes + ": no runs");
 
+    // Every configuration from 1 up, each with its runs from 0 up to the last one seen.
     TExperimentoLido lido;
-    lido.SementeBase = base->first;
-    const int totalConfiguracoes = configuracoes.rbegin()->first;
-    for (const auto& [chave, execucao] : execucoes)
-        lido.Execucoes = std::max(lido.Execucoes, chave.second + 1);
     auto e = execucoes.begin();
-    for (int config = 1; config <= totalConfiguracoes; ++config) {
-        if (configuracoes.count(config) == 0)
+    for (int config = 1; config <= configuracoes.rbegin()->first; ++config) {
+        const auto c = configuracoes.find(config);
+        if (c == configuracoes.end())
             throw EEntradaExperimento(nomes + ": configuration " + std::to_string(config) +
                                       " is in none of the files; are all the shards there?");
-        lido.Configuracoes.push_back(configuracoes.at(config).Config);
-        for (int run = 0; run < lido.Execucoes; ++run, ++e) {
-            if (e == execucoes.end() || e->first != std::make_pair(config, run))
+        lido.Configuracoes.push_back(c->second.Config);
+        lido.SementesBase.push_back(c->second.SementeBase);
+        for (int run = 0; e != execucoes.end() && e->first.first == config; ++run, ++e) {
+            if (e->first.second != run)
                 throw EEntradaExperimento(nomes + ": run " + std::to_string(run) +
                                           " of configuration " + std::to_string(config) +
                                           " is in none of the files; are all the shards there?");

@@ -18,12 +18,13 @@ std::string CabecalhoCsvExperimento();
 /// significant digits, every number a '.' decimal point.
 std::string LinhaCsvExperimento(const TConfiguracao& c, const TResultadoExecucao& r);
 
-/// Experiment CSVs read back: every configuration and every run, in index order.
+/// Experiment CSVs read back: every configuration with its base seed, and every run, in index
+/// order. A command line's experiment has one base seed and one number of runs for all its
+/// configurations; the window saves experiments of their own seeds and sizes side by side.
 struct TExperimentoLido {
     std::vector<TConfiguracao> Configuracoes;
+    std::vector<std::uint32_t> SementesBase;     ///< by configuration
     std::vector<TResultadoExecucao> Resultados;  ///< without trajectories
-    int Execucoes = 0;                           ///< runs per configuration
-    std::uint32_t SementeBase = 0;
 };
 
 /// A file that is not an experiment CSV, a bad row, or files that are not together one whole
@@ -33,6 +34,7 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-/// Reads the given files, the whole or the shards of one experiment, in any order.
-/// Throws EEntradaExperimento.
+/// Reads the given files, the whole or the shards of one experiment, in any order. Every
+/// configuration from 1 on must be there, each with its runs from 0 to its last, every run
+/// once, with the same parameters and seeds from one base. Throws EEntradaExperimento.
 TExperimentoLido LeCsvExperimento(const std::vector<std::string>& arquivos);
