@@ -1,3 +1,4 @@
+#include "ComandoRepeticao.h"
 #include "OpcoesLinha.h"
 
 #include <gtest/gtest.h>
@@ -131,5 +132,35 @@ INSTANTIATE_TEST_SUITE_P(
                     {"--parallel", "--replacement", "", "--crossover-rate", "50"},
                     "--parallel accepts only"}),
     [](const auto& info) { return std::string(info.param.Nome); });
+
+TEST(Opcoes, TheRepeatingCommandReadsBackAsTheSameExperiment) {
+    for (const char* separador : {",", "."}) {
+        TConfiguracao c = ConfiguracaoPadrao(separador);
+        for (const auto& [nome, valor] :
+             std::vector<std::pair<std::string, std::string>>{{"pop", "50"},
+                                                              {"selection", "Torneio"},
+                                                              {"replacement", "Inserção"},
+                                                              {"crossover-rate", "40"},
+                                                              {"mutation", "Mutar para 0"},
+                                                              {"tournament", "7"},
+                                                              {"elitism", "on"},
+                                                              {"scaling", "off"},
+                                                              {"stop", "n Gerações"}})
+            AplicaOpcao(c, nome, valor);
+        c.Painel.TextoDiferenca = std::string("0") + separador + "05";
+        const std::vector<std::string> args = ArgumentosRepeticao(c, 30, 4000000000u, separador);
+        const TOpcoes o = LeOpcoes(args, separador);
+        EXPECT_EQ(o.Experimento.Execucoes, 30);
+        EXPECT_EQ(*o.Semente, 4000000000u);
+        for (const auto& opcao : OpcoesExecucao())
+            EXPECT_EQ(ValorColuna(o.Config(), opcao), ValorColuna(c, opcao)) << opcao.Nome;
+        EXPECT_EQ(
+            LeOpcoes(ArgumentosRepeticao(ConfiguracaoPadrao(separador), 2, 1, separador), separador)
+                .Configuracoes.size(),
+            1u);
+    }
+    EXPECT_EQ(LinhaDeComando({"--runs", "2", "--mutation", "Mutar para 1", "--x", "it's"}),
+              "quivora-run --runs 2 --mutation 'Mutar para 1' --x 'it'\\''s'");
+}
 
 }  // namespace
