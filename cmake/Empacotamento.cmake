@@ -1,8 +1,9 @@
-# Installation beyond the two programs (each installs its own executable): the desktop entry,
-# the icon in the hicolor theme's sizes, the package's copyright and changelog, and the
-# Debian package that CPack builds from them.
+# Installation beyond the two programs (each installs its own executable): their manual pages,
+# the desktop entry, the icon in the hicolor theme's sizes, the package's copyright and
+# changelog, and the Debian package that CPack builds from them.
 include(GNUInstallDirs)
 find_program(GZIP gzip REQUIRED)
+include(cmake/Manuais.cmake)
 
 set(QUIVORA_CONTATO "Quivora developers <dev@quivora.org>")
 
@@ -16,6 +17,11 @@ function(quivora_confere_versao arquivo padrao)
     endif()
 endfunction()
 quivora_confere_versao(${PROJECT_SOURCE_DIR}/packaging/changelog "^quivora \\(([^)]*)\\)")
+
+quivora_manual(quivora-run "run Quivora's genetic algorithm without the window")
+if(TARGET quivora)
+    quivora_manual(quivora "watch a genetic algorithm maximise Schaffer's F6 function")
+endif()
 
 configure_file(${PROJECT_SOURCE_DIR}/packaging/copyright.in
                ${PROJECT_BINARY_DIR}/packaging/copyright @ONLY)
