@@ -1,14 +1,15 @@
 # Installation beyond the two programs (each installs its own executable): their manual pages,
-# the desktop entry, the icon in the hicolor theme's sizes, the package's copyright and
-# changelog, and the Debian package that CPack builds from them.
+# the desktop entry, the icon in the hicolor theme's sizes, the AppStream metainfo, the
+# package's copyright and changelog, and the Debian package that CPack builds from them.
 include(GNUInstallDirs)
 find_program(GZIP gzip REQUIRED)
 include(cmake/Manuais.cmake)
 
 set(QUIVORA_CONTATO "Quivora developers <dev@quivora.org>")
+set(QUIVORA_METAINFO org.quivora.quivora.metainfo.xml)
 
 # The newest entry of a hand-kept history must be the project's version: a version bump
-# without its changelog entry stops at configure time.
+# without its changelog entry and release note stops at configure time.
 function(quivora_confere_versao arquivo padrao)
     file(STRINGS ${arquivo} linha REGEX "${padrao}" LIMIT_COUNT 1)
     string(REGEX REPLACE ".*${padrao}.*" "\\1" versao "${linha}")
@@ -17,12 +18,16 @@ function(quivora_confere_versao arquivo padrao)
     endif()
 endfunction()
 quivora_confere_versao(${PROJECT_SOURCE_DIR}/packaging/changelog "^quivora \\(([^)]*)\\)")
+quivora_confere_versao(${PROJECT_SOURCE_DIR}/packaging/${QUIVORA_METAINFO}.in
+                       "<release version=\"([^\"]*)\"")
 
 quivora_manual(quivora-run "run Quivora's genetic algorithm without the window")
 if(TARGET quivora)
     quivora_manual(quivora "watch a genetic algorithm maximise Schaffer's F6 function")
 endif()
 
+configure_file(${PROJECT_SOURCE_DIR}/packaging/${QUIVORA_METAINFO}.in
+               ${PROJECT_BINARY_DIR}/packaging/${QUIVORA_METAINFO} @ONLY)
 configure_file(${PROJECT_SOURCE_DIR}/packaging/copyright.in
                ${PROJECT_BINARY_DIR}/packaging/copyright @ONLY)
 set(changelog ${PROJECT_BINARY_DIR}/packaging/changelog)
@@ -36,6 +41,8 @@ add_custom_target(quivora_changelog ALL DEPENDS ${changelog}.gz)
 
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/quivora.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${PROJECT_BINARY_DIR}/packaging/${QUIVORA_METAINFO}
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${PROJECT_BINARY_DIR}/packaging/copyright ${changelog}.gz
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/quivora)
 foreach(lado 16 32 48 64 128 256)
