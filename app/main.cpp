@@ -11,9 +11,18 @@
 int main(int argc, char* argv[]) {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0) {
-            std::cout << "Usage: quivora [--help] [--version] [Qt options]\n"
-                         "Opens Quivora's window: a genetic algorithm maximising Schaffer's F6,\n"
-                         "with its parameter panel, fitness chart, run report and 3D view.\n";
+            std::cout
+                << "Usage: quivora [OPTION]... [QT OPTION]...\n"
+                   "Opens Quivora's window: a genetic algorithm that maximises Schaffer's F6\n"
+                   "function, with its parameter panel, fitness chart, run report and a 3D view\n"
+                   "of the surface with the population on it. The window is in Portuguese.\n"
+                   "\n"
+                   "Options:\n"
+                   "  --help       display this help and exit\n"
+                   "  --version    output version information and exit\n"
+                   "\n"
+                   "Every other argument goes to Qt, for example -platform NAME (the window\n"
+                   "system plugin), -display NAME (the X display) or -reverse (right-to-left).\n";
             return 0;
         }
         if (std::strcmp(argv[i], "--version") == 0) {

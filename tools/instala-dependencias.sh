@@ -11,6 +11,7 @@ pacotes=(
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool xclip imagemagick fonts-liberation
     clang libclang-rt-14-dev
+    help2man lintian appstream desktop-file-utils
 )
 
 faltam=()
