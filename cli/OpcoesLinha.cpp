@@ -168,14 +168,15 @@ TOpcoes LeOpcoes(const std::vector<std::string>& argumentos, const std::string& 
 }
 
 std::string TextoAjuda() {
-    return R"(Usage: quivora-run [options]
-       quivora-run --runs N [--vary NAME=V1,V2,...]... [experiment options] [options]
-       quivora-run --summarize FILE...
+    return R"(Usage: quivora-run [OPTION]...
+  or:  quivora-run --runs N [--vary NAME=V1,V2,...]... [OPTION]...
+  or:  quivora-run --summarize FILE...
 Runs Quivora's genetic algorithm on Schaffer's F6 without the window and prints the run
 report (UTF-8) to stdout. Without options the run uses the panel's start values.
 With experiment options it repeats and compares runs and prints a summary instead.
+Every option takes its value as "--opt value" or as "--opt=value".
 
-Options (--opt value or --opt=value):
+Options:
   --pop N              population size, 2..200, step 2 (30)
   --chrom N            chromosome length, 18..100, step 2 (20)
   --selection TEXT     "Roleta" or "Torneio" ("Roleta")
