@@ -2,20 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 namespace {
 
-// A number with `digitos` significant digits, as %g writes it, with the given separator.
-std::string Numero(double valor, int digitos, const std::string& separador) {
-    if (std::isnan(valor))
-        return "NA";
-    char texto[40];
-    std::snprintf(texto, sizeof texto, "%.*g", digitos, valor);
-    std::string resultado = texto;
-    if (const auto ponto = resultado.find('.'); ponto != std::string::npos)
-        resultado.replace(ponto, 1, separador);
-    return resultado;
+std::string Numero(double valor, int algarismos, const std::string& separador) {
+    return std::isnan(valor) ? "NA" : FormataAlgarismos(valor, algarismos, separador);
 }
 
 // Characters on screen: UTF-8 continuation bytes take no column.

@@ -1,5 +1,6 @@
 #include "Resumo.h"
 
+#include <cstdio>
 #include <limits>
 
 TResumo::TResumo(int configuracoes) : Amostras(static_cast<std::size_t>(configuracoes)) {}
@@ -34,4 +35,13 @@ std::vector<TLinhaResumo> TResumo::Linhas() const {
         linhas.push_back(l);
     }
     return linhas;
+}
+
+std::string FormataAlgarismos(double valor, int algarismos, const std::string& separador) {
+    char texto[40];
+    std::snprintf(texto, sizeof texto, "%.*g", algarismos, valor);
+    std::string resultado = texto;
+    if (const auto ponto = resultado.find('.'); ponto != std::string::npos)
+        resultado.replace(ponto, 1, separador);
+    return resultado;
 }

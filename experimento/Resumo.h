@@ -4,6 +4,7 @@
 #include "Execucao.h"
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 /// The summary of one configuration of an experiment.
@@ -37,3 +38,7 @@ private:
     };
     std::vector<TAmostra> Amostras;
 };
+
+/// A summary's number with `algarismos` significant digits as %g writes it ("0.98973",
+/// "4.097e-21"), with the given decimal separator.
+std::string FormataAlgarismos(double valor, int algarismos, const std::string& separador);
