@@ -2,6 +2,7 @@
 
 #include "GraficoAparencia.h"
 #include "GraficoLegenda.h"
+#include "GraficoMarcas.h"
 #include "GraficoMoldura.h"
 #include "GraficoRotulos.h"
 
@@ -71,6 +72,10 @@ TChart::TChart(QWidget* parent)
     grafico.legend()->hide();
     Legenda = new TLegendaGrafico(&grafico);
     Legenda->setZValue(grafico.legend()->zValue());
+    // QtCharts stacks its parts one z apart: grid lines, axes, series, legend. The axes'
+    // lines and ticks go where its axes would be, over the grid and under the series.
+    Marcas = new TMarcasEixos(&grafico, eixoEsquerdo, EixoInferior);
+    Marcas->setZValue(grafico.legend()->zValue() - 2);
 
     AjustaEixoInferior();
 }
@@ -194,6 +199,7 @@ bool TChart::AjustaEixoInferior() {
     for (; passo > 0 && ProximoRotulado < numPontos; ProximoRotulado += passo)
         EixoInferior->append(rotulos[ProximoRotulado], ProximoRotulado);
     PontosNoEixo = numPontos;
+    Marcas->DefineRotulados(passo, numPontos);
 
     // A lone point sits in the middle; an empty axis keeps some range to draw.
     const double minimo = numPontos == 1 ? -1 : 0;

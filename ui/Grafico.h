@@ -9,6 +9,7 @@
 class QCategoryAxis;
 class QLineSeries;
 class TLegendaGrafico;
+class TMarcasEixos;
 
 /// The fitness chart: four line series over the generation number, configured once and fed
 /// by the run one point per series and generation.
@@ -54,6 +55,7 @@ private:
     std::array<bool, 5> Pendente{};
     QCategoryAxis* EixoInferior = nullptr;
     TLegendaGrafico* Legenda = nullptr;
+    TMarcasEixos* Marcas = nullptr;
     // The bottom axis was built for PontosNoEixo points of series SerieRotulos. It shows the
     // label of every PassoRotulo-th point from the first (0: no points; -1: rebuild them);
     // ProximoRotulado is the next point to get its label. LarguraRotulo is the widest label

@@ -24,8 +24,12 @@ QFont FonteGrafico(int pixels, bool negrito) {
     return fonte;
 }
 
+// Ticks between two labels.
+constexpr int MarcasMenores = 3;
+
 void ConfiguraEixo(QAbstractAxis& eixo, const QColor& corGrade) {
-    eixo.setLinePen(QPen(LinhaEixo, 2));
+    // TMarcasEixos draws the line together with the ticks, which QtCharts hides with it.
+    eixo.setLineVisible(false);
     eixo.setGridLinePen(QPen(corGrade, 1, Qt::DotLine));
     eixo.setLabelsFont(FonteRotulosEixo());
     eixo.setLabelsBrush(Agua);
@@ -76,7 +80,7 @@ QValueAxis* CriaEixoEsquerdo() {
     ConfiguraEixo(*eixo, Cinza);
     eixo->setRange(0, 1);
     eixo->setTickCount(11);
-    eixo->setMinorTickCount(3);
+    eixo->setMinorTickCount(MarcasMenores);
     eixo->setMinorGridLineVisible(false);
     // The pattern "#,##0.###" (at most three decimals, no trailing zeros, the locale's
     // separators) writes the tenths of 0..1 as three significant digits do.
@@ -88,8 +92,18 @@ QCategoryAxis* CriaEixoInferior() {
     auto* eixo = new QCategoryAxis;
     ConfiguraEixo(*eixo, GradeInferior);
     eixo->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    eixo->setMinorTickCount(MarcasMenores);
+    eixo->setMinorGridLineVisible(false);
     eixo->setTitleText(QStringLiteral("Geração"));
     eixo->setTitleFont(FonteGrafico(11, true));
     eixo->setTitleBrush(Agua);
     return eixo;
+}
+
+TAparenciaMarcas MarcasEixoEsquerdo() {
+    return {QPen(LinhaEixo, 2), Cinza, 4, Cinza, 2};
+}
+
+TAparenciaMarcas MarcasEixoInferior() {
+    return {QPen(LinhaEixo, 2), LinhaEixo, 4, GradeInferior, 2};
 }

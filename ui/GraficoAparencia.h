@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPen>
 #include <QString>
 
 class QCategoryAxis;
@@ -27,8 +28,24 @@ void ConfiguraGrafico(QChart& grafico);
 /// the averages, solid and 2 pixels wide for the bests.
 QLineSeries* CriaSerie(const QString& titulo, const QColor& cor, bool pontilhada);
 
-/// Fitness axis: fixed at 0..1, a label and a grid line every 0.1.
+/// Fitness axis: fixed at 0..1, a label and a grid line every 0.1, 3 minor ticks between.
 QValueAxis* CriaEixoEsquerdo();
 
-/// Generation axis: labels are the points' label texts, placed under their points.
+/// Generation axis: labels are the points' label texts, placed under their points, with
+/// 3 minor ticks between them.
 QCategoryAxis* CriaEixoInferior();
+
+/// How an axis draws its line and its ticks, which point outwards from the line. QtCharts
+/// draws ticks only in the line's own pen and at lengths of its own, so the axes leave their
+/// line hidden and the chart draws line and ticks itself (TMarcasEixos).
+struct TAparenciaMarcas {
+    QPen Linha;
+    QColor CorMaior;
+    int TamanhoMaior = 0;
+    QColor CorMenor;
+    int TamanhoMenor = 0;
+};
+/// Fitness axis: grey ticks of 4 px, grey minor ticks of 2 px.
+TAparenciaMarcas MarcasEixoEsquerdo();
+/// Generation axis: ticks of 4 px in the line's colour, minor ticks of 2 px in the grid's.
+TAparenciaMarcas MarcasEixoInferior();

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QProxyStyle>
+#include <QWheelEvent>
 
 namespace {
 
@@ -51,11 +52,23 @@ void TSpinEdit::keyPressEvent(QKeyEvent* evento) {
         evento->accept();
         return;
     }
-    // QAbstractSpinBox takes Enter as "text typed, take it" and reports the value as changed
-    // even when it is not; nothing can be typed here, so Enter goes on to the parent.
-    if (evento->key() == Qt::Key_Enter || evento->key() == Qt::Key_Return) {
-        evento->ignore();
-        return;
+    // QAbstractSpinBox takes Enter as "text typed, take it" and reports the value as
+    // changed even when it is not; nothing can be typed here, so Enter goes on to the parent.
+    // PageUp and PageDown would step ten times at once: only single steps are offered.
+    switch (evento->key()) {
+        case Qt::Key_Enter:
+        case Qt::Key_Return:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+            evento->ignore();
+            return;
+        default:
+            QSpinBox::keyPressEvent(evento);
     }
-    QSpinBox::keyPressEvent(evento);
+}
+
+// A wheel turn over the panel must not change a parameter by accident; it goes on to the
+// parent, which has no use for it either.
+void TSpinEdit::wheelEvent(QWheelEvent* evento) {
+    evento->ignore();
 }

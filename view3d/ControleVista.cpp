@@ -57,7 +57,7 @@ void TControleVista::GLPanel1GLInit() {
 }
 
 void TControleVista::GLPanel1GLPrep() {
-    CompilaListaSuperficie(PlanoSuperficie(AzulPrimeiraMontagem));
+    CompilaListaSuperficie(PlanoSuperficie(AzulPrimeiraMontagem), Escala());
 }
 
 // The surface in the plot type and over the interval that the controls show now (not the
@@ -68,11 +68,16 @@ TPlanoSuperficie TControleVista::PlanoSuperficie(long double constanteAzul) cons
                                 constanteAzul);
 }
 
+// Device pixels per logical pixel of the panel: 1, or more on a high-resolution screen.
+float TControleVista::Escala() const {
+    return static_cast<float>(Controles.GLPanel1->devicePixelRatioF());
+}
+
 void TControleVista::SetProjection() {
     const TGLPanel* painel = Controles.GLPanel1;
     // A panel without height would make the aspect ratio infinite: take it as one pixel high.
     const double aspecto = static_cast<double>(painel->width()) / std::max(painel->height(), 1);
-    const qreal escala = painel->devicePixelRatioF();
+    const qreal escala = Escala();
     AjustaProjecao(aspecto, qRound(painel->width() * escala), qRound(painel->height() * escala));
     // The rest of the window is repainted around the new viewport, without erasing it first.
     painel->window()->update();
@@ -80,13 +85,13 @@ void TControleVista::SetProjection() {
 
 void TControleVista::GLPanel1GLDraw() {
     MontaQuadroPopulacao(Motor, Controles.pcTipoAG->isChecked(), FQuadro);
-    DesenhaQuadro(FNavegacao.Vista, FQuadro);
+    DesenhaQuadro(FNavegacao.Vista, FQuadro, Escala());
 }
 
 void TControleVista::pcPlotagemChange() {
     // Without a context there is no list yet; the first Redraw builds it.
     if (Controles.GLPanel1->AtivaContexto())
-        RecompilaListaSuperficie(PlanoSuperficie(AzulRemontagem));
+        RecompilaListaSuperficie(PlanoSuperficie(AzulRemontagem), Escala());
     Controles.GLPanel1->Redraw();
 }
 

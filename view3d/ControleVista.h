@@ -65,6 +65,7 @@ public:
 
 private:
     [[nodiscard]] TPlanoSuperficie PlanoSuperficie(long double constanteAzul) const;
+    [[nodiscard]] float Escala() const;
     void AplicaVista(TVistaPredefinida vista);
 
     TControlesVista Controles;

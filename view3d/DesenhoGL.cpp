@@ -25,9 +25,9 @@ void Ponto(const TPontoModelo& p) {
 // Simple mode: every individual lies on the surface, in the green already set, with the
 // normal the surface list left behind. Parallel mode: the x half in orange, the y half in
 // green, each against the other population's best coordinate.
-void DesenhaPopulacao(const TQuadroPopulacao& quadro) {
+void DesenhaPopulacao(const TQuadroPopulacao& quadro, float escala) {
     glColor3f(0.0f, 1.0f, 0.0f);
-    glPointSize(4.0f);
+    glPointSize(4.0f * escala);
     for (const TIndividuoQuadro& ind : quadro.Individuos) {
         glBegin(GL_POINTS);
         if (quadro.Paralelo) {
@@ -46,19 +46,19 @@ void DesenhaPopulacao(const TQuadroPopulacao& quadro) {
 
 // The best point of the generation: yellow in simple mode; in parallel mode green, with a
 // larger second point at the height of population Y's best.
-void DesenhaMelhor(const TQuadroPopulacao& quadro) {
+void DesenhaMelhor(const TQuadroPopulacao& quadro, float escala) {
     if (quadro.Paralelo)
         glColor3f(0.0f, 1.0f, 0.0f);
     else
         glColor3f(1.0f, 1.0f, 0.0f);
-    glPointSize(6.0f);
+    glPointSize(6.0f * escala);
     glBegin(GL_POINTS);
     glNormal3f(1.0f, 0.5f, 0.0f);
     Ponto(quadro.Melhor1);
     glEnd();
 
     if (quadro.Paralelo) {
-        glPointSize(8.0f);
+        glPointSize(8.0f * escala);
         glColor3f(0.0f, 1.0f, 0.0f);
         glBegin(GL_POINTS);
         glNormal3f(0.0f, 0.0f, 1.0f);
@@ -87,11 +87,14 @@ void IniciaLuzes() {
     glEnable(GL_COLOR_MATERIAL);
 }
 
-void CompilaListaSuperficie(const TPlanoSuperficie& plano) {
+void CompilaListaSuperficie(const TPlanoSuperficie& plano, float escala) {
     const GLenum primitiva = Primitiva(plano.Tipo);
-    const float tamanho = TamanhoPonto(plano.Tipo);
+    const float tamanho = TamanhoPonto(plano.Tipo) * escala;
 
     glNewList(ListaSuperficie, GL_COMPILE);
+    // The line types draw one logical pixel wide.
+    if (tamanho == 0.0f)
+        glLineWidth(escala);
     for (const TFileiraSuperficie& fileira : plano.Fileiras) {
         if (tamanho > 0.0f)
             glPointSize(tamanho);
@@ -106,9 +109,9 @@ void CompilaListaSuperficie(const TPlanoSuperficie& plano) {
     glEndList();
 }
 
-void RecompilaListaSuperficie(const TPlanoSuperficie& plano) {
+void RecompilaListaSuperficie(const TPlanoSuperficie& plano, float escala) {
     glDeleteLists(ListaSuperficie, 1);
-    CompilaListaSuperficie(plano);
+    CompilaListaSuperficie(plano, escala);
     glFlush();
 }
 
@@ -119,7 +122,7 @@ void AjustaProjecao(double aspecto, int larguraDispositivo, int alturaDispositiv
     glViewport(0, 0, larguraDispositivo, alturaDispositivo);
 }
 
-void DesenhaQuadro(const TEstadoVista& vista, const TQuadroPopulacao& quadro) {
+void DesenhaQuadro(const TEstadoVista& vista, const TQuadroPopulacao& quadro, float escala) {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
@@ -132,8 +135,8 @@ void DesenhaQuadro(const TEstadoVista& vista, const TQuadroPopulacao& quadro) {
     glTranslatef(0.0f, vista.DeslocY, vista.DeslocZ);
     glPushMatrix();
     glCallList(ListaSuperficie);
-    DesenhaPopulacao(quadro);
-    DesenhaMelhor(quadro);
+    DesenhaPopulacao(quadro, escala);
+    DesenhaMelhor(quadro, escala);
     glPopMatrix();
     glFlush();
 }

@@ -3,6 +3,10 @@
 // The fixed-function GL calls of the surface view. Each function expects the panel's context
 // to be current. The surface lives in display list 1 and is only replayed per frame; a frame
 // sends the population and the best point anew.
+//
+// Point sizes and line widths are given in the window's logical pixels and drawn in device
+// pixels: `escala` is the panel's device pixel ratio (2 on a doubled screen, fractional ones
+// too), so that points and lines keep their designed size against the rest of the window.
 
 #include "Navegacao.h"
 #include "QuadroPopulacao.h"
@@ -17,10 +21,10 @@ inline constexpr unsigned ListaSuperficie = 1;
 void IniciaLuzes();
 
 /// Compiles the surface into display list 1, one primitive per row.
-void CompilaListaSuperficie(const TPlanoSuperficie& plano);
+void CompilaListaSuperficie(const TPlanoSuperficie& plano, float escala);
 
 /// Replaces display list 1 with a new surface and flushes.
-void RecompilaListaSuperficie(const TPlanoSuperficie& plano);
+void RecompilaListaSuperficie(const TPlanoSuperficie& plano, float escala);
 
 /// A 99-degree perspective from 1 to 300 units with the given aspect ratio, over the whole
 /// viewport (in device pixels). Leaves the projection matrix selected.
@@ -28,4 +32,4 @@ void AjustaProjecao(double aspecto, int larguraDispositivo, int alturaDispositiv
 
 /// One frame: the fixed tilt that shows the surface from the front and above, the view
 /// state, the surface list, the population and the best point; then a flush.
-void DesenhaQuadro(const TEstadoVista& vista, const TQuadroPopulacao& quadro);
+void DesenhaQuadro(const TEstadoVista& vista, const TQuadroPopulacao& quadro, float escala);

@@ -78,6 +78,25 @@ bool CorPerto(const QImage& imagem, QPoint centro, const QColor& cor, int raio) 
     return false;
 }
 
+// Going from `p` in steps of `d`, the length of the first run of pixels of colour `cor` that
+// starts within 3 pixels (what lies between is the axis line, or a series drawn over it); the
+// longest over the pixel rows (or columns) next to p as well, since a tick may land one pixel
+// off a rounded position.
+int Seguidos(const QImage& imagem, QPoint p, QPoint d, const QColor& cor) {
+    const QPoint lado(d.y(), d.x());
+    int maior = 0;
+    for (int desvio = -1; desvio <= 1; ++desvio) {
+        QPoint q = p + desvio * lado;
+        for (int i = 0; i < 3 && imagem.rect().contains(q) && imagem.pixelColor(q) != cor; ++i)
+            q += d;
+        int n = 0;
+        for (; imagem.rect().contains(q) && imagem.pixelColor(q) == cor; q += d)
+            ++n;
+        maior = std::max(maior, n);
+    }
+    return maior;
+}
+
 bool Branco(const QColor& cor) {
     return cor == QColor(Qt::white);
 }
@@ -100,6 +119,7 @@ private slots:
     void rotulosInferioresNaoSeSobrepoem_data();
     void rotulosInferioresNaoSeSobrepoem();
     void rotulosEsquerdosComSeparadorDoLocal();
+    void marcasDosEixos();
     void passoDosRotulos_data();
     void passoDosRotulos();
     void fundoEmGradienteELegendaAEsquerda();
@@ -294,6 +314,42 @@ void TesteGrafico::rotulosEsquerdosComSeparadorDoLocal() {
         QVERIFY2(textos.contains(esperado), esperado);
     QVERIFY(textos.filter(".").isEmpty());
     QVERIFY(!textos.contains("1,0"));
+}
+
+// Ticks point outwards from the axis lines (128, 128, 255): on the left axis grey, 4 pixels
+// at each label and 2 pixels for the 3 minor ticks between; on the bottom axis 4 pixels in
+// the line's colour under each label and 3 minor ticks of 2 pixels in (128, 128, 192).
+void TesteGrafico::marcasDosEixos() {
+    Corrida(*Grafico, 60);
+    const QImage imagem = Grafico->grab().toImage();
+    const QColor linha(128, 128, 255);
+    const QColor cinza(128, 128, 128);
+    const QColor gradeInferior(128, 128, 192);
+
+    const auto esquerda = [&](double valor) {
+        return Seguidos(imagem, NoWidget(*Grafico, {0, valor}), {-1, 0}, cinza);
+    };
+    QCOMPARE(esquerda(0.5), 4);
+    QCOMPARE(esquerda(0.525), 2);
+    QCOMPARE(esquerda(0.55), 2);
+    QCOMPARE(esquerda(0.575), 2);
+    QCOMPARE(esquerda(0.6), 4);
+
+    const QStringList rotulos = EixoInferior(*Grafico)->categoriesLabels();
+    QVERIFY(rotulos.size() >= 3);
+    const double passo = EixoInferior(*Grafico)->endValue(rotulos[1]);
+    QVERIFY(passo >= 2);
+    // Under a label the line's colour runs on for the tick's length.
+    const auto corDaLinha = [&](double valor) {
+        return Seguidos(imagem, NoWidget(*Grafico, {valor, 0}), {0, 1}, linha);
+    };
+    const int semMarca = corDaLinha(passo + passo / 8);
+    QCOMPARE(corDaLinha(passo) - semMarca, 4);
+    QCOMPARE(corDaLinha(2 * passo) - semMarca, 4);
+    for (int menor = 1; menor <= 3; ++menor) {
+        const double valor = passo + menor * passo / 4;
+        QCOMPARE(Seguidos(imagem, NoWidget(*Grafico, {valor, 0}), {0, 1}, gradeInferior), 2);
+    }
 }
 
 void TesteGrafico::passoDosRotulos_data() {

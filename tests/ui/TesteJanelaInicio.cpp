@@ -276,12 +276,36 @@ void TesteJanelaInicio::fontes() {
     QVERIFY(QFontInfo(relatorio->font()).fixedPitch());
 }
 
-// Pixels as drawn: the black box with lime text of the drag name, the navy equation panel
-// with its lime caption.
+namespace {
+
+// Sunken rings of `largura` pixels along the picture's edges, half-way along each side: the
+// system's shadow above and left, its highlight below and right, then `dentro`.
+void ConfereAfundado(const QImage& imagem, int largura, const QColor& dentro) {
+    const QRgb sombra = QApplication::palette().color(QPalette::Dark).rgb();
+    const QRgb luz = QApplication::palette().color(QPalette::Light).rgb();
+    const int meioX = imagem.width() / 2, meioY = imagem.height() / 2;
+    const int direita = imagem.width() - 1, baixo = imagem.height() - 1;
+    for (int i = 0; i < largura; ++i) {
+        QCOMPARE(imagem.pixel(i, meioY), sombra);
+        QCOMPARE(imagem.pixel(meioX, i), sombra);
+        QCOMPARE(imagem.pixel(direita - i, meioY), luz);
+        QCOMPARE(imagem.pixel(meioX, baixo - i), luz);
+    }
+    QCOMPARE(imagem.pixel(largura, meioY), dentro.rgb());
+    QCOMPARE(imagem.pixel(direita - largura, meioY), dentro.rgb());
+}
+
+}  // namespace
+
+// Pixels as drawn: the black box with lime text of the drag name inside its one-pixel sunken
+// border, the navy equation panel inside two lowered bevels of two pixels, with its lime
+// caption.
 void TesteJanelaInicio::cores() {
     auto* arraste = Controle<QLabel>(*Janela, "StaticText1");
     arraste->setText(QStringLiteral("XXXX"));
     const QImage caixa = arraste->grab().toImage();
+    ConfereAfundado(caixa, 1, Qt::black);
+    PARA_SE_FALHOU();
     QCOMPARE(caixa.pixelColor(caixa.width() - 6, caixa.height() / 2), QColor(Qt::black));
     int lima = 0;
     for (int y = 0; y < caixa.height(); ++y)
@@ -291,6 +315,8 @@ void TesteJanelaInicio::cores() {
 
     auto* equacao = Controle<QWidget>(*Janela, "Panel2");
     const QImage painel = equacao->grab().toImage();
+    ConfereAfundado(painel, 4, QColor(0, 0, 128));
+    PARA_SE_FALHOU();
     QCOMPARE(painel.pixelColor(270, 50), QColor(0, 0, 128));
     QCOMPARE(painel.pixelColor(8, 8), QColor(0, 0, 128));
     const QRect legenda = Controle<QLabel>(*Janela, "Label18")->geometry();

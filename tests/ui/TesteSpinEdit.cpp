@@ -1,5 +1,6 @@
 // The panel's spin edits: values change only by steps of the arrows and of the Up and Down
-// keys, clamped to the range; typing, paste and cut change nothing.
+// keys, clamped to the range; typing, paste and cut, the wheel and PageUp/PageDown change
+// nothing.
 
 #include "AjudaJanela.h"
 #include "MainForm.h"
@@ -12,6 +13,7 @@
 #include <QSpinBox>
 #include <QStyle>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <memory>
 
@@ -27,6 +29,7 @@ private slots:
     void colarECortarNadaFazem();
     void teclasPassoAPasso();
     void setasPassoAPasso();
+    void rodaEPaginasNaoMudam();
     void limitesNaoMudamNemAvisam();
     void autoRepeticao();
 
@@ -132,6 +135,27 @@ void TesteSpinEdit::setasPassoAPasso() {
     QSpinBox& mutacao = Spin("pcTaxaMut");
     ClicaSeta(mutacao, true);
     QCOMPARE(mutacao.value(), 4);
+}
+
+// A wheel turn over the population size and PageUp/PageDown in it leave it at 30 and run no
+// handler: the tournament size keeps its designed maximum of 10.
+void TesteSpinEdit::rodaEPaginasNaoMudam() {
+    QSpinBox& populacao = Spin("pcTamPop");
+    QSignalSpy mudancas(&populacao, &QSpinBox::valueChanged);
+    auto* texto = populacao.findChild<QLineEdit*>();
+    const QPointF meio = QRectF(texto->rect()).center();
+    for (const int passo : {120, -120}) {
+        QWheelEvent roda(meio, texto->mapToGlobal(meio), {}, QPoint(0, passo), Qt::NoButton,
+                         Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(texto, &roda);
+    }
+    populacao.setFocus();
+    QTest::keyClick(&populacao, Qt::Key_PageUp);
+    QTest::keyClick(&populacao, Qt::Key_PageDown);
+    QTest::keyClick(&populacao, Qt::Key_PageDown);
+    QCOMPARE(populacao.value(), 30);
+    QCOMPARE(mudancas.count(), 0);
+    QCOMPARE(Spin("pcQuantTorneio").maximum(), 10);
 }
 
 void TesteSpinEdit::limitesNaoMudamNemAvisam() {

@@ -38,6 +38,7 @@ private slots:
 
     void startPictureShowsTheRedPeakInTheMiddle();
     void populationIsGreenOnTheSurfaceAndTheBestYellow();
+    void pointSizesAndLineWidthFollowTheDevicePixelRatio();
     void parallelModeDrawsOrangeAndGreenHalvesAndAGreenBest();
     void aRunDrawsEveryGenerationWithItsPopulation();
     void aSizeBeyondThePopulationDrawsOnlyWhatExists();
@@ -158,6 +159,40 @@ void TesteVista::populationIsGreenOnTheSurfaceAndTheBestYellow() {
     QVERIFY(captura->Conta(Verde) <= 5 * 16);
     const int amarelos = captura->Conta(Amarelo);
     QVERIFY2(amarelos <= 6 * 6 - 4 * 4, qPrintable(QString::number(amarelos)));
+}
+
+// Sizes are logical pixels: on a screen scaled by r, an individual of size 4 covers 4r x 4r
+// device pixels, the best point 6r x 6r, a large surface point 2r x 2r, and lines are r wide.
+void TesteVista::pointSizesAndLineWidthFollowTheDevicePixelRatio() {
+    TMotorAG& m = janela->Motor;
+    m.Populacao = std::make_unique<TPopulacao>();
+    m.Populacao->Crom[1] = Individuo(-60, -40, F6(-60, -40));
+    m.Param.TamPop = 1;
+    m.Geracao = 1;
+    m.MelhorXGer[1] = 50;
+    m.MelhorYGer[1] = -30;
+    m.MelhorGer1[1] = F6(50, -30);
+    Mostra();
+    // A surface of the lone peak hides nothing.
+    janela->pcPlotagem->setCurrentIndex(1);  // "Pontos grandes"
+    janela->pcValMin->setValue(0);
+    janela->pcValMax->setValue(0);
+    Guarda(captura->Imagem, "escala");
+
+    const qreal escala = janela->GLPanel1->devicePixelRatioF();
+    const auto area = [escala](double lado) {
+        return qRound(lado * escala) * qRound(lado * escala);
+    };
+    QCOMPARE(captura->Conta(Verde), area(4));
+    QCOMPARE(captura->Conta(Amarelo), area(6));
+    QCOMPARE(captura->Conta(Vermelho), area(2));
+
+    janela->pcPlotagem->setCurrentIndex(3);  // "Linhas"
+    janela->pcValMax->setValue(10);
+    QVERIFY(janela->GLPanel1->AtivaContexto());
+    GLfloat largura = 0;
+    glGetFloatv(GL_LINE_WIDTH, &largura);
+    QCOMPARE(largura, static_cast<GLfloat>(escala));
 }
 
 void TesteVista::parallelModeDrawsOrangeAndGreenHalvesAndAGreenBest() {
