@@ -23,16 +23,6 @@ namespace {
 const QColor Lima(0, 255, 0);
 const QColor Vermelho(255, 0, 0);
 
-// Margins between the chart's edge and its contents, in percent of the width or height.
-constexpr double MargemEsquerda = 0.01;
-constexpr double MargemDireita = 0.03;
-constexpr double MargemSuperior = 0.05;
-constexpr double MargemInferior = 0.01;
-// The legend's top edge, in percent of the height, and the space between it and the plot
-// area's left axis labels, in pixels.
-constexpr double TopoLegenda = 0.10;
-constexpr int FolgaLegenda = 6;
-
 }  // namespace
 
 TChart::TChart(QWidget* parent)
@@ -142,7 +132,7 @@ void TChart::resizeEvent(QResizeEvent* evento) {
     // QChartView sizes the chart to the whole widget; fit it inside the frame.
     chart()->resize(viewport()->size());
     setSceneRect(chart()->geometry());
-    PosicionaLegenda();
+    PosicionaLegenda(*chart(), *Legenda);
     chart()->layout()->activate();
     // The plot area's width decides how many bottom labels fit: rebuild them.
     PassoRotulo = -1;
@@ -152,18 +142,6 @@ void TChart::resizeEvent(QResizeEvent* evento) {
 QLineSeries* TChart::SerieNum(int serie) const {
     Q_ASSERT(serie >= 1 && serie <= 4);
     return Linhas[serie];
-}
-
-void TChart::PosicionaLegenda() {
-    const QSizeF area = chart()->size();
-    const QPointF canto(qRound(area.width() * MargemEsquerda), qRound(area.height() * TopoLegenda));
-    Legenda->setPos(canto);
-    // The plot area, with the left axis's labels, starts right of the legend and its shadow.
-    const int esquerda =
-        qCeil(canto.x() + Legenda->Tamanho().width()) + TLegendaGrafico::Sombra + FolgaLegenda;
-    chart()->setMargins(QMargins(esquerda, qRound(area.height() * MargemSuperior),
-                                 qRound(area.width() * MargemDireita),
-                                 qRound(area.height() * MargemInferior)));
 }
 
 bool TChart::AjustaEixoInferior() {

@@ -44,7 +44,6 @@ protected:
 
 private:
     QLineSeries* SerieNum(int serie) const;
-    void PosicionaLegenda();
     /// Fits the bottom axis to the points; true when its range changed.
     bool AjustaEixoInferior();
 

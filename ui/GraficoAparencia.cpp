@@ -107,3 +107,14 @@ TAparenciaMarcas MarcasEixoEsquerdo() {
 TAparenciaMarcas MarcasEixoInferior() {
     return {QPen(LinhaEixo, 2), LinhaEixo, 4, GradeInferior, 2};
 }
+
+QValueAxis* CriaEixoGeracoes() {
+    auto* eixo = new QValueAxis;
+    ConfiguraEixo(*eixo, GradeInferior);
+    eixo->setLineVisible(true);
+    eixo->setLinePen(MarcasEixoInferior().Linha);
+    eixo->setTickType(QValueAxis::TicksDynamic);
+    eixo->setTickAnchor(0);
+    eixo->setLabelFormat(QStringLiteral("%.0f"));
+    return eixo;
+}

@@ -35,6 +35,10 @@ QValueAxis* CriaEixoEsquerdo();
 /// 3 minor ticks between them.
 QCategoryAxis* CriaEixoInferior();
 
+/// Generation axis of the page "Experimento": numbers 0.. at a step the chart chooses, with the
+/// fitness chart's line, grid and labels, its line and ticks drawn by QtCharts.
+QValueAxis* CriaEixoGeracoes();
+
 /// How an axis draws its line and its ticks, which point outwards from the line. QtCharts
 /// draws ticks only in the line's own pen and at lengths of its own, so the axes leave their
 /// line hidden and the chart draws line and ticks itself (TMarcasEixos).

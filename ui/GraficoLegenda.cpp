@@ -8,6 +8,8 @@
 #include <QPainter>
 #include <QXYSeries>
 
+#include <QtMath>
+
 #include <algorithm>
 
 namespace {
@@ -16,6 +18,16 @@ namespace {
 constexpr int Folga = 3;
 // A sample is this fraction of the widest title's width.
 constexpr double FracaoAmostra = 0.15;
+
+// Margins between the chart's edge and its contents, in percent of the width or height.
+constexpr double MargemEsquerda = 0.01;
+constexpr double MargemDireita = 0.03;
+constexpr double MargemSuperior = 0.05;
+constexpr double MargemInferior = 0.01;
+// The legend's top edge, in percent of the height, and the space between it and the plot
+// area's left axis labels, in pixels.
+constexpr double TopoLegenda = 0.10;
+constexpr int FolgaLegenda = 6;
 
 }  // namespace
 
@@ -26,14 +38,22 @@ TLegendaGrafico::TLegendaGrafico(QChart* grafico)
     for (const QString& titulo : Titulos())
         texto = std::max(texto, metrica.horizontalAdvance(titulo));
     LarguraAmostra = qRound(texto * FracaoAmostra);
-    const auto linhas = Grafico->series().size();
+    const auto linhas = Nomeadas().size();
     Caixa = QSizeF(Folga + LarguraAmostra + Folga + texto + Folga,
                    Folga + linhas * metrica.height() + Folga);
 }
 
+QList<const QAbstractSeries*> TLegendaGrafico::Nomeadas() const {
+    QList<const QAbstractSeries*> nomeadas;
+    for (const QAbstractSeries* serie : Grafico->series())
+        if (!serie->name().isEmpty())
+            nomeadas.append(serie);
+    return nomeadas;
+}
+
 QStringList TLegendaGrafico::Titulos() const {
     QStringList titulos;
-    for (const QAbstractSeries* serie : Grafico->series())
+    for (const QAbstractSeries* serie : Nomeadas())
         titulos.append(serie->name());
     return titulos;
 }
@@ -55,7 +75,7 @@ void TLegendaGrafico::paint(QPainter* pintor, const QStyleOptionGraphicsItem*, Q
     const int xTexto = Folga + LarguraAmostra + Folga;
     pintor->setFont(Fonte);
     int topo = Folga;
-    for (const QAbstractSeries* serie : Grafico->series()) {
+    for (const QAbstractSeries* serie : Nomeadas()) {
         const int meio = topo + metrica.height() / 2;
         if (const auto* linha = qobject_cast<const QXYSeries*>(serie)) {
             pintor->setPen(linha->pen());
@@ -65,4 +85,16 @@ void TLegendaGrafico::paint(QPainter* pintor, const QStyleOptionGraphicsItem*, Q
         pintor->drawText(xTexto, topo + metrica.ascent(), serie->name());
         topo += metrica.height();
     }
+}
+
+void PosicionaLegenda(QChart& grafico, TLegendaGrafico& legenda) {
+    const QSizeF area = grafico.size();
+    const QPointF canto(qRound(area.width() * MargemEsquerda), qRound(area.height() * TopoLegenda));
+    legenda.setPos(canto);
+    // The plot area, with the left axis's labels, starts right of the legend and its shadow.
+    const int esquerda =
+        qCeil(canto.x() + legenda.Tamanho().width()) + TLegendaGrafico::Sombra + FolgaLegenda;
+    grafico.setMargins(QMargins(esquerda, qRound(area.height() * MargemSuperior),
+                                qRound(area.width() * MargemDireita),
+                                qRound(area.height() * MargemInferior)));
 }

@@ -5,6 +5,7 @@
 #include "ControleVista.h"
 #include "EstiloLista.h"
 #include "FiltroDica.h"
+#include "PaginaExperimento.h"
 #include "Recursos.h"
 #include "Relatorio.h"
 
@@ -25,6 +26,7 @@ TMainForm::TMainForm(TRelogio relogio, QWidget* parent)
     MostraImagens();
     ConectaControles();
     CriaVista();
+    CriaPaginaExperimento();
     FormCreate();
 }
 
@@ -72,6 +74,22 @@ void TMainForm::CriaVista() {
     controles.SpeedButton4 = ui->SpeedButton4;
     controles.pcTipoAG = ui->pcTipoAG;
     Vista = std::make_unique<TControleVista>(controles, Motor);
+}
+
+// The page "Experimento" repeats the panel's snapshot, seeded from the window's clock.
+void TMainForm::CriaPaginaExperimento() {
+    TControlesExperimento controles;
+    controles.pcRepeticoes = ui->pcRepeticoes;
+    controles.btExecutarExperimento = ui->btExecutarExperimento;
+    controles.ProgressoExperimento = ui->ProgressoExperimento;
+    controles.btCancelar = ui->btCancelar;
+    controles.btSalvarCsv = ui->btSalvarCsv;
+    controles.btLimpar = ui->btLimpar;
+    controles.GraficoExperimento = ui->GraficoExperimento;
+    controles.ResumoExperimento = ui->ResumoExperimento;
+    controles.Panel1 = ui->Panel1;
+    Experimento = std::make_unique<TPaginaExperimento>(
+        controles, [this] { return LeConfiguracao(); }, [this] { return Relogio(); }, this);
 }
 
 // Start-up, once the window is built and before it is first shown.

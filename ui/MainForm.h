@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Configuracao.h"
 #include "DonoMotor.h"
 #include "MotorAG.h"
 #include "Relogio.h"
@@ -8,11 +9,13 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace Ui {
 class TMainForm;
 }
 class TControleVista;
+class TPaginaExperimento;
 
 /// Where a run's seed comes from: milliseconds since midnight. Tests pass a fixed one.
 using TRelogio = std::function<std::uint32_t()>;
@@ -34,6 +37,8 @@ public:
 
     /// The engine state of the last run, as the surface view draws it.
     [[nodiscard]] const TMotorAG& MotorAG() const { return Motor; }
+    /// The page "Experimento".
+    [[nodiscard]] const TPaginaExperimento& PaginaExperimento() const { return *Experimento; }
 
 protected:
     bool event(QEvent* evento) override;
@@ -45,6 +50,7 @@ private:
     void MostraImagens();
     void ConectaControles();
     void CriaVista();
+    void CriaPaginaExperimento();
     void FormCreate();
     void FormDestroy();
     void FormActivate();
@@ -60,6 +66,10 @@ private:
     // The run (MainFormExecucao.cpp).
     void SpeedButton5Click();
     [[nodiscard]] TPainel LePainel() const;
+    /// The whole snapshot an experiment repeats; after showing the run's error box, nothing
+    /// when the tolerance text does not convert.
+    std::optional<TConfiguracao> LeConfiguracao();
+    void MostraErroConversao(const std::exception& erro);
     [[nodiscard]] static std::string SeparadorDecimal();
 
     // TDonoMotor: what the run reads from and writes to the window.
@@ -80,4 +90,5 @@ private:
     TRelogio Relogio;
     TMotorAG Motor;
     std::unique_ptr<TControleVista> Vista;  // declared after Motor, which it reads: destroyed first
+    std::unique_ptr<TPaginaExperimento> Experimento;  // its worker threads end before the window
 };

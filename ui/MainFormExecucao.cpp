@@ -22,11 +22,31 @@ void TMainForm::SpeedButton5Click() {
         Motor.Executa(LePainel());
     } catch (const EConversao& erro) {
         // The run stopped before clearing anything; the window goes on as it was.
-        QMessageBox caixa(QMessageBox::Critical, QStringLiteral("Quivora"),
-                          QString::fromStdString(erro.what()), QMessageBox::Ok, this);
-        caixa.exec();
+        MostraErroConversao(erro);
     }
     Relatorio->Descarrega();
+}
+
+void TMainForm::MostraErroConversao(const std::exception& erro) {
+    QMessageBox caixa(QMessageBox::Critical, QStringLiteral("Quivora"),
+                      QString::fromStdString(erro.what()), QMessageBox::Ok, this);
+    caixa.exec();
+}
+
+std::optional<TConfiguracao> TMainForm::LeConfiguracao() {
+    TConfiguracao c;
+    c.Painel = LePainel();
+    c.Elitismo = UsaElitismo();
+    c.Escalonamento = UsaEscalonamento();
+    c.Paralelo = AGParalelo();
+    c.Torneio = QuantTorneio();
+    try {
+        (void)Diferenca(c);
+    } catch (const EConversao& erro) {
+        MostraErroConversao(erro);
+        return std::nullopt;
+    }
+    return c;
 }
 
 // The panel's values, in the order the run takes them; the tolerance stays text for the

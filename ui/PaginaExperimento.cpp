@@ -1,0 +1,276 @@
+#include "PaginaExperimento.h"
+
+#include "ComandoRepeticao.h"
+#include "CsvExperimento.h"
+#include "GraficoExperimento.h"
+#include "Resumo.h"
+#include "RotuloExperimento.h"
+#include "SpinEdit.h"
+#include "TrabalhoExperimento.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QLocale>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPixmap>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <array>
+#include <cmath>
+#include <thread>
+
+namespace {
+
+// The colours of the kept experiments, in order: the fitness chart's two, then two more that
+// read on its dark background.
+const std::array<QColor, TPaginaExperimento::MaxMantidos> Cores{
+    QColor(0, 255, 0), QColor(255, 0, 0), QColor(255, 255, 0), QColor(255, 0, 255)};
+
+constexpr std::chrono::milliseconds IntervaloProgresso{50};
+constexpr int LarguraMinimaNome = 80;
+
+enum Coluna {
+    ColNome,
+    ColRepeticoes,
+    ColAtingiram,
+    ColIntervalo,
+    ColGeracao,
+    ColMelhor,
+    ColPMw,
+    ColPFisher
+};
+
+QIcon Amostra(const QColor& cor) {
+    QPixmap amostra(10, 10);
+    amostra.fill(cor);
+    return QIcon(amostra);
+}
+
+}  // namespace
+
+TPaginaExperimento::TPaginaExperimento(const TControlesExperimento& controles,
+                                       std::function<std::optional<TConfiguracao>()> leConfiguracao,
+                                       std::function<std::uint32_t()> relogio, QWidget* janela)
+    : Controles(controles),
+      LeConfiguracao(std::move(leConfiguracao)),
+      Relogio(std::move(relogio)),
+      Janela(janela),
+      Trabalho(new TTrabalhoExperimento(this)),
+      Progresso(new QTimer(this)) {
+    connect(Controles.btExecutarExperimento, &QPushButton::clicked, this,
+            &TPaginaExperimento::btExecutarExperimentoClick);
+    connect(Controles.btCancelar, &QPushButton::clicked, this,
+            &TPaginaExperimento::btCancelarClick);
+    connect(Controles.btSalvarCsv, &QPushButton::clicked, this,
+            &TPaginaExperimento::btSalvarCsvClick);
+    connect(Controles.btLimpar, &QPushButton::clicked, this, &TPaginaExperimento::btLimparClick);
+    connect(Trabalho, &TTrabalhoExperimento::Concluido, this, &TPaginaExperimento::AoConcluir);
+    connect(Progresso, &QTimer::timeout, this, &TPaginaExperimento::MostraProgresso);
+    Progresso->setInterval(IntervaloProgresso);
+    QTreeWidget& tabela = *Controles.ResumoExperimento;
+    tabela.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    tabela.setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(Controles.ResumoExperimento, &QTreeWidget::customContextMenuRequested, this,
+            &TPaginaExperimento::MenuResumo);
+    Controles.ProgressoExperimento->setValue(0);
+    Trava(false);
+}
+
+TPaginaExperimento::~TPaginaExperimento() = default;
+
+bool TPaginaExperimento::EmCurso() const {
+    return Trabalho->EmCurso() || Progresso->isActive();
+}
+
+// The panel's snapshot, as the run button takes it, repeated on worker threads.
+void TPaginaExperimento::btExecutarExperimentoClick() {
+    const std::optional<TConfiguracao> config = LeConfiguracao();
+    if (!config)
+        return;
+    EmAndamento = {};
+    EmAndamento.Config = *config;
+    EmAndamento.Semente = Relogio();
+    EmAndamento.Pedidas = Controles.pcRepeticoes->value();
+    Controles.ProgressoExperimento->setRange(0, EmAndamento.Pedidas);
+    Controles.ProgressoExperimento->setValue(0);
+    Trava(true);
+    Trabalho->Inicia(EmAndamento.Config, EmAndamento.Pedidas, EmAndamento.Semente,
+                     static_cast<int>(std::max(1u, std::thread::hardware_concurrency())));
+    Progresso->start();
+}
+
+void TPaginaExperimento::btCancelarClick() {
+    Trabalho->Cancela();
+    Controles.btCancelar->setEnabled(false);
+}
+
+void TPaginaExperimento::AoConcluir() {
+    Progresso->stop();
+    TConclusaoExperimento conclusao = Trabalho->Toma();
+    EmAndamento.Resultados = std::move(conclusao.Resultados);
+    EmAndamento.Curva = std::move(conclusao.Curva);
+    EmAndamento.Cancelado = static_cast<int>(EmAndamento.Resultados.size()) < EmAndamento.Pedidas;
+    if (!EmAndamento.Resultados.empty()) {
+        // A fifth experiment takes the place of the oldest one after the first, against which
+        // the others are compared.
+        if (Guardados.size() == MaxMantidos)
+            Guardados.erase(Guardados.begin() + 1);
+        Guardados.push_back(std::move(EmAndamento));
+    }
+    MostraProgresso();
+    MostraMantidos();
+    Trava(false);
+}
+
+void TPaginaExperimento::MostraProgresso() {
+    Controles.ProgressoExperimento->setValue(Trabalho->Feitas());
+}
+
+void TPaginaExperimento::btLimparClick() {
+    Guardados.clear();
+    Controles.ProgressoExperimento->setValue(0);
+    MostraMantidos();
+    Trava(false);
+}
+
+void TPaginaExperimento::btSalvarCsvClick() {
+    const QString caminho = QFileDialog::getSaveFileName(
+        Janela, QStringLiteral("Salvar CSV"), QStringLiteral("experimento.csv"),
+        QStringLiteral("Arquivos CSV (*.csv);;Todos os arquivos (*)"));
+    if (caminho.isEmpty() || GravaCsv(caminho))
+        return;
+    QMessageBox caixa(QMessageBox::Critical, QStringLiteral("Quivora"),
+                      QStringLiteral("Não foi possível gravar o arquivo %1.").arg(caminho),
+                      QMessageBox::Ok, Janela);
+    caixa.exec();
+}
+
+bool TPaginaExperimento::GravaCsv(const QString& caminho) const {
+    std::string texto = CabecalhoCsvExperimento();
+    for (std::size_t k = 0; k < Guardados.size(); ++k) {
+        for (TResultadoExecucao r : Guardados[k].Resultados) {
+            r.Configuracao = static_cast<int>(k + 1);
+            texto += LinhaCsvExperimento(Guardados[k].Config, r);
+        }
+    }
+    // Written beside the file and put in its place at the end, so that a failure leaves it as
+    // it was.
+    QSaveFile arquivo(caminho);
+    return arquivo.open(QIODevice::WriteOnly) &&
+           arquivo.write(texto.data(), static_cast<qint64>(texto.size())) ==
+               static_cast<qint64>(texto.size()) &&
+           arquivo.commit();
+}
+
+QString TPaginaExperimento::Comando(std::size_t k) const {
+    const TExperimentoMantido& e = Guardados.at(k);
+    return QString::fromStdString(LinhaDeComando(ArgumentosRepeticao(
+        e.Config, static_cast<int>(e.Resultados.size()), e.Semente, Separador())));
+}
+
+// The chart's curves and the summary's lines of the kept experiments, the first as reference.
+void TPaginaExperimento::MostraMantidos() {
+    const std::string separador = Separador();
+    TResumo resumo(static_cast<int>(Guardados.size()));
+    std::vector<TCurvaMostrada> curvas;
+    QStringList nomes;
+    for (std::size_t k = 0; k < Guardados.size(); ++k) {
+        const TExperimentoMantido& e = Guardados[k];
+        for (TResultadoExecucao r : e.Resultados) {
+            r.Configuracao = static_cast<int>(k + 1);
+            resumo.Acrescenta(r);
+        }
+        QString nome = k == 0 ? QStringLiteral("Referência")
+                              : QString::fromStdString(RotuloExperimento(
+                                    e.Config, Guardados.front().Config, separador));
+        if (e.Cancelado)
+            nome += QStringLiteral(" (cancelado)");
+        nomes.append(nome);
+        curvas.push_back({nome, Cores[k], e.Curva});
+    }
+    Controles.GraficoExperimento->Mostra(curvas);
+
+    const auto numero = [&](double valor, int algarismos) {
+        return std::isnan(valor)
+                   ? QStringLiteral("n.d.")
+                   : QString::fromStdString(FormataAlgarismos(valor, algarismos, separador));
+    };
+    const auto porcento = [&](double valor) {
+        return numero(100 * valor, 3) + QStringLiteral(" %");
+    };
+    QTreeWidget& tabela = *Controles.ResumoExperimento;
+    tabela.clear();
+    const std::vector<TLinhaResumo> linhas = resumo.Linhas();
+    for (std::size_t k = 0; k < linhas.size(); ++k) {
+        const TLinhaResumo& l = linhas[k];
+        const TExperimentoMantido& e = Guardados[k];
+        auto* item = new QTreeWidgetItem(&tabela);
+        item->setIcon(ColNome, Amostra(Cores[k]));
+        item->setText(ColNome, nomes[static_cast<qsizetype>(k)]);
+        item->setText(ColRepeticoes,
+                      e.Cancelado ? QStringLiteral("%1 de %2").arg(l.Execucoes).arg(e.Pedidas)
+                                  : QString::number(l.Execucoes));
+        item->setText(ColAtingiram,
+                      QStringLiteral("%1 (%2)").arg(l.Atingiram).arg(porcento(l.Taxa)));
+        item->setText(ColIntervalo, numero(100 * l.Wilson.Inferior, 3) + QStringLiteral("–") +
+                                        porcento(l.Wilson.Superior));
+        item->setText(ColGeracao, numero(l.MedianaPrimeira, 4));
+        item->setText(ColMelhor, numero(l.Melhor1.Mediana, 4));
+        item->setText(ColPMw, k == 0 ? QStringLiteral("–") : numero(l.PMannWhitney, 3));
+        item->setText(ColPFisher, k == 0 ? QStringLiteral("–") : numero(l.PFisher, 3));
+        const QString dica =
+            nomes[static_cast<qsizetype>(k)] + QStringLiteral("\nRepete com: ") + Comando(k);
+        for (int c = ColNome; c <= ColPFisher; ++c) {
+            item->setToolTip(c, dica);
+            if (c != ColNome)
+                item->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
+        }
+    }
+    AjustaColunas();
+}
+
+// The numbers take the width they need; the name, elided, gets what is left.
+void TPaginaExperimento::AjustaColunas() {
+    QTreeWidget& tabela = *Controles.ResumoExperimento;
+    int numeros = 0;
+    for (int c = ColRepeticoes; c <= ColPFisher; ++c) {
+        tabela.resizeColumnToContents(c);
+        numeros += tabela.columnWidth(c);
+    }
+    tabela.setColumnWidth(ColNome,
+                          std::max(LarguraMinimaNome, tabela.viewport()->width() - numeros));
+}
+
+void TPaginaExperimento::MenuResumo(const QPoint& posicao) {
+    QTreeWidget& tabela = *Controles.ResumoExperimento;
+    QTreeWidgetItem* item = tabela.itemAt(posicao);
+    if (item == nullptr)
+        return;
+    const auto k = static_cast<std::size_t>(tabela.indexOfTopLevelItem(item));
+    QMenu menu(&tabela);
+    const QAction* copiar = menu.addAction(QStringLiteral("Copiar comando"));
+    if (menu.exec(tabela.viewport()->mapToGlobal(posicao)) == copiar)
+        QApplication::clipboard()->setText(Comando(k));
+}
+
+// While an experiment runs the panel, the run button and the page's own start are locked.
+void TPaginaExperimento::Trava(bool emCurso) {
+    Controles.Panel1->setEnabled(!emCurso);
+    Controles.pcRepeticoes->setEnabled(!emCurso);
+    Controles.btExecutarExperimento->setEnabled(!emCurso);
+    Controles.btCancelar->setEnabled(emCurso);
+    Controles.btSalvarCsv->setEnabled(!emCurso && !Guardados.empty());
+    Controles.btLimpar->setEnabled(!emCurso && !Guardados.empty());
+}
+
+std::string TPaginaExperimento::Separador() {
+    return QLocale::system().decimalPoint().toStdString();
+}
