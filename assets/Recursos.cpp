@@ -11,10 +11,13 @@ void CarregaRecursosQuivora() {
     std::call_once(carregados, [] { Q_INIT_RESOURCE(quivora); });
 }
 
-QImage ImagemEquacao() {
+QImage ImagemEquacao(qreal razaoPixels) {
     CarregaRecursosQuivora();
-    QFile arquivo(CaminhoEquacao);
+    const bool dupla = razaoPixels > 1;
+    QFile arquivo(dupla ? CaminhoEquacao2x : CaminhoEquacao);
     if (!arquivo.open(QIODevice::ReadOnly))
         return {};
-    return DecodificaJpeg(arquivo.readAll());
+    QImage imagem = DecodificaJpeg(arquivo.readAll());
+    imagem.setDevicePixelRatio(dupla ? 2 : 1);
+    return imagem;
 }

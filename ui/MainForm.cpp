@@ -121,7 +121,8 @@ void TMainForm::ShowHint(const QString& dica) {
 }
 
 // The glyphs of the five buttons and the equation picture, decoded by libjpeg and shown
-// unscaled from its top-left corner.
+// unscaled from its top-left corner; both in twice the resolution on a high-DPI screen (the
+// icons find their @2x files themselves).
 void TMainForm::MostraImagens() {
     CarregaRecursosQuivora();
     ui->SpeedButton1->setIcon(QIcon(CaminhoGlifoInclinada));
@@ -129,7 +130,7 @@ void TMainForm::MostraImagens() {
     ui->SpeedButton3->setIcon(QIcon(CaminhoGlifoSuperior));
     ui->SpeedButton4->setIcon(QIcon(CaminhoGlifoLateral));
     ui->SpeedButton5->setIcon(QIcon(CaminhoGlifoExecutar));
-    ui->Image1->setPixmap(QPixmap::fromImage(ImagemEquacao()));
+    ui->Image1->setPixmap(QPixmap::fromImage(ImagemEquacao(devicePixelRatioF())));
 }
 
 bool TMainForm::event(QEvent* evento) {

@@ -21,6 +21,7 @@ TGLPanel::TGLPanel(QWidget* parent)
     connect(FJanela, &TJanelaGL::Pressionado, this, &TGLPanel::OnMouseDown);
     connect(FJanela, &TJanelaGL::Movido, this, &TGLPanel::OnMouseMove);
     connect(FJanela, &TJanelaGL::Solto, this, &TGLPanel::OnMouseUp);
+    connect(FJanela, &TJanelaGL::PrimeiraExposicao, this, &TGLPanel::PrimeiraExposicao);
 }
 
 TGLPanel::~TGLPanel() {
@@ -112,6 +113,12 @@ void TGLPanel::Redraw() {
     // A window that is not on screen yet has nothing to show; Qt refuses to swap it.
     if (Contem(FGLFlags, GLf_DOUBLEBUFFER) && FJanela->isExposed())
         FRC->swapBuffers(FJanela);
+}
+
+// Before the owner's first Redraw there is no picture to show; that Redraw will show itself.
+void TGLPanel::PrimeiraExposicao() {
+    if (FRC)
+        Redraw();
 }
 
 void TGLPanel::resizeEvent(QResizeEvent* evento) {

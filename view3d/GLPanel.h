@@ -31,6 +31,12 @@ public:
     /// Draws one frame now. The first call creates the native window if needed and the
     /// context, and raises OnGLInit, OnGLPrep, OnResize, then OnGLDraw; later calls raise
     /// only OnGLDraw. With double buffering the buffers are swapped before returning.
+    ///
+    /// A frame drawn before the native window is on screen cannot be shown; so when the
+    /// window is first exposed and a context exists, the panel redraws once by itself.
+    /// Without that the picture would wait for the next Redraw, which the main window makes
+    /// on activation, and a window that is never activated (no window manager, or one that
+    /// does not activate new windows) would stay black. Later exposures draw nothing.
     void Redraw();
 
     /// Makes the panel's context current, for owner code that issues GL calls outside the
@@ -78,6 +84,7 @@ protected:
 
 private:
     void FormatoMudou();
+    void PrimeiraExposicao();
     void CriaContexto();
     void Libera();
 

@@ -7,8 +7,12 @@ TJanelaGL::TJanelaGL() {
 }
 
 void TJanelaGL::exposeEvent(QExposeEvent* /*evento*/) {
-    // Deliberately empty: the picture is drawn only on request, synchronously, so that a
-    // long computation decides when each frame appears.
+    // Otherwise the picture is drawn only on request, synchronously, so that a long
+    // computation decides when each frame appears.
+    if (isExposed() && !FExposta) {
+        FExposta = true;
+        emit PrimeiraExposicao();
+    }
 }
 
 void TJanelaGL::mousePressEvent(QMouseEvent* evento) {

@@ -3,8 +3,9 @@
 #include <QWindow>
 
 /// The native window that the GL panel draws into. It reports the mouse in its own logical
-/// coordinates and draws nothing when the window system exposes it: only the panel's Redraw
-/// renews the picture.
+/// coordinates and draws nothing itself when the window system exposes it; it only tells
+/// the panel once, when it is exposed for the first time, so that a picture drawn before the
+/// window was on screen can be shown.
 class TJanelaGL : public QWindow {
     Q_OBJECT
 public:
@@ -14,10 +15,15 @@ signals:
     void Pressionado(Qt::MouseButton botao, int x, int y);
     void Movido(int x, int y);
     void Solto(Qt::MouseButton botao, int x, int y);
+    /// The window is on screen for the first time.
+    void PrimeiraExposicao();
 
 protected:
     void exposeEvent(QExposeEvent* evento) override;
     void mousePressEvent(QMouseEvent* evento) override;
     void mouseMoveEvent(QMouseEvent* evento) override;
     void mouseReleaseEvent(QMouseEvent* evento) override;
+
+private:
+    bool FExposta = false;
 };

@@ -8,9 +8,9 @@
 
 namespace {
 
-QByteArray BytesDaEquacao() {
+QByteArray BytesDaEquacao(const char* caminho = CaminhoEquacao) {
     CarregaRecursosQuivora();
-    QFile arquivo(CaminhoEquacao);
+    QFile arquivo(caminho);
     return arquivo.open(QIODevice::ReadOnly) ? arquivo.readAll() : QByteArray();
 }
 
@@ -59,15 +59,33 @@ TEST(Equacao, JfifHeaderStates200DotsPerInch) {
 }
 
 TEST(Equacao, DecodesTo250By62At200Dpi) {
-    const QImage imagem = ImagemEquacao();
+    const QImage imagem = ImagemEquacao(1);
     ASSERT_FALSE(imagem.isNull());
     EXPECT_EQ(imagem.size(), QSize(250, 62));
     EXPECT_EQ(imagem.dotsPerMeterX(), 7874);  // 200 / 0.0254
     EXPECT_EQ(imagem.dotsPerMeterY(), 7874);
 }
 
+// For high-DPI screens: the same picture in twice the pixels (so twice the density), which a
+// screen of any ratio above 1 gets, marked as 2x so that it keeps the logical 250 x 62.
+TEST(Equacao, TwiceTheResolutionAboveARatioOf1) {
+    const auto quadro = LeQuadroBaseline(BytesDaEquacao(CaminhoEquacao2x));
+    ASSERT_TRUE(quadro.has_value());
+    EXPECT_EQ(quadro->largura, 500);
+    EXPECT_EQ(quadro->altura, 124);
+    const auto densidade = LeDensidadeJfif(BytesDaEquacao(CaminhoEquacao2x));
+    ASSERT_TRUE(densidade.has_value());
+    EXPECT_EQ(densidade->x, 400);
+    for (const qreal razao : {1.5, 2.0}) {
+        const QImage imagem = ImagemEquacao(razao);
+        EXPECT_EQ(imagem.size(), QSize(500, 124)) << razao;
+        EXPECT_EQ(imagem.devicePixelRatio(), 2.0) << razao;
+    }
+    EXPECT_EQ(ImagemEquacao(1).devicePixelRatio(), 1.0);
+}
+
 TEST(Equacao, IsBlackOnWhite) {
-    const QImage imagem = ImagemEquacao();
+    const QImage imagem = ImagemEquacao(1);
     ASSERT_FALSE(imagem.isNull());
     for (const QPoint canto : {QPoint(0, 0), QPoint(249, 0), QPoint(0, 61), QPoint(249, 61)})
         EXPECT_GE(qGray(imagem.pixel(canto)), 245) << canto.x() << "," << canto.y();
@@ -86,7 +104,7 @@ TEST(Equacao, IsBlackOnWhite) {
 }
 
 TEST(Equacao, QuotientIsSetAsAFraction) {
-    const QImage imagem = ImagemEquacao();
+    const QImage imagem = ImagemEquacao(1);
     ASSERT_FALSE(imagem.isNull());
     // The fraction bar: the longest dark horizontal stroke, in the middle third of the height,
     // long enough to span the denominator.

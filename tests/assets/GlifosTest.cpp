@@ -18,9 +18,9 @@ const std::set<QRgb> Cores16 = {
 constexpr QRgb Azul = 0xff0000ff, AzulEscuro = 0xff000080, Ciano = 0xff00ffff,
                Vermelho = 0xffff0000, Amarelo = 0xffffff00, Branco = 0xffffffff;
 
-QImage Carrega(const char* caminho) {
+QImage Carrega(const QString& caminho) {
     CarregaRecursosQuivora();
-    return QImage(QString::fromLatin1(caminho)).convertToFormat(QImage::Format_ARGB32);
+    return QImage(caminho).convertToFormat(QImage::Format_ARGB32);
 }
 
 struct TGlifoVista {
@@ -89,6 +89,28 @@ INSTANTIATE_TEST_SUITE_P(
                     TGlifoVista{
                         "Lateral", CaminhoGlifoLateral, {Azul, AzulEscuro, Ciano, Vermelho}}),
     [](const testing::TestParamInfo<TGlifoVista>& info) { return std::string(info.param.nome); });
+
+// Every glyph comes also at twice the resolution under Qt's @2x name: the same design, so a
+// pixel of the plain glyph and its 2 x 2 block agree on being drawn or transparent almost
+// everywhere (only the finer curves and edges differ).
+TEST(Glifos, EachHasATwiceAsLargeVersionOfTheSameDesign) {
+    for (const char* caminho : {CaminhoGlifoInclinada, CaminhoGlifoZoom, CaminhoGlifoSuperior,
+                                CaminhoGlifoLateral, CaminhoGlifoExecutar}) {
+        const QImage simples = Carrega(caminho);
+        const QImage dupla = Carrega(QString::fromLatin1(caminho).replace(".png", "@2x.png"));
+        ASSERT_EQ(dupla.size(), simples.size() * 2) << caminho;
+        int iguais = 0;
+        for (int y = 0; y < simples.height(); ++y)
+            for (int x = 0; x < simples.width(); ++x) {
+                int opacos = 0;
+                for (int dy = 0; dy < 2; ++dy)
+                    for (int dx = 0; dx < 2; ++dx)
+                        opacos += qAlpha(dupla.pixel(2 * x + dx, 2 * y + dy)) != 0;
+                iguais += (opacos >= 2) == (qAlpha(simples.pixel(x, y)) != 0);
+            }
+        EXPECT_GE(iguais, 0.9 * simples.width() * simples.height()) << caminho;
+    }
+}
 
 TEST(Glifos, InclinadaIsWiderAtTheBottom) {
     const QImage glifo = Carrega(CaminhoGlifoInclinada);

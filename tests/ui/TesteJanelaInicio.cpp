@@ -4,6 +4,7 @@
 #include "AjudaJanela.h"
 #include "GLPanel.h"
 #include "MainForm.h"
+#include "Recursos.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -454,19 +455,35 @@ void TesteJanelaInicio::ordemDeTabulacao() {
     }
 }
 
+// On a screen of device pixel ratio r the glyphs come from their @2x files and the equation
+// from its 2x picture, still at their designed logical sizes; at r = 1 from the plain ones.
 void TesteJanelaInicio::imagens() {
-    for (const char* nome : {"SpeedButton1", "SpeedButton2", "SpeedButton3", "SpeedButton4"}) {
+    const qreal escala = Janela->devicePixelRatioF();
+    const int vezes = escala > 1 ? 2 : 1;
+    const auto confereGlifo = [&](const char* nome, const char* caminho, QSize tamanho) {
         auto* botao = Controle<QToolButton>(*Janela, nome);
-        QVERIFY2(!botao->icon().isNull(), nome);
-        QCOMPARE(botao->iconSize(), QSize(20, 20));
-        QCOMPARE(botao->toolButtonStyle(), Qt::ToolButtonTextBesideIcon);
-    }
-    auto* executar = Controle<QToolButton>(*Janela, "SpeedButton5");
-    QVERIFY(!executar->icon().isNull());
-    QCOMPARE(executar->iconSize(), QSize(76, 76));
+        QCOMPARE(botao->iconSize(), tamanho);
+        const QPixmap glifo = botao->icon().pixmap(tamanho, escala);
+        QCOMPARE(glifo.size(), tamanho * vezes);
+        QString arquivo = QString::fromLatin1(caminho);
+        if (vezes == 2)
+            arquivo.replace(QStringLiteral(".png"), QStringLiteral("@2x.png"));
+        QCOMPARE(glifo.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                 QImage(arquivo).convertToFormat(QImage::Format_ARGB32_Premultiplied));
+    };
+    confereGlifo("SpeedButton1", CaminhoGlifoInclinada, {20, 20});
+    confereGlifo("SpeedButton2", CaminhoGlifoZoom, {20, 20});
+    confereGlifo("SpeedButton3", CaminhoGlifoSuperior, {20, 20});
+    confereGlifo("SpeedButton4", CaminhoGlifoLateral, {20, 20});
+    confereGlifo("SpeedButton5", CaminhoGlifoExecutar, {76, 76});
+    PARA_SE_FALHOU();
+    for (const char* nome : {"SpeedButton1", "SpeedButton2", "SpeedButton3", "SpeedButton4"})
+        QCOMPARE(Controle<QToolButton>(*Janela, nome)->toolButtonStyle(),
+                 Qt::ToolButtonTextBesideIcon);
     // The equation is shown as decoded, unscaled, from the picture box's top-left corner.
     auto* imagem = Controle<QLabel>(*Janela, "Image1");
-    QCOMPARE(imagem->pixmap().size(), QSize(250, 62));
+    QCOMPARE(imagem->pixmap().size(), QSize(250, 62) * vezes);
+    QCOMPARE(imagem->pixmap().deviceIndependentSize(), QSizeF(250, 62));
     QVERIFY(!imagem->hasScaledContents());
     QCOMPARE(imagem->alignment() & (Qt::AlignLeft | Qt::AlignTop), Qt::AlignLeft | Qt::AlignTop);
 }

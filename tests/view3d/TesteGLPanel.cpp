@@ -1,5 +1,6 @@
 // The GL panel on its own: properties and format, the event order of Redraw, synchronous
-// drawing, mouse forwarding, and that nothing but Redraw draws.
+// drawing, mouse forwarding, and that nothing but Redraw and the window's first exposure
+// draws.
 
 #include "FormatoSuperficie.h"
 #include "GLPanel.h"
@@ -49,7 +50,7 @@ private slots:
     void everyEventRunsWithTheContextCurrent();
     void obtainedFormatIsRgbaDoubleBufferedWithDepth();
     void redrawDrawsAndShowsTheFrameInsideTheCall();
-    void redrawBeforeTheWindowIsShownCreatesTheContext();
+    void redrawBeforeShowCreatesTheContextAndTheFirstExposureShowsIt();
     void singleBufferedPanelDrawsWithoutSwap();
     void resizeAfterTheContextExistsRaisesOnResize();
     void exposeAndPaintDrawNothing();
@@ -230,20 +231,23 @@ void TesteGLPanel::redrawDrawsAndShowsTheFrameInsideTheCall() {
     QCOMPARE(CorNaTela(painel, {119, 79}), QColor(Qt::green));
 }
 
-void TesteGLPanel::redrawBeforeTheWindowIsShownCreatesTheContext() {
-    // The main window makes its first Redraw while it is being created, before it is shown.
+void TesteGLPanel::redrawBeforeShowCreatesTheContextAndTheFirstExposureShowsIt() {
+    // The main window makes its first Redraw while it is being created, before it is shown;
+    // no Redraw follows unless the window is activated.
     TGLPanel painel;
     PintaCom(painel, Qt::yellow);
     QStringList eventos;
     connect(&painel, &TGLPanel::OnGLInit, [&] { eventos << "Init"; });
+    connect(&painel, &TGLPanel::OnGLDraw, [&] { eventos << "Draw"; });
     painel.resize(100, 60);
     painel.Redraw();
-    QCOMPARE(eventos, QStringList({"Init"}));
+    QCOMPARE(eventos, QStringList({"Init", "Draw"}));
     QVERIFY(painel.DescritorObtido().dwFlags & PFD_SUPPORT_OPENGL);
     painel.show();
     QVERIFY(QTest::qWaitForWindowExposed(&painel));
-    painel.Redraw();
-    QCOMPARE(CorNaTela(painel, {50, 30}), QColor(Qt::yellow));
+    QVERIFY(!painel.isActiveWindow());
+    QTRY_COMPARE(CorNaTela(painel, {50, 30}), QColor(Qt::yellow));
+    QCOMPARE(eventos, QStringList({"Init", "Draw", "Draw"}));
 }
 
 void TesteGLPanel::singleBufferedPanelDrawsWithoutSwap() {

@@ -61,8 +61,10 @@ void Denominador(TEscritaFormula& e) {
 
 }  // namespace
 
-QImage DesenhaEquacao() {
-    QImage imagem(Largura, Altura, QImage::Format_RGB32);
+QImage DesenhaEquacao(int escala) {
+    // Drawn in the 250 x 62 layout; the painter maps it onto the image's pixels.
+    QImage imagem(Largura * escala, Altura * escala, QImage::Format_RGB32);
+    imagem.setDevicePixelRatio(escala);
     imagem.fill(Qt::white);
     QPainter p(&imagem);
     p.setRenderHint(QPainter::Antialiasing);

@@ -85,13 +85,13 @@ QImage DesenhaIcone(int lado) {
     return DesenhaEscalado(lado).convertToFormat(QImage::Format_ARGB32);
 }
 
-QImage DesenhaExecutar() {
-    const QImage desenho = DesenhaEscalado(Lado);
+QImage DesenhaExecutar(int escala) {
+    const QImage desenho = DesenhaEscalado(Lado * escala);
     // Pixels left untouched are the background: they keep the grey as their colour and get an
     // alpha of 0. Smoothed edges keep their partial alpha, so no grey fringe shows on the button.
     QImage glifo = desenho.convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < Lado; ++y)
-        for (int x = 0; x < Lado; ++x)
+    for (int y = 0; y < glifo.height(); ++y)
+        for (int x = 0; x < glifo.width(); ++x)
             if (qAlpha(glifo.pixel(x, y)) == 0)
                 glifo.setPixel(x, y, qRgba(Fundo.red(), Fundo.green(), Fundo.blue(), 0));
     return glifo;

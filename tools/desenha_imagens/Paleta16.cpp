@@ -17,16 +17,22 @@ QList<QRgb> TabelaCores() {
 
 }  // namespace
 
-TGlifo16::TGlifo16(int largura, int altura) : imagem(largura, altura, QImage::Format_Indexed8) {
+TGlifo16::TGlifo16(int largura, int altura, int escala)
+    : imagem(largura * escala, altura * escala, QImage::Format_Indexed8), escala(escala) {
     imagem.setColorTable(TabelaCores());
     imagem.fill(static_cast<uint>(TCor16::Branco));
 }
 
 void TGlifo16::Pinta(int x, int y, TCor16 cor) {
-    if (imagem.valid(x, y))
-        imagem.setPixel(x, y, static_cast<uint>(cor));
+    for (int dy = 0; dy < escala; ++dy)
+        for (int dx = 0; dx < escala; ++dx)
+            if (imagem.valid(x * escala + dx, y * escala + dy))
+                imagem.setPixel(x * escala + dx, y * escala + dy, static_cast<uint>(cor));
 }
 
-bool TGlifo16::Vazio(int x, int y) const {
-    return imagem.pixelIndex(x, y) == static_cast<int>(TCor16::Branco);
+void TGlifo16::TingeLinha(int y, TCor16 cor) {
+    for (int linha = y * escala; linha < (y + 1) * escala; ++linha)
+        for (int x = 0; x < imagem.width(); ++x)
+            if (imagem.pixelIndex(x, linha) != static_cast<int>(TCor16::Branco))
+                imagem.setPixel(x, linha, static_cast<uint>(cor));
 }

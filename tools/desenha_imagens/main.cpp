@@ -3,6 +3,8 @@
 //   glifos/executar.png                                        the run button's glyph
 //   equacao.jpg                                                the function being maximised
 //   icones/quivora-N.png                                       the program's icon, N x N
+// and each glyph and the equation once more at twice the resolution, named by Qt's high-DPI
+// convention (glifos/zoom@2x.png, equacao@2x.jpg ...).
 // The pictures are committed; run this only to change them (target quivora_redesenha_imagens).
 
 #include "Equacao.h"
@@ -62,17 +64,25 @@ int main(int argc, char* argv[]) {
         erro << "cannot create " << destino.filePath("glifos") << '\n';
         return 1;
     }
-    const bool gravou =
-        Grava(DesenhaInclinada(), destino.filePath("glifos/inclinada.png")) &&
-        Grava(DesenhaZoom(), destino.filePath("glifos/zoom.png")) &&
-        Grava(DesenhaSuperior(), destino.filePath("glifos/superior.png")) &&
-        Grava(DesenhaLateral(), destino.filePath("glifos/lateral.png")) &&
-        Grava(DesenhaExecutar(), destino.filePath("glifos/executar.png")) &&
-        GravaArquivo(GravaJpeg(DesenhaEquacao(), 200, 95), destino.filePath("equacao.jpg")) &&
-        std::all_of(std::begin(LadosIcone), std::end(LadosIcone), [&](int lado) {
-            return Grava(DesenhaIcone(lado),
-                         destino.filePath(QString("icones/quivora-%1.png").arg(lado)));
-        });
+    bool gravou = true;
+    for (const int escala : {1, 2}) {
+        const QString sufixo = escala == 1 ? QString() : QString("@%1x").arg(escala);
+        const auto glifo = [&](const char* nome) {
+            return destino.filePath(QString("glifos/%1%2.png").arg(nome, sufixo));
+        };
+        gravou = gravou && Grava(DesenhaInclinada(escala), glifo("inclinada")) &&
+                 Grava(DesenhaZoom(escala), glifo("zoom")) &&
+                 Grava(DesenhaSuperior(escala), glifo("superior")) &&
+                 Grava(DesenhaLateral(escala), glifo("lateral")) &&
+                 Grava(DesenhaExecutar(escala), glifo("executar")) &&
+                 // The same picture in more pixels: the stated density grows with them.
+                 GravaArquivo(GravaJpeg(DesenhaEquacao(escala), 200 * escala, 95),
+                              destino.filePath("equacao" + sufixo + ".jpg"));
+    }
+    gravou = gravou && std::all_of(std::begin(LadosIcone), std::end(LadosIcone), [&](int lado) {
+                 return Grava(DesenhaIcone(lado),
+                              destino.filePath(QString("icones/quivora-%1.png").arg(lado)));
+             });
     if (!gravou) {
         erro << "cannot write the pictures into " << destino.absolutePath() << '\n';
         return 1;
