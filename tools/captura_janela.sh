@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Screenshot of the window after a run, for the README.
 #
-#   tools/captura_janela.sh [--paralelo] [BUILD_DIR] [OUTPUT_PNG]
+#   tools/captura_janela.sh [--paralelo | --experimento] [BUILD_DIR] [OUTPUT_PNG]
 #
-# With --paralelo the box "AG Paralelo (Pop. X e Y)" is checked before the run.
+# With --paralelo the box "AG Paralelo (Pop. X e Y)" is checked before the run. With
+# --experimento the page "Experimento" compares 30 repetitions of the start values with 30 at
+# mutation rate 10 instead (default output docs/experimento.png), under a decimal comma.
 # Starts BUILD_DIR/app/quivora (BUILD_DIR defaults to build/padrao) maximised on a virtual
 # 1024x768 screen, chooses the stop criterion "n Gerações" (so the run makes all 60
 # generations), presses the run button, waits until the screen stops changing and saves it
@@ -11,18 +13,27 @@
 set -euo pipefail
 
 paralelo=0
+experimento=0
+padrao=janela.png
 if [[ ${1:-} == --paralelo ]]; then
     paralelo=1
+    shift
+elif [[ ${1:-} == --experimento ]]; then
+    experimento=1
+    padrao=experimento.png
     shift
 fi
 raiz=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$raiz/build/padrao}
-saida=${2:-$raiz/docs/janela.png}
+saida=${2:-$raiz/docs/$padrao}
 programa=$build/app/quivora
 [[ -x $programa ]] || { echo "captura_janela: $programa not built" >&2; exit 1; }
 mkdir -p "$(dirname "$saida")"
 
-export PROGRAMA=$programa SAIDA=$saida PARALELO=$paralelo
+export PROGRAMA=$programa SAIDA=$saida PARALELO=$paralelo EXPERIMENTO=$experimento
+if [[ $experimento == 1 ]]; then
+    export LC_NUMERIC=pt_BR.UTF-8
+fi
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
     set -euo pipefail
     "$PROGRAMA" & pid=$!
@@ -31,6 +42,26 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
     # No window manager runs here to honour "maximised": give the window the whole screen.
     xdotool windowmove "$janela" 0 0 windowsize "$janela" 1024 768
     sleep 1
+    if [[ $EXPERIMENTO == 1 ]]; then
+        # The page "Experimento" (third tab), "Executar experimento", then seven steps up of
+        # "Taxa de Mutação (%)" and a second experiment.
+        xdotool mousemove --window "$janela" 178 367 click 1
+        sleep 0.5
+        xdotool mousemove --window "$janela" 178 392 click 1
+        sleep 3
+        for _ in $(seq 7); do
+            xdotool mousemove --window "$janela" 710 196 click 1
+            sleep 0.2
+        done
+        xdotool mousemove --window "$janela" 178 392 click 1
+        sleep 4
+        xdotool mousemove 1000 760
+        sleep 1
+        import -window root "$SAIDA.tmp.png"
+        install -m 644 "$SAIDA.tmp.png" "$SAIDA"
+        rm -f "$SAIDA.tmp.png"
+        exit 0
+    fi
     if [[ $PARALELO == 1 ]]; then
         xdotool mousemove --window "$janela" 632 417 click 1  # "AG Paralelo (Pop. X e Y)"
         sleep 0.5
