@@ -125,16 +125,18 @@ TEST(Experimento, TwoShardsSummarizedAreTheWholeExperiment) {
 
 TEST(Experimento, BadOptionsLeaveStdoutEmptyAndTheCsvUntouched) {
     const std::string csv = Arquivo("intocado.csv");
-    const std::vector<std::vector<std::string>> ruins{{"--runs", "0"},
-                                                      {"--jobs", "0"},
-                                                      {"--shard", "3/2"},
-                                                      {"--vary", "nope=1,2"},
-                                                      {"--vary", "pop="},
-                                                      {"--vary", "pop=30,31"},
-                                                      {"--vary", "crossover-rate=100,60"},
-                                                      {"--vary", "pop=2,30", "--tournament", "5"},
-                                                      {"--runs", "2", "--series"},
-                                                      {"--summarize", csv, "--pop", "30"}};
+    const std::vector<std::vector<std::string>> ruins{
+        {"--runs", "0"},
+        {"--jobs", "0"},
+        {"--shard", "3/2"},
+        {"--vary", "nope=1,2"},
+        {"--vary", "pop="},
+        {"--vary", "pop=30,31"},
+        {"--vary", "crossover-rate=100,60"},
+        {"--vary", "pop=2,30", "--tournament", "5"},
+        {"--runs", "2", "--series"},
+        {"--shard", "1/2", "--curves", Arquivo("curvas")},
+        {"--summarize", csv, "--pop", "30"}};
     for (const auto& args : ruins) {
         Grava(csv, "keep");
         std::vector<std::string> comCsv = args;

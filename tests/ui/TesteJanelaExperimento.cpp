@@ -9,6 +9,7 @@
 #include "MainForm.h"
 #include "PaginaExperimento.h"
 #include "Resumo.h"
+#include "RotuloExperimento.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -19,6 +20,7 @@
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -63,6 +65,8 @@ private slots:
     void cancelarGuardaAsTerminadas();
     void csvComoOQuivoraRun();
     void toleranciaInvalidaComoNaExecucao();
+    void quintoTomaOLugarDoMaisAntigo();
+    void rotulosNasPalavrasDoPainel();
 
 private:
     QPushButton& Botao(const char* nome) const { return *Controle<QPushButton>(*Janela, nome); }
@@ -193,6 +197,20 @@ void TesteJanelaExperimento::csvComoOQuivoraRun() {
 
     // A file that cannot be written gets a message, and the experiment stays kept.
     QVERIFY(!Pagina().GravaCsv(pasta.filePath(QStringLiteral("nao/existe.csv"))));
+
+    // Two experiments of their own sizes in one file still make a summary.
+    Executa(5);
+    EsperaOFim();
+    const QString dois = pasta.filePath(QStringLiteral("dois.csv"));
+    QVERIFY(Pagina().GravaCsv(dois));
+    programa.start(QStringLiteral(QUIVORA_RUN), {QStringLiteral("--summarize"), dois});
+    QVERIFY(programa.waitForFinished(60'000));
+    QCOMPARE(programa.exitCode(), 0);
+    const QString resumo = QString::fromUtf8(programa.readAllStandardOutput());
+    // Configuration 2 (varies "-": the same panel) with its own 5 runs.
+    const QRegularExpression segunda(QStringLiteral("^\\s+2\\s+-\\s+5\\s"),
+                                     QRegularExpression::MultilineOption);
+    QVERIFY2(segunda.match(resumo).hasMatch(), qPrintable(resumo));
 }
 
 void TesteJanelaExperimento::toleranciaInvalidaComoNaExecucao() {
@@ -207,6 +225,41 @@ void TesteJanelaExperimento::toleranciaInvalidaComoNaExecucao() {
     QCOMPARE(vigia.Icone, QMessageBox::Critical);
     QVERIFY(!Pagina().EmCurso());
     QVERIFY(Pagina().Mantidos().empty());
+}
+
+// Four are kept: a fifth drops the oldest after the first, which stays the reference.
+void TesteJanelaExperimento::quintoTomaOLugarDoMaisAntigo() {
+    auto& taxa = *Controle<QSpinBox>(*Janela, "pcTaxaMut");
+    for (int k = 0; k < 5; ++k) {
+        Executa(2);
+        EsperaOFim();
+        ClicaSeta(taxa, true);
+    }
+    QCOMPARE(Pagina().Mantidos().size(), std::size_t{TPaginaExperimento::MaxMantidos});
+    QCOMPARE(Controle<TGraficoExperimento>(*Janela, "GraficoExperimento")->TitulosLegenda(),
+             (QStringList{QStringLiteral("Referência"), QStringLiteral("Taxa de Mutação 5 %"),
+                          QStringLiteral("Taxa de Mutação 6 %"),
+                          QStringLiteral("Taxa de Mutação 7 %")}));
+    QTest::mouseClick(&Botao("btLimpar"), Qt::LeftButton);
+    QVERIFY(Pagina().Mantidos().empty());
+    QVERIFY(!Botao("btSalvarCsv").isEnabled());
+}
+
+void TesteJanelaExperimento::rotulosNasPalavrasDoPainel() {
+    const TConfiguracao base = ConfiguracaoPadrao(",");
+    const auto rotulo = [&](const std::vector<std::pair<std::string, std::string>>& opcoes) {
+        TConfiguracao c = base;
+        for (const auto& [nome, valor] : opcoes)
+            AplicaOpcao(c, nome, valor);
+        return QString::fromStdString(RotuloExperimento(c, base, ","));
+    };
+    QCOMPARE(rotulo({}), QStringLiteral("Mesma configuração"));
+    QCOMPARE(rotulo({{"max", "50"}}), QStringLiteral("Intervalo de Valores -100 à 50"));
+    QCOMPARE(rotulo({{"elitism", "on"}, {"scaling", "off"}}),
+             QStringLiteral("Usar Elitismo, Sem Escalonamento Dirigido"));
+    QCOMPARE(rotulo({{"replacement", ""}, {"crossover-rate", "40"}}),
+             QStringLiteral("Taxa de Cruzamento 40 %, Tipo de Substituição (vazio)"));
+    QCOMPARE(rotulo({{"tolerance", "0,05"}}), QStringLiteral("Diferença p/Ótimo 0,05"));
 }
 
 QTEST_MAIN(TesteJanelaExperimento)
