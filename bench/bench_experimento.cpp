@@ -1,8 +1,8 @@
 // What the experiment machinery costs on top of its runs: 1000 runs of the panel's defaults
-// (60 generations) through an experiment with its CSV rows and summary, against 1000 runs of
-// the same engine as bench_motor runs them, and the same experiment on two threads.
+// (60 generations) through an experiment with its CSV rows and summary, against 1000 bare runs
+// of the same engine whose owner keeps nothing (as an experiment's runs keep no report), and
+// the same experiment on two threads.
 #include "CsvExperimento.h"
-#include "DonoTexto.h"
 #include "Experimento.h"
 #include "MotorAG.h"
 #include "OpcoesLinha.h"
@@ -19,15 +19,32 @@ const TOpcoes& Padrao() {
     return opcoes;
 }
 
-// 1000 separate runs, each with its report, as bench_motor's BM_RunDefaults does one.
+// An owner with the panel's start switches that lets every line and point go.
+struct TDonoMudo : TDonoMotor {
+    std::uint32_t Semente = 0;
+    [[nodiscard]] bool AGParalelo() const override { return false; }
+    [[nodiscard]] bool UsaElitismo() const override { return false; }
+    [[nodiscard]] bool UsaEscalonamento() const override { return true; }
+    [[nodiscard]] int QuantTorneio() const override { return 2; }
+    std::uint32_t LeRelogio() override { return Semente; }
+    void LimpaRelatorio() override {}
+    void AdicionaLinha(const std::string& linha) override {
+        benchmark::DoNotOptimize(linha.data());
+    }
+    void LimpaGrafico() override {}
+    void PlotaGeracao(int, double, double, double, double) override {}
+    void Redesenha() override {}
+};
+
+// 1000 bare runs of the engine, seeds 0..999, on one engine as an experiment's thread has.
 void BM_1000EngineRuns(benchmark::State& estado) {
     const TConfiguracao& config = Padrao().Config();
+    TDonoMudo dono;
+    TMotorAG motor(dono);
     for (auto _ : estado) {
-        for (std::uint32_t semente = 0; semente < Execucoes; ++semente) {
-            TDonoTexto dono(config, semente, false);
-            TMotorAG motor(dono);
+        for (dono.Semente = 0; dono.Semente < Execucoes; ++dono.Semente) {
             motor.Executa(config.Painel);
-            benchmark::DoNotOptimize(dono.Saida().data());
+            benchmark::DoNotOptimize(motor.MelhorGer1.data());
         }
     }
 }

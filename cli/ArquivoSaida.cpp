@@ -1,6 +1,7 @@
 #include "ArquivoSaida.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <cerrno>
 #include <cstring>
@@ -14,7 +15,7 @@ constexpr std::chrono::milliseconds BufferVelho{250};
 
 TArquivoSaida::TArquivoSaida(std::string caminho)
     : Caminho(std::move(caminho)),
-      Descritor(::open(Caminho.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666)),
+      Descritor(::open(Caminho.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666)),
       UltimaDescarga(std::chrono::steady_clock::now()) {
     if (Descritor < 0)
         throw EGravacao("cannot write " + Caminho + ": " + std::strerror(errno));
@@ -23,6 +24,18 @@ TArquivoSaida::TArquivoSaida(std::string caminho)
 TArquivoSaida::~TArquivoSaida() {
     if (Descritor >= 0)
         ::close(Descritor);
+}
+
+bool TArquivoSaida::MesmoArquivo(const TArquivoSaida& outro) const {
+    struct stat este {};
+    struct stat aquele {};
+    return ::fstat(Descritor, &este) == 0 && ::fstat(outro.Descritor, &aquele) == 0 &&
+           este.st_dev == aquele.st_dev && este.st_ino == aquele.st_ino;
+}
+
+void TArquivoSaida::Esvazia() {
+    if (::ftruncate(Descritor, 0) != 0)
+        throw EGravacao("cannot write " + Caminho + ": " + std::strerror(errno));
 }
 
 void TArquivoSaida::Escreve(const std::string& registros) {

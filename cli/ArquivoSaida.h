@@ -15,12 +15,18 @@ public:
 /// however the program is stopped, and a reader following it sees rows as runs finish.
 class TArquivoSaida {
 public:
-    /// Creates or empties the file. Throws EGravacao.
+    /// Opens the file for writing, creating it if need be, but leaves what it holds until
+    /// Esvazia: an experiment that stops at its other file must not have emptied this one.
+    /// Throws EGravacao.
     explicit TArquivoSaida(std::string caminho);
     ~TArquivoSaida();
     TArquivoSaida(const TArquivoSaida&) = delete;
     TArquivoSaida& operator=(const TArquivoSaida&) = delete;
 
+    /// True when both name one file, whatever the paths look like.
+    [[nodiscard]] bool MesmoArquivo(const TArquivoSaida& outro) const;
+    /// Empties the file. Throws EGravacao.
+    void Esvazia();
     /// Appends whole records. Throws EGravacao.
     void Escreve(const std::string& registros);
     /// Sends everything buffered to the file and closes it. Throws EGravacao.

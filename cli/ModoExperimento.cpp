@@ -24,8 +24,8 @@
 
 namespace {
 
-// Set by Ctrl-C or a termination request: no new run starts, the ones under way finish and
-// are written, and the summary covers what was done.
+// Set by Ctrl-C or a termination request: no new run starts, the ones under way are abandoned,
+// the rows of the runs done are written, and the summary covers them.
 std::atomic<bool> Interrompido = false;
 static_assert(std::atomic<bool>::is_always_lock_free, "set from a signal handler");
 
@@ -136,12 +136,21 @@ int ExecutaExperimento(const TOpcoes& opcoes, const std::string& separador) {
     const auto inicio = std::chrono::steady_clock::now();
     std::int64_t feitas = 0;
     try {
-        if (!e.Csv.empty()) {
+        // Both files open before either is emptied, so that a failure leaves both as they were.
+        if (!e.Csv.empty())
             csv = std::make_unique<TArquivoSaida>(e.Csv);
+        if (!e.Curvas.empty())
+            arquivoCurvas = std::make_unique<TArquivoSaida>(e.Curvas);
+        if (csv && arquivoCurvas && csv->MesmoArquivo(*arquivoCurvas)) {
+            std::cerr << "quivora-run: --csv and --curves name the same file\n";
+            return 2;
+        }
+        if (csv) {
+            csv->Esvazia();
             csv->Escreve(CabecalhoCsvExperimento());
         }
-        if (!e.Curvas.empty()) {
-            arquivoCurvas = std::make_unique<TArquivoSaida>(e.Curvas);
+        if (arquivoCurvas) {
+            arquivoCurvas->Esvazia();
             curvas.emplace(*arquivoCurvas);
         }
         Interrompido = false;

@@ -137,7 +137,7 @@ TOpcoes LeOpcoes(const std::vector<std::string>& argumentos, const std::string& 
         else if (opcao == "--curves")
             e.Curvas = le();
         else if (opcao == "--vary") {
-            TEixo eixo = LeEixo(le());
+            TEixo eixo = LeEixo(le(), separador);
             for (const auto& outro : eixos)
                 if (outro.Opcao == eixo.Opcao)
                     Recusa("--vary " + eixo.Opcao->Nome + " is given twice");
@@ -155,11 +155,13 @@ TOpcoes LeOpcoes(const std::vector<std::string>& argumentos, const std::string& 
         return o;
     }
     // A tournament size given alone is one more axis, with one value, applied to every
-    // configuration after its population size; a varied one takes its place.
+    // configuration after its population size.
     const bool torneioVaria = std::any_of(eixos.begin(), eixos.end(), [](const TEixo& eixo) {
         return eixo.Opcao->Nome == "tournament";
     });
-    if (textoTorneio && !torneioVaria)
+    if (textoTorneio && torneioVaria)
+        Recusa("--tournament and --vary tournament are both given; keep one");
+    if (textoTorneio)
         eixos.push_back({ProcuraOpcao("tournament"), {*textoTorneio}});
     o.Configuracoes = Configuracoes(base, eixos);
     if (e.Ativo)
@@ -208,7 +210,8 @@ Experiment options:
                        replacement, min, max, tolerance, stop; elitism, scaling, parallel
                        with on/off); several --vary give every combination, the first
                        varying slowest. The values are split at commas, or at semicolons
-                       when the list holds one: --vary "tolerance=0,01;0,05"
+                       when the list holds one; tolerances under a decimal comma always
+                       at semicolons: --vary "tolerance=0,01;0,05"
   --jobs J             runs in parallel, 1..256 (the number of cores)
   --shard K/M          do only the runs whose index is K-1 modulo M, for M processes
   --csv FILE           one row per run (RFC 4180, '.' decimals), written as runs finish

@@ -231,8 +231,11 @@ TExperimentoLido LeCsvExperimento(const std::vector<std::string>& arquivos) {
     if (execucoes.empty())
         throw EEntradaExperimento(nomes + ": no runs");
 
-    // Every configuration from 1 up, each with its runs from 0 up to the last one seen.
+    // Every configuration from 1 up, each with its runs from 0 up to the last one seen. The
+    // configurations of one experiment share its base seed and its number of runs; the window
+    // saves experiments of their own seeds side by side.
     TExperimentoLido lido;
+    std::map<std::uint32_t, std::pair<int, int>> execucoesPorBase;  // runs, first configuration
     auto e = execucoes.begin();
     for (int config = 1; config <= configuracoes.rbegin()->first; ++config) {
         const auto c = configuracoes.find(config);
@@ -241,13 +244,22 @@ TExperimentoLido LeCsvExperimento(const std::vector<std::string>& arquivos) {
                                       " is in none of the files; are all the shards there?");
         lido.Configuracoes.push_back(c->second.Config);
         lido.SementesBase.push_back(c->second.SementeBase);
-        for (int run = 0; e != execucoes.end() && e->first.first == config; ++run, ++e) {
-            if (e->first.second != run)
-                throw EEntradaExperimento(nomes + ": run " + std::to_string(run) +
+        int runs = 0;
+        for (; e != execucoes.end() && e->first.first == config; ++runs, ++e) {
+            if (e->first.second != runs)
+                throw EEntradaExperimento(nomes + ": run " + std::to_string(runs) +
                                           " of configuration " + std::to_string(config) +
                                           " is in none of the files; are all the shards there?");
             lido.Resultados.push_back(e->second.first);
         }
+        const auto [outra, primeira] =
+            execucoesPorBase.try_emplace(c->second.SementeBase, runs, config);
+        if (!primeira && outra->second.first != runs)
+            throw EEntradaExperimento(
+                nomes + ": configuration " + std::to_string(config) + " has " +
+                std::to_string(runs) + " runs, configuration " +
+                std::to_string(outra->second.second) + " of the same base seed has " +
+                std::to_string(outra->second.first) + "; are all the shards there?");
     }
     return lido;
 }

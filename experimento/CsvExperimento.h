@@ -36,5 +36,8 @@ public:
 
 /// Reads the given files, the whole or the shards of one experiment, in any order. Every
 /// configuration from 1 on must be there, each with its runs from 0 to its last, every run
-/// once, with the same parameters and seeds from one base. Throws EEntradaExperimento.
+/// once, with the same parameters and seeds from one base, and configurations of one base seed
+/// with as many runs each. (Rows do not say how many runs were planned: when what is missing
+/// is just the last run of every configuration, or configurations at the end, the files look
+/// whole.) Throws EEntradaExperimento.
 TExperimentoLido LeCsvExperimento(const std::vector<std::string>& arquivos);

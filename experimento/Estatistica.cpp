@@ -38,7 +38,10 @@ TIntervalo IntervaloWilson(std::int64_t k, std::int64_t n) {
     const double denominador = 1 + z2 / nn;
     const double centro = (p + z2 / (2 * nn)) / denominador;
     const double meia = z * std::sqrt(p * (1 - p) / nn + z2 / (4 * nn * nn)) / denominador;
-    return {std::max(0.0, centro - meia), std::min(1.0, centro + meia)};
+    // At k = 0 and k = n the bound is exactly 0 or 1 (as R gives it); computed, it would carry
+    // the cancellation's rounding.
+    return {k == 0 ? 0.0 : std::max(0.0, centro - meia),
+            k == n ? 1.0 : std::min(1.0, centro + meia)};
 }
 
 double PValorMannWhitney(const std::vector<double>& a, const std::vector<double>& b) {

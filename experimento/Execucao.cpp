@@ -3,12 +3,21 @@
 #include <algorithm>
 #include <chrono>
 
+namespace {
+
+// Thrown through the engine, from the owner, to abandon a run that is no longer wanted.
+struct TExecucaoAbandonada {};
+
+}  // namespace
+
 // The owner of an experiment's runs: the configuration's switches, the run's seed as the
-// clock, and nowhere for the report, the chart or the view to go.
+// clock, and nowhere for the report, the chart or the view to go. After every generation it
+// looks whether the experiment was cancelled, so that a long run does not keep it waiting.
 class TExecutor::TDono : public TDonoMotor {
 public:
     const TConfiguracao* Config = nullptr;
     std::uint32_t Semente = 0;
+    const std::atomic<bool>* Cancela = nullptr;
 
     [[nodiscard]] bool AGParalelo() const override { return Config->Paralelo; }
     [[nodiscard]] bool UsaElitismo() const override { return Config->Elitismo; }
@@ -19,7 +28,10 @@ public:
     void AdicionaLinha(const std::string& /*linha*/) override {}
     void LimpaGrafico() override {}
     void PlotaGeracao(int /*geracao*/, double /*melhor1*/, double /*melhor2*/, double /*media1*/,
-                      double /*media2*/) override {}
+                      double /*media2*/) override {
+        if (Cancela->load())
+            throw TExecucaoAbandonada{};
+    }
     void Redesenha() override {}
 };
 
@@ -28,12 +40,18 @@ TExecutor::TExecutor()
 
 TExecutor::~TExecutor() = default;
 
-TResultadoExecucao TExecutor::Executa(const TConfiguracao& c, std::uint32_t semente,
-                                      bool guardaTrajetoria) {
+std::optional<TResultadoExecucao> TExecutor::Executa(const TConfiguracao& c, std::uint32_t semente,
+                                                     bool guardaTrajetoria,
+                                                     const std::atomic<bool>& cancela) {
     Dono->Config = &c;
     Dono->Semente = semente;
+    Dono->Cancela = &cancela;
     const auto inicio = std::chrono::steady_clock::now();
-    Motor->Executa(c.Painel);
+    try {
+        Motor->Executa(c.Painel);
+    } catch (const TExecucaoAbandonada&) {
+        return std::nullopt;  // the engine starts every run afresh: nothing is left to undo
+    }
     const std::chrono::duration<double, std::milli> duracao =
         std::chrono::steady_clock::now() - inicio;
 

@@ -3,8 +3,10 @@
 #include "Configuracao.h"
 #include "MotorAG.h"
 
+#include <atomic>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 /// One generation of a run as the chart sees it: best and average fitness of both populations.
@@ -44,8 +46,10 @@ public:
 
     /// Runs `c` from seed `semente`. The configuration must have passed ConfereTravas and its
     /// tolerance must convert. With `guardaTrajetoria` the result holds every generation.
-    TResultadoExecucao Executa(const TConfiguracao& c, std::uint32_t semente,
-                               bool guardaTrajetoria);
+    /// Once `cancela` is set the run is abandoned after its current generation: nothing then.
+    std::optional<TResultadoExecucao> Executa(const TConfiguracao& c, std::uint32_t semente,
+                                              bool guardaTrajetoria,
+                                              const std::atomic<bool>& cancela);
 
 private:
     class TDono;

@@ -3,6 +3,7 @@
 #include <exception>
 #include <map>
 #include <mutex>
+#include <optional>
 #include <thread>
 
 namespace {
@@ -25,6 +26,14 @@ public:
                 Falhou = true;
             }
         }
+    }
+
+    /// A run that failed (out of memory, say) stops the experiment as a failing Recebe does.
+    void Falha(std::exception_ptr erro) {
+        const std::lock_guard trava(Mutex);
+        if (!Erro)
+            Erro = std::move(erro);
+        Falhou = true;
     }
 
     [[nodiscard]] bool Interrompida() const { return Falhou.load(); }
@@ -59,23 +68,31 @@ std::int64_t ExecutaExperimento(const TPlanoExperimento& plano,
     std::atomic<std::int64_t> proxima = 0;  // the shard's next run, counted from 0
     TEntrega entrega(recebe);
 
+    // A worker's exception goes to the caller, whatever the number of threads.
     const auto trabalha = [&] {
-        TExecutor executor;
-        for (;;) {
-            if (cancela.load() || entrega.Interrompida())
-                return;
-            const std::int64_t j = proxima.fetch_add(1);
-            if (j >= total)
-                return;
-            const std::int64_t indice = plano.Fatia - 1 + j * plano.Fatias;
-            const auto config = static_cast<int>(indice / plano.Execucoes);
-            const auto execucao = static_cast<int>(indice % plano.Execucoes);
-            const std::uint32_t semente = plano.SementeBase + static_cast<std::uint32_t>(execucao);
-            TResultadoExecucao r =
-                executor.Executa(plano.Configuracoes[config], semente, plano.GuardaTrajetorias);
-            r.Configuracao = config + 1;
-            r.Execucao = execucao;
-            entrega.Entrega(j, std::move(r));
+        try {
+            TExecutor executor;
+            for (;;) {
+                if (cancela.load() || entrega.Interrompida())
+                    return;
+                const std::int64_t j = proxima.fetch_add(1);
+                if (j >= total)
+                    return;
+                const std::int64_t indice = plano.Fatia - 1 + j * plano.Fatias;
+                const auto config = static_cast<int>(indice / plano.Execucoes);
+                const auto execucao = static_cast<int>(indice % plano.Execucoes);
+                const std::uint32_t semente =
+                    plano.SementeBase + static_cast<std::uint32_t>(execucao);
+                std::optional<TResultadoExecucao> r = executor.Executa(
+                    plano.Configuracoes[config], semente, plano.GuardaTrajetorias, cancela);
+                if (!r)
+                    return;  // abandoned: cancelled
+                r->Configuracao = config + 1;
+                r->Execucao = execucao;
+                entrega.Entrega(j, std::move(*r));
+            }
+        } catch (...) {
+            entrega.Falha(std::current_exception());
         }
     };
 

@@ -34,8 +34,9 @@ std::int64_t ExecucoesDaFatia(const TPlanoExperimento& plano);
 /// Does the shard's runs on `plano.Tarefas` threads and hands each result to `recebe` in index
 /// order, one at a time (from whichever thread finished the run that completed the order), so
 /// that what `recebe` writes is the same for any number of threads. Once `cancela` is set no
-/// new run starts; the runs under way finish and are handed over too. An exception thrown by
-/// `recebe` stops the experiment the same way and is rethrown here. Returns the runs handed over.
+/// new run starts and the runs under way are abandoned after their current generation; what
+/// was handed over is always the runs 0..k-1 of the shard. An exception thrown by `recebe` or
+/// by a run stops the experiment and is rethrown here. Returns the runs handed over.
 std::int64_t ExecutaExperimento(const TPlanoExperimento& plano,
                                 const std::function<void(TResultadoExecucao&&)>& recebe,
                                 const std::atomic<bool>& cancela);

@@ -2,8 +2,8 @@
 
 namespace {
 
-std::vector<std::string> Divide(const std::string& lista) {
-    const char separador = lista.find(';') != std::string::npos ? ';' : ',';
+std::vector<std::string> Divide(const std::string& lista, bool decimaisComVirgula) {
+    const char separador = decimaisComVirgula || lista.find(';') != std::string::npos ? ';' : ',';
     std::vector<std::string> valores;
     std::size_t inicio = 0;
     for (;;) {
@@ -24,7 +24,7 @@ std::string Juntos(const std::vector<std::string>& partes) {
 
 }  // namespace
 
-TEixo LeEixo(const std::string& texto) {
+TEixo LeEixo(const std::string& texto, const std::string& separadorDecimal) {
     const std::size_t igual = texto.find('=');
     const std::string nome = texto.substr(0, igual);
     TEixo eixo;
@@ -36,7 +36,8 @@ TEixo LeEixo(const std::string& texto) {
             texto + "'");
     if (igual == std::string::npos || igual + 1 == texto.size())
         throw EOpcaoInvalida("--vary " + nome + " needs a list of values (" + nome + "=V1,V2,...)");
-    eixo.Valores = Divide(texto.substr(igual + 1));
+    eixo.Valores = Divide(texto.substr(igual + 1),
+                          eixo.Opcao->Tipo == TTipoOpcao::Tolerancia && separadorDecimal == ",");
     return eixo;
 }
 

@@ -15,10 +15,11 @@ struct TEixo {
 inline constexpr std::size_t MaxConfiguracoes = 10000;
 
 /// Reads a variation "NAME=V1,V2,...": NAME is a run option without its dashes. The values are
-/// split at commas, or at semicolons when the list holds one, so that tolerances written with a
-/// decimal comma can be listed ("tolerance=0,01;0,05"). Throws EOpcaoInvalida for an unknown
-/// name or an empty list; the values themselves are checked by Configuracoes.
-TEixo LeEixo(const std::string& texto);
+/// split at commas, or at semicolons when the list holds one or when it lists tolerances under
+/// the decimal separator ",", so that "tolerance=0,01;0,05" and "tolerance=0,05" read as
+/// written. Throws EOpcaoInvalida for an unknown name or an empty list; the values themselves
+/// are checked by Configuracoes.
+TEixo LeEixo(const std::string& texto, const std::string& separadorDecimal);
 
 /// The Cartesian product of the axes over the base configuration, the first axis varying
 /// slowest. A tournament size is applied after the other values, so that it is checked against

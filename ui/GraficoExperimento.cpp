@@ -45,8 +45,11 @@ TGraficoExperimento::TGraficoExperimento(QWidget* parent) : QChartView(new QChar
     grafico.layout()->setContentsMargins(0, 0, 0, 0);
     grafico.legend()->hide();
     EixoFitness = CriaEixoEsquerdo();
-    // A low chart has room for a label every 0.2 only.
+    // A grid line every 0.2 on a chart this low (QtCharts leaves out labels that would touch);
+    // the axis draws its own line here, in the fitness chart's pen.
     EixoFitness->setTickCount(6);
+    EixoFitness->setLineVisible(true);
+    EixoFitness->setLinePen(MarcasEixoEsquerdo().Linha);
     EixoGeracoes = CriaEixoGeracoes();
     grafico.addAxis(EixoFitness, Qt::AlignLeft);
     grafico.addAxis(EixoGeracoes, Qt::AlignBottom);

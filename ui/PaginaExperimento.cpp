@@ -23,6 +23,7 @@
 #include <QTimer>
 #include <QTreeWidget>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <thread>
@@ -123,11 +124,27 @@ void TPaginaExperimento::AoConcluir() {
         // the others are compared.
         if (Guardados.size() == MaxMantidos)
             Guardados.erase(Guardados.begin() + 1);
+        EmAndamento.Cor = CorLivre();
         Guardados.push_back(std::move(EmAndamento));
     }
     MostraProgresso();
     MostraMantidos();
     Trava(false);
+    if (!conclusao.Erro.empty()) {
+        QMessageBox caixa(
+            QMessageBox::Critical, QStringLiteral("Quivora"),
+            QStringLiteral("O experimento parou: %1").arg(QString::fromStdString(conclusao.Erro)),
+            QMessageBox::Ok, Janela);
+        caixa.exec();
+    }
+}
+
+// The first colour no kept experiment has.
+int TPaginaExperimento::CorLivre() const {
+    for (int cor = 0;; ++cor)
+        if (std::none_of(Guardados.begin(), Guardados.end(),
+                         [&](const TExperimentoMantido& e) { return e.Cor == cor; }))
+            return cor;
 }
 
 void TPaginaExperimento::MostraProgresso() {
@@ -194,7 +211,7 @@ void TPaginaExperimento::MostraMantidos() {
         if (e.Cancelado)
             nome += QStringLiteral(" (cancelado)");
         nomes.append(nome);
-        curvas.push_back({nome, Cores[k], e.Curva});
+        curvas.push_back({nome, Cores[static_cast<std::size_t>(e.Cor)], e.Curva});
     }
     Controles.GraficoExperimento->Mostra(curvas);
 
@@ -213,7 +230,7 @@ void TPaginaExperimento::MostraMantidos() {
         const TLinhaResumo& l = linhas[k];
         const TExperimentoMantido& e = Guardados[k];
         auto* item = new QTreeWidgetItem(&tabela);
-        item->setIcon(ColNome, Amostra(Cores[k]));
+        item->setIcon(ColNome, Amostra(Cores[static_cast<std::size_t>(e.Cor)]));
         item->setText(ColNome, nomes[static_cast<qsizetype>(k)]);
         item->setText(ColRepeticoes,
                       e.Cancelado ? QStringLiteral("%1 de %2").arg(l.Execucoes).arg(e.Pedidas)

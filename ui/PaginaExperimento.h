@@ -42,6 +42,7 @@ struct TExperimentoMantido {
     bool Cancelado = false;                      ///< stopped before all of them were done
     std::vector<TResultadoExecucao> Resultados;  ///< the runs done, without trajectories
     std::vector<TPontoCurva> Curva;
+    int Cor = 0;  ///< its colour, kept while it is kept
 };
 
 /// The page "Experimento": repeats the panel's configuration on worker threads while the
@@ -75,6 +76,7 @@ private:
     void btSalvarCsvClick();
     void btLimparClick();
     void AoConcluir();
+    [[nodiscard]] int CorLivre() const;
     void MostraProgresso();
     void MostraMantidos();
     void Trava(bool emCurso);

@@ -27,15 +27,23 @@ void TTrabalhoExperimento::Inicia(const TConfiguracao& c, int repeticoes, std::u
     plano.Tarefas = tarefas;
     plano.GuardaTrajetorias = true;
     Linha = std::thread([this, plano = std::move(plano)] {
-        ExecutaExperimento(
-            plano,
-            [this](TResultadoExecucao&& r) {
-                const std::lock_guard trava(Mutex);
-                Conclusao.Resultados.push_back(std::move(r));
-                ++FeitasAgora;
-            },
-            Cancelar);
+        std::string erro;
+        try {
+            ExecutaExperimento(
+                plano,
+                [this](TResultadoExecucao&& r) {
+                    const std::lock_guard trava(Mutex);
+                    Conclusao.Resultados.push_back(std::move(r));
+                    ++FeitasAgora;
+                },
+                Cancelar);
+        } catch (const std::exception& e) {
+            erro = e.what();  // the runs done so far stay
+        } catch (...) {
+            erro = "erro desconhecido";
+        }
         const std::lock_guard trava(Mutex);
+        Conclusao.Erro = erro;
         std::vector<std::vector<TPontoGeracao>> trajetorias;
         trajetorias.reserve(Conclusao.Resultados.size());
         for (TResultadoExecucao& r : Conclusao.Resultados)

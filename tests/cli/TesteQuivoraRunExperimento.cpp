@@ -136,6 +136,7 @@ TEST(Experimento, BadOptionsLeaveStdoutEmptyAndTheCsvUntouched) {
         {"--vary", "pop=2,30", "--tournament", "5"},
         {"--runs", "2", "--series"},
         {"--shard", "1/2", "--curves", Arquivo("curvas")},
+        {"--vary", "tournament=1,2", "--tournament", "2"},
         {"--summarize", csv, "--pop", "30"}};
     for (const auto& args : ruins) {
         Grava(csv, "keep");
@@ -148,6 +149,17 @@ TEST(Experimento, BadOptionsLeaveStdoutEmptyAndTheCsvUntouched) {
         EXPECT_EQ(Linhas(s.Err).size(), 1u) << s.Err;
         EXPECT_EQ(Le(csv), "keep");
     }
+}
+
+TEST(Experimento, AnOutputFileThatFailsLeavesTheOtherAsItWas) {
+    const std::string csv = Arquivo("guardado.csv");
+    Grava(csv, "keep");
+    EXPECT_EQ(Roda({"--runs", "2", "--csv", csv, "--curves", Arquivo("nao/existe.csv")}).Status, 3);
+    EXPECT_EQ(Le(csv), "keep");
+    // The same file under another path.
+    const std::string mesmo = ::testing::TempDir() + "./quivora-experimento-guardado.csv";
+    EXPECT_EQ(Roda({"--runs", "2", "--csv", csv, "--curves", mesmo}).Status, 2);
+    EXPECT_EQ(Le(csv), "keep");
 }
 
 TEST(Experimento, SummarizeNamesTheFileAndLineOfABadRow) {

@@ -28,6 +28,10 @@ TEST(Estatistica, WilsonIntervalAsPropTestWithoutCorrection) {
     const TIntervalo b = IntervaloWilson(0, 30);
     EXPECT_EQ(b.Inferior, 0);
     EXPECT_NEAR(b.Superior, 0.113513393173969, 1e-14);
+    // prop.test(0, 3) and prop.test(3, 3): bounds of exactly 0 and 1, not rounding residue.
+    EXPECT_EQ(IntervaloWilson(0, 3).Inferior, 0);
+    EXPECT_EQ(IntervaloWilson(3, 3).Superior, 1);
+    EXPECT_NEAR(IntervaloWilson(3, 3).Inferior, 0.438502968244955, 1e-14);
 }
 
 TEST(Estatistica, MannWhitneyAsWilcoxTestWithoutExact) {

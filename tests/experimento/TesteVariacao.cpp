@@ -8,7 +8,7 @@ std::vector<TConfiguracao> Produto(const std::vector<std::string>& variacoes,
                                    const std::string& separador = ".") {
     std::vector<TEixo> eixos;
     for (const auto& v : variacoes)
-        eixos.push_back(LeEixo(v));
+        eixos.push_back(LeEixo(v, separador));
     return Configuracoes(ConfiguracaoPadrao(separador), eixos);
 }
 
@@ -40,14 +40,15 @@ TEST(Variacao, SemicolonsSplitTolerancesWithADecimalComma) {
     EXPECT_DOUBLE_EQ(Diferenca(c[2]), 0.1);
     EXPECT_FALSE(c[3].Elitismo);
     EXPECT_EQ(RotulosVariacao(c, ",")[1], "tolerance=0,01 elitism=off");
-    EXPECT_EQ(LeEixo("tolerance=0.01,0.1").Valores.size(), 2u);
+    EXPECT_EQ(LeEixo("tolerance=0.01,0.1", ".").Valores.size(), 2u);
+    EXPECT_EQ(LeEixo("tolerance=0,05", ",").Valores, std::vector<std::string>{"0,05"});
     EXPECT_EQ(RotulosVariacao({ConfiguracaoPadrao(".")}, ".")[0], "-");
 }
 
 TEST(Variacao, LocksApplyToEveryConfiguration) {
     EXPECT_THROW(Produto({"parallel=off,on", "crossover=1 ponto,Uniforme"}), EOpcaoInvalida);
     EXPECT_EQ(Produto({"replacement=Inserção,", "crossover-rate=50,100"}).size(), 4u);
-    EXPECT_THROW(LeEixo("elitism"), EOpcaoInvalida);
+    EXPECT_THROW(LeEixo("elitism", "."), EOpcaoInvalida);
     EXPECT_THROW(Produto({"elitism=yes"}), EOpcaoInvalida);
 }
 

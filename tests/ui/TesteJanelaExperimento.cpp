@@ -122,7 +122,8 @@ void TesteJanelaExperimento::resumoComoABiblioteca() {
                  .arg(l.Atingiram)
                  .arg(QString::fromStdString(FormataAlgarismos(100 * l.Taxa, 3, sep))));
     QCOMPARE(linha.text(5), QString::fromStdString(FormataAlgarismos(l.Melhor1.Mediana, 4, sep)));
-    QVERIFY(linha.toolTip(0).endsWith(Pagina().Comando(0)));
+    QVERIFY2(linha.toolTip(0).endsWith(QStringLiteral("quivora-run --runs 20 --seed 2718281")),
+             qPrintable(linha.toolTip(0)));
     QCOMPARE(Controle<TGraficoExperimento>(*Janela, "GraficoExperimento")->TitulosLegenda(),
              QStringList{QStringLiteral("Referência")});
 
@@ -134,12 +135,23 @@ void TesteJanelaExperimento::resumoComoABiblioteca() {
     const QTreeWidgetItem& segunda =
         *Controle<QTreeWidget>(*Janela, "ResumoExperimento")->topLevelItem(1);
     QCOMPARE(segunda.text(0), QStringLiteral("Taxa de Mutação 10 %"));
-    QVERIFY(segunda.text(6) != QStringLiteral("–"));
+    TResumo dois(2);
+    for (std::size_t k = 0; k < 2; ++k)
+        for (TResultadoExecucao r : DaBiblioteca(Pagina().Mantidos()[k].Config, 20)) {
+            r.Configuracao = static_cast<int>(k + 1);
+            dois.Acrescenta(r);
+        }
+    const TLinhaResumo l2 = dois.Linhas()[1];
+    QCOMPARE(segunda.text(6), QString::fromStdString(FormataAlgarismos(l2.PMannWhitney, 3, sep)));
+    QCOMPARE(segunda.text(7), QString::fromStdString(FormataAlgarismos(l2.PFisher, 3, sep)));
 }
 
 void TesteJanelaExperimento::cancelarGuardaAsTerminadas() {
-    // Long runs: a thousand generations each.
+    // A thousand repetitions of the largest runs: far more than can end before the click.
+    Controle<QSpinBox>(*Janela, "pcTamPop")->setValue(200);
+    Controle<QSpinBox>(*Janela, "pcTamCrom")->setValue(100);
     Controle<QSpinBox>(*Janela, "pcLimGer")->setValue(1000);
+    Controle<QSpinBox>(*Janela, "pcRepeticoes")->setValue(1000);
     EscolheItem(*Controle<QComboBox>(*Janela, "pcCritParada"), QStringLiteral("n Gerações"));
     PARA_SE_FALHOU();
     QTest::mouseClick(&Botao("btExecutarExperimento"), Qt::LeftButton);
@@ -151,7 +163,7 @@ void TesteJanelaExperimento::cancelarGuardaAsTerminadas() {
     const TExperimentoMantido& e = Pagina().Mantidos().front();
     QVERIFY(e.Cancelado);
     const auto feitas = static_cast<int>(e.Resultados.size());
-    QVERIFY(feitas >= 2 && feitas < 30);
+    QVERIFY(feitas >= 2 && feitas < 1000);
     const std::vector<TResultadoExecucao> esperadas = DaBiblioteca(e.Config, feitas);
     for (int i = 0; i < feitas; ++i) {
         QCOMPARE(e.Resultados[i].Execucao, i);
@@ -160,7 +172,7 @@ void TesteJanelaExperimento::cancelarGuardaAsTerminadas() {
     const QTreeWidgetItem& linha =
         *Controle<QTreeWidget>(*Janela, "ResumoExperimento")->topLevelItem(0);
     QCOMPARE(linha.text(0), QStringLiteral("Referência (cancelado)"));
-    QCOMPARE(linha.text(1), QStringLiteral("%1 de 30").arg(feitas));
+    QCOMPARE(linha.text(1), QStringLiteral("%1 de 1000").arg(feitas));
 }
 
 void TesteJanelaExperimento::csvComoOQuivoraRun() {
@@ -195,11 +207,13 @@ void TesteJanelaExperimento::csvComoOQuivoraRun() {
     QVERIFY(linha.open(QIODevice::ReadOnly));
     QCOMPARE(SemTempo(janela.readAll()), SemTempo(linha.readAll()));
 
-    // A file that cannot be written gets a message, and the experiment stays kept.
+    // A file that cannot be written is refused and the experiment stays kept.
     QVERIFY(!Pagina().GravaCsv(pasta.filePath(QStringLiteral("nao/existe.csv"))));
+    QCOMPARE(Pagina().Mantidos().size(), std::size_t{1});
 
-    // Two experiments of their own sizes in one file still make a summary.
-    Executa(5);
+    // Two experiments in one file make a summary (the test's clock gives both one seed).
+    ClicaSeta(*Controle<QSpinBox>(*Janela, "pcTaxaMut"), true);
+    Executa(12);
     EsperaOFim();
     const QString dois = pasta.filePath(QStringLiteral("dois.csv"));
     QVERIFY(Pagina().GravaCsv(dois));
@@ -207,8 +221,8 @@ void TesteJanelaExperimento::csvComoOQuivoraRun() {
     QVERIFY(programa.waitForFinished(60'000));
     QCOMPARE(programa.exitCode(), 0);
     const QString resumo = QString::fromUtf8(programa.readAllStandardOutput());
-    // Configuration 2 (varies "-": the same panel) with its own 5 runs.
-    const QRegularExpression segunda(QStringLiteral("^\\s+2\\s+-\\s+5\\s"),
+    // Configuration 2, mutation rate 4, with its 12 runs.
+    const QRegularExpression segunda(QStringLiteral("^\\s+2\\s+mutation-rate=4\\s+12\\s"),
                                      QRegularExpression::MultilineOption);
     QVERIFY2(segunda.match(resumo).hasMatch(), qPrintable(resumo));
 }
