@@ -3,6 +3,7 @@
 // of the same engine whose owner keeps nothing (as an experiment's runs keep no report), and
 // the same experiment on two threads.
 #include "CsvExperimento.h"
+#include "DonoMudo.h"
 #include "Experimento.h"
 #include "MotorAG.h"
 #include "OpcoesLinha.h"
@@ -18,23 +19,6 @@ const TOpcoes& Padrao() {
     static const TOpcoes opcoes = LeOpcoes({"--stop", "n Gerações"}, ".");
     return opcoes;
 }
-
-// An owner with the panel's start switches that lets every line and point go.
-struct TDonoMudo : TDonoMotor {
-    std::uint32_t Semente = 0;
-    [[nodiscard]] bool AGParalelo() const override { return false; }
-    [[nodiscard]] bool UsaElitismo() const override { return false; }
-    [[nodiscard]] bool UsaEscalonamento() const override { return true; }
-    [[nodiscard]] int QuantTorneio() const override { return 2; }
-    std::uint32_t LeRelogio() override { return Semente; }
-    void LimpaRelatorio() override {}
-    void AdicionaLinha(const std::string& linha) override {
-        benchmark::DoNotOptimize(linha.data());
-    }
-    void LimpaGrafico() override {}
-    void PlotaGeracao(int, double, double, double, double) override {}
-    void Redesenha() override {}
-};
 
 // 1000 bare runs of the engine, seeds 0..999, on one engine as an experiment's thread has.
 void BM_1000EngineRuns(benchmark::State& estado) {

@@ -8,6 +8,7 @@
 // view's Redraw with 200 individuals (BM_RedrawJanela) and the chart's feed over a run of
 // 1000 generations (BM_GraficoJanela); what remains of the total is the report.
 #include "BenchmarksNaTela.h"
+#include "DonoMudo.h"
 #include "GLPanel.h"
 #include "Grafico.h"
 #include "MainForm.h"
@@ -32,23 +33,6 @@ template <typename T>
 T* Controle(const char* nome) {
     return Janela->findChild<T*>(QString::fromLatin1(nome));
 }
-
-// An owner that answers like the window with its switches at their start values and
-// discards the outputs.
-struct TDonoMudo : TDonoMotor {
-    [[nodiscard]] bool AGParalelo() const override { return false; }
-    [[nodiscard]] bool UsaElitismo() const override { return false; }
-    [[nodiscard]] bool UsaEscalonamento() const override { return true; }
-    [[nodiscard]] int QuantTorneio() const override { return 2; }
-    std::uint32_t LeRelogio() override { return 1; }
-    void LimpaRelatorio() override {}
-    void AdicionaLinha(const std::string& linha) override {
-        benchmark::DoNotOptimize(linha.data());
-    }
-    void LimpaGrafico() override {}
-    void PlotaGeracao(int, double, double, double, double) override {}
-    void Redesenha() override {}
-};
 
 // Per-generation wall time of a case whose every iteration is one whole run.
 void PorGeracao(benchmark::State& estado) {

@@ -3,6 +3,7 @@
 // 500 x 300 panel shown on the (virtual) screen. Also the cost of rebuilding the surface.
 #include "BenchmarksNaTela.h"
 #include "ControleVista.h"
+#include "DonoMudo.h"
 #include "GLPanel.h"
 #include "MotorAG.h"
 
@@ -19,21 +20,6 @@
 
 namespace {
 
-// An owner that only answers the engine's questions: the run exists to fill the population.
-struct TDonoMudo : TDonoMotor {
-    bool Paralelo = false;
-    [[nodiscard]] bool AGParalelo() const override { return Paralelo; }
-    [[nodiscard]] bool UsaElitismo() const override { return true; }
-    [[nodiscard]] bool UsaEscalonamento() const override { return true; }
-    [[nodiscard]] int QuantTorneio() const override { return 2; }
-    std::uint32_t LeRelogio() override { return 1; }
-    void LimpaRelatorio() override {}
-    void AdicionaLinha(const std::string& /*linha*/) override {}
-    void LimpaGrafico() override {}
-    void PlotaGeracao(int, double, double, double, double) override {}
-    void Redesenha() override {}
-};
-
 // The surface view's part of the main window, at its size.
 struct TVista {
     TDonoMudo Dono;
@@ -47,6 +33,7 @@ struct TVista {
     std::unique_ptr<TControleVista> Controle;
 
     TVista() {
+        Dono.Elitismo = true;
         Janela.resize(800, 582);
         GLPanel1->setGeometry(9, 49, 500, 300);
         pcPlotagem->addItems({"Pontos pequenos", "Pontos grandes", "Traços", "Linhas"});
