@@ -42,11 +42,12 @@ void Experimento(benchmark::State& estado, int tarefas) {
     for (auto _ : estado) {
         TResumo resumo(1);
         std::string csv = CabecalhoCsvExperimento();
+        const std::vector<std::string> parametros = ParametrosCsv(plano.Configuracoes.front());
         ExecutaExperimento(
             plano,
             [&](TResultadoExecucao&& r) {
                 resumo.Acrescenta(r);
-                csv += LinhaCsvExperimento(plano.Configuracoes.front(), r);
+                csv += LinhaCsvExperimento(parametros, r);
             },
             nunca);
         benchmark::DoNotOptimize(resumo.Linhas().data());

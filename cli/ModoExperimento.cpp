@@ -128,6 +128,9 @@ int ExecutaExperimento(const TOpcoes& opcoes, const std::string& separador) {
     plano.GuardaTrajetorias = !e.Curvas.empty();
     const std::int64_t total = ExecucoesDaFatia(plano);
 
+    std::vector<std::vector<std::string>> parametros;  // each configuration's CSV fields
+    for (const auto& c : plano.Configuracoes)
+        parametros.push_back(ParametrosCsv(c));
     std::unique_ptr<TArquivoSaida> csv;
     std::unique_ptr<TArquivoSaida> arquivoCurvas;
     std::optional<TEscritaCurvas> curvas;
@@ -162,7 +165,7 @@ int ExecutaExperimento(const TOpcoes& opcoes, const std::string& separador) {
                 resumo.Acrescenta(r);
                 if (csv)
                     csv->Escreve(LinhaCsvExperimento(
-                        plano.Configuracoes[static_cast<std::size_t>(r.Configuracao - 1)], r));
+                        parametros[static_cast<std::size_t>(r.Configuracao - 1)], r));
                 if (curvas)
                     curvas->Acrescenta(r);
                 progresso.Avanca();

@@ -47,16 +47,24 @@ struct TOrigem {
     throw EEntradaExperimento(origem.Texto() + ": " + mensagem);
 }
 
+// Where each column stands in a row: the header is the writer's own, checked before any row.
+using TPosicoes = std::map<std::string, std::size_t>;
+
+TPosicoes Posicoes(const std::vector<std::string>& colunas) {
+    TPosicoes posicoes;
+    for (std::size_t i = 0; i < colunas.size(); ++i)
+        posicoes.emplace(colunas[i], i);
+    return posicoes;
+}
+
 // One row's fields by column name.
 class TLinhaLida {
 public:
-    TLinhaLida(const std::vector<std::string>& colunas, std::vector<std::string> campos,
-               TOrigem origem)
-        : Colunas(colunas), Campos(std::move(campos)), Origem(std::move(origem)) {}
+    TLinhaLida(const TPosicoes& posicoes, std::vector<std::string> campos, TOrigem origem)
+        : Posicoes(posicoes), Campos(std::move(campos)), Origem(std::move(origem)) {}
 
     [[nodiscard]] const std::string& Campo(const std::string& coluna) const {
-        const auto i = std::find(Colunas.begin(), Colunas.end(), coluna) - Colunas.begin();
-        return Campos[static_cast<std::size_t>(i)];
+        return Campos[Posicoes.at(coluna)];
     }
 
     [[nodiscard]] long long Inteiro(const std::string& coluna, long long minimo,
@@ -127,7 +135,7 @@ public:
     }
 
 private:
-    const std::vector<std::string>& Colunas;
+    const TPosicoes& Posicoes;
     std::vector<std::string> Campos;
     TOrigem Origem;
 };
@@ -152,23 +160,23 @@ struct TConfiguracaoLida {
     TOrigem Origem;
 };
 
-std::vector<std::string> ValoresColunas(const TConfiguracao& c) {
-    std::vector<std::string> valores;
-    for (const auto& opcao : OpcoesExecucao())
-        valores.push_back(ValorColuna(c, opcao));
-    return valores;
-}
-
 }  // namespace
 
 std::string CabecalhoCsvExperimento() {
     return RegistroCsv(Colunas());
 }
 
-std::string LinhaCsvExperimento(const TConfiguracao& c, const TResultadoExecucao& r) {
+std::vector<std::string> ParametrosCsv(const TConfiguracao& c) {
+    std::vector<std::string> valores;
+    for (const auto& opcao : OpcoesExecucao())
+        valores.push_back(ValorColuna(c, opcao));
+    return valores;
+}
+
+std::string LinhaCsvExperimento(const std::vector<std::string>& parametros,
+                                const TResultadoExecucao& r) {
     std::vector<std::string> campos{std::to_string(r.Configuracao), std::to_string(r.Execucao),
                                     std::to_string(r.Semente)};
-    const std::vector<std::string> parametros = ValoresColunas(c);
     campos.insert(campos.end(), parametros.begin(), parametros.end());
     campos.insert(campos.end(),
                   {std::to_string(r.Geracoes), r.Atingiu ? "1" : "0",
@@ -180,6 +188,7 @@ std::string LinhaCsvExperimento(const TConfiguracao& c, const TResultadoExecucao
 
 TExperimentoLido LeCsvExperimento(const std::vector<std::string>& arquivos) {
     const std::vector<std::string> colunas = Colunas();
+    const TPosicoes posicoes = Posicoes(colunas);
     std::map<int, TConfiguracaoLida> configuracoes;
     std::map<std::pair<int, int>, std::pair<TResultadoExecucao, TOrigem>> execucoes;
 
@@ -196,11 +205,11 @@ TExperimentoLido LeCsvExperimento(const std::vector<std::string>& arquivos) {
                 if (campos.size() != colunas.size())
                     Recusa(origem, std::to_string(campos.size()) + " fields, the header has " +
                                        std::to_string(colunas.size()));
-                const TLinhaLida linha(colunas, std::move(campos), origem);
+                const TLinhaLida linha(posicoes, std::move(campos), origem);
                 TConfiguracao config = linha.Configuracao();
                 const TResultadoExecucao r = linha.Resultado(config.Painel.Valores.LimGer);
 
-                std::vector<std::string> valores = ValoresColunas(config);
+                std::vector<std::string> valores = ParametrosCsv(config);
                 const std::uint32_t base = r.Semente - static_cast<std::uint32_t>(r.Execucao);
                 const auto [c, nova] = configuracoes.try_emplace(
                     r.Configuracao, TConfiguracaoLida{std::move(config), valores, base, origem});

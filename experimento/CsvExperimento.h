@@ -14,9 +14,14 @@
 /// The header record: config, run, seed, the run options' columns, then the outcome.
 std::string CabecalhoCsvExperimento();
 
-/// The record of one run of configuration `c`. Fitness values carry the report's 15
-/// significant digits, every number a '.' decimal point.
-std::string LinhaCsvExperimento(const TConfiguracao& c, const TResultadoExecucao& r);
+/// The parameter fields of configuration `c`, as every row of it carries them: the same for
+/// all its runs, so worked out once.
+std::vector<std::string> ParametrosCsv(const TConfiguracao& c);
+
+/// The record of one run of the configuration whose ParametrosCsv are given. Fitness values
+/// carry the report's 15 significant digits, every number a '.' decimal point.
+std::string LinhaCsvExperimento(const std::vector<std::string>& parametros,
+                                const TResultadoExecucao& r);
 
 /// Experiment CSVs read back: every configuration with its base seed, and every run, in index
 /// order. A command line's experiment has one base seed and one number of runs for all its

@@ -87,8 +87,9 @@ TPaginaExperimento::TPaginaExperimento(const TControlesExperimento& controles,
 
 TPaginaExperimento::~TPaginaExperimento() = default;
 
+// The progress timer runs from the click until the experiment's outcome is in.
 bool TPaginaExperimento::EmCurso() const {
-    return Trabalho->EmCurso() || Progresso->isActive();
+    return Progresso->isActive();
 }
 
 // The panel's snapshot, as the run button takes it, repeated on worker threads.
@@ -173,9 +174,10 @@ void TPaginaExperimento::btSalvarCsvClick() {
 bool TPaginaExperimento::GravaCsv(const QString& caminho) const {
     std::string texto = CabecalhoCsvExperimento();
     for (std::size_t k = 0; k < Guardados.size(); ++k) {
+        const std::vector<std::string> parametros = ParametrosCsv(Guardados[k].Config);
         for (TResultadoExecucao r : Guardados[k].Resultados) {
             r.Configuracao = static_cast<int>(k + 1);
-            texto += LinhaCsvExperimento(Guardados[k].Config, r);
+            texto += LinhaCsvExperimento(parametros, r);
         }
     }
     // Written beside the file and put in its place at the end, so that a failure leaves it as

@@ -17,7 +17,6 @@ void TTrabalhoExperimento::Inicia(const TConfiguracao& c, int repeticoes, std::u
                                   int tarefas) {
     Espera();
     Cancelar = false;
-    Terminou = false;
     FeitasAgora = 0;
     Conclusao = {};
     TPlanoExperimento plano;
@@ -49,7 +48,6 @@ void TTrabalhoExperimento::Inicia(const TConfiguracao& c, int repeticoes, std::u
         for (TResultadoExecucao& r : Conclusao.Resultados)
             trajetorias.push_back(std::move(r.Trajetoria));
         Conclusao.Curva = CalculaCurva(trajetorias);
-        Terminou = true;
         QMetaObject::invokeMethod(this, &TTrabalhoExperimento::Concluido, Qt::QueuedConnection);
     });
 }

@@ -39,7 +39,6 @@ public:
     /// No new run starts and the ones under way are abandoned; the runs done are kept.
     void Cancela();
 
-    [[nodiscard]] bool EmCurso() const { return Linha.joinable() && !Terminou.load(); }
     [[nodiscard]] int Feitas() const { return FeitasAgora.load(); }
     /// The experiment's outcome, once Concluido has arrived; the store is emptied.
     TConclusaoExperimento Toma();
@@ -52,7 +51,6 @@ private:
 
     std::thread Linha;
     std::atomic<bool> Cancelar = false;
-    std::atomic<bool> Terminou = false;
     std::atomic<int> FeitasAgora = 0;
     std::mutex Mutex;
     TConclusaoExperimento Conclusao;
