@@ -15,9 +15,9 @@
 
 #include <algorithm>
 #include <atomic>
+#include <charconv>
 #include <chrono>
 #include <csignal>
-#include <cstdio>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -98,8 +98,9 @@ void ImprimeResumo(const std::vector<TConfiguracao>& configuracoes, const TResum
 
 std::string Segundos(double segundos, const std::string& separador) {
     char texto[32];
-    std::snprintf(texto, sizeof texto, "%.3f", segundos);
-    std::string resultado = texto;
+    char* const fim =
+        std::to_chars(texto, texto + sizeof texto, segundos, std::chars_format::fixed, 3).ptr;
+    std::string resultado(texto, fim);
     resultado.replace(resultado.find('.'), 1, separador);
     return resultado + " s";
 }

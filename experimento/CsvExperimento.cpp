@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cstdio>
 #include <fstream>
 #include <map>
 #include <sstream>
@@ -30,10 +29,12 @@ std::string Real(double valor) {
     return FormataReal(valor, ".");
 }
 
+// Three decimals and a '.', whatever the C library's locale (the window sets it to the user's).
 std::string Milissegundos(double valor) {
     char texto[32];
-    std::snprintf(texto, sizeof texto, "%.3f", valor);
-    return texto;
+    char* const fim =
+        std::to_chars(texto, texto + sizeof texto, valor, std::chars_format::fixed, 3).ptr;
+    return {texto, fim};
 }
 
 // Where a row came from, for messages and for pointing at an earlier row.

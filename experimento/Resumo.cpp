@@ -1,6 +1,6 @@
 #include "Resumo.h"
 
-#include <cstdio>
+#include <charconv>
 #include <limits>
 
 TResumo::TResumo(int configuracoes) : Amostras(static_cast<std::size_t>(configuracoes)) {}
@@ -38,9 +38,12 @@ std::vector<TLinhaResumo> TResumo::Linhas() const {
 }
 
 std::string FormataAlgarismos(double valor, int algarismos, const std::string& separador) {
+    // As %g writes it in the C locale, whatever locale the C library is in.
     char texto[40];
-    std::snprintf(texto, sizeof texto, "%.*g", algarismos, valor);
-    std::string resultado = texto;
+    char* const fim =
+        std::to_chars(texto, texto + sizeof texto, valor, std::chars_format::general, algarismos)
+            .ptr;
+    std::string resultado(texto, fim);
     if (const auto ponto = resultado.find('.'); ponto != std::string::npos)
         resultado.replace(ponto, 1, separador);
     return resultado;

@@ -26,6 +26,7 @@
 #include <QTest>
 #include <QTreeWidget>
 
+#include <clocale>
 #include <memory>
 
 namespace {
@@ -176,6 +177,9 @@ void TesteJanelaExperimento::cancelarGuardaAsTerminadas() {
 }
 
 void TesteJanelaExperimento::csvComoOQuivoraRun() {
+    // The window put the C library in the user's notation too: a file written in it would
+    // show here.
+    QCOMPARE(QString::fromUtf8(std::localeconv()->decimal_point), Separador());
     Controle<QCheckBox>(*Janela, "pcElite")->click();
     Executa(12);
     EsperaOFim();
