@@ -191,7 +191,7 @@ Options:
   --replacement TEXT   "Imediata", "Inserção" or "" ("Imediata")
   --min N              lower end of the interval, -100..0, step 10 (-100)
   --max N              upper end of the interval, 0..100, step 10 (100)
-  --tolerance TEXT     tolerance of the stop criterion, in the locale's notation (0,01 / 0.01)
+  --tolerance TEXT     tolerance of the stop criterion, 0.01 or 0,01 under any locale
   --stop TEXT          "n Gerações" or "Primeira situação encontrada" (the latter)
   --elitism            keep the best individual (off)
   --no-scaling         no directed scaling of the selection fitness (scaling on)

@@ -23,16 +23,15 @@ std::string Aspas(const std::string& argumento) {
 }  // namespace
 
 std::vector<std::string> ArgumentosRepeticao(const TConfiguracao& c, int execucoes,
-                                             std::uint32_t semente, const std::string& separador) {
+                                             std::uint32_t semente) {
     std::vector<std::string> argumentos{"--runs", std::to_string(execucoes), "--seed",
                                         std::to_string(semente)};
-    const TConfiguracao padrao = ConfiguracaoPadrao(separador);
+    const TConfiguracao padrao = ConfiguracaoPadrao(".");
     for (const auto& opcao : OpcoesExecucao()) {
         if (ValorColuna(c, opcao) == ValorColuna(padrao, opcao))
             continue;
         if (opcao.Tipo != TTipoOpcao::Chave)
-            argumentos.insert(argumentos.end(),
-                              {"--" + opcao.Nome, ValorOpcao(c, opcao, separador)});
+            argumentos.insert(argumentos.end(), {"--" + opcao.Nome, ValorOpcao(c, opcao, ".")});
         else if (opcao.Nome == "scaling")
             argumentos.emplace_back("--no-scaling");
         else

@@ -7,10 +7,11 @@
 #include <vector>
 
 /// The quivora-run arguments that repeat an experiment of `execucoes` runs of `c` from base seed
-/// `semente`: the options whose values differ from the panel's start values, the tolerance in
-/// the given decimal notation (the command is meant for the same user's shell and locale).
+/// `semente`: the options whose values differ from the panel's start values, the tolerance with
+/// a decimal point, which quivora-run reads under any locale, so that the command repeats the
+/// experiment on any machine.
 std::vector<std::string> ArgumentosRepeticao(const TConfiguracao& c, int execucoes,
-                                             std::uint32_t semente, const std::string& separador);
+                                             std::uint32_t semente);
 
 /// "quivora-run" and the arguments as one line for a POSIX shell, each argument quoted where
 /// the shell would split or expand it.

@@ -60,6 +60,31 @@ const std::vector<std::string> ItensMutacao{Legenda::Flip, Legenda::MutarPara1, 
 const std::vector<std::string> ItensSubstituicao{Legenda::Imediata, Legenda::Insercao, ""};
 const std::vector<std::string> ItensParada{Legenda::NGeracoes, Legenda::PrimeiraSituacao};
 
+bool Converte(const std::string& texto, const std::string& separador) {
+    try {
+        LeReal(texto, separador);
+        return true;
+    } catch (const EConversao&) {
+        return false;
+    }
+}
+
+// A tolerance is read with the configuration's decimal separator, or else with a decimal point
+// or a decimal comma, and kept in the configuration's notation: a command reads the same under
+// any locale. The number format groups no digits, so neither mark can mean anything else. A
+// text that reads in none is kept as it is, for the run's own conversion message.
+std::string NaNotacao(const std::string& texto, const std::string& separador) {
+    if (Converte(texto, separador))
+        return texto;
+    for (const std::string outro : {".", ","})
+        if (outro != separador && Converte(texto, outro)) {
+            std::string convertido = texto;
+            convertido.replace(convertido.find(outro), outro.size(), separador);
+            return convertido;
+        }
+    return texto;
+}
+
 std::string Texto(int valor) {
     return std::to_string(valor);
 }
@@ -131,7 +156,7 @@ const std::vector<TOpcaoExecucao>& OpcoesExecucao() {
          },
          [](const T& c) { return Texto(c.Painel.Valores.ValMax); }},
         {"tolerance", "tolerance", TTipoOpcao::Tolerancia,
-         [](T& c, S v) { c.Painel.TextoDiferenca = v; },
+         [](T& c, S v) { c.Painel.TextoDiferenca = NaNotacao(v, c.Painel.SeparadorDecimal); },
          [](const T& c) { return FormataReal(Diferenca(c), "."); }},
         {"stop", "stop", TTipoOpcao::Item,
          [](T& c, S v) { c.Painel.Valores.CritParada = Item("stop", v, ItensParada); },

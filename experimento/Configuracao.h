@@ -36,7 +36,7 @@ public:
 enum class TTipoOpcao {
     Numero,      ///< a whole number in the range and step of its spin edit
     Item,        ///< one of its list's captions
-    Tolerancia,  ///< the tolerance text, in the configuration's decimal notation
+    Tolerancia,  ///< the tolerance text, with the configuration's separator, '.' or ','
     Chave,       ///< a check box: "on" or "off"
 };
 

@@ -133,8 +133,9 @@ INSTANTIATE_TEST_SUITE_P(
                     "--parallel accepts only"}),
     [](const auto& info) { return std::string(info.param.Nome); });
 
+// A command handed out under one locale runs under the other.
 TEST(Opcoes, TheRepeatingCommandReadsBackAsTheSameExperiment) {
-    for (const char* separador : {",", "."}) {
+    for (const auto& [separador, outro] : {std::pair{",", "."}, std::pair{".", ","}}) {
         TConfiguracao c = ConfiguracaoPadrao(separador);
         for (const auto& [nome, valor] :
              std::vector<std::pair<std::string, std::string>>{{"pop", "50"},
@@ -148,16 +149,15 @@ TEST(Opcoes, TheRepeatingCommandReadsBackAsTheSameExperiment) {
                                                               {"stop", "n Gerações"}})
             AplicaOpcao(c, nome, valor);
         c.Painel.TextoDiferenca = std::string("0") + separador + "05";
-        const std::vector<std::string> args = ArgumentosRepeticao(c, 30, 4000000000u, separador);
-        const TOpcoes o = LeOpcoes(args, separador);
+        const std::vector<std::string> args = ArgumentosRepeticao(c, 30, 4000000000u);
+        const TOpcoes o = LeOpcoes(args, outro);
         EXPECT_EQ(o.Experimento.Execucoes, 30);
         EXPECT_EQ(*o.Semente, 4000000000u);
         for (const auto& opcao : OpcoesExecucao())
             EXPECT_EQ(ValorColuna(o.Config(), opcao), ValorColuna(c, opcao)) << opcao.Nome;
-        EXPECT_EQ(
-            LeOpcoes(ArgumentosRepeticao(ConfiguracaoPadrao(separador), 2, 1, separador), separador)
-                .Configuracoes.size(),
-            1u);
+        EXPECT_EQ(LeOpcoes(ArgumentosRepeticao(ConfiguracaoPadrao(separador), 2, 1), outro)
+                      .Configuracoes.size(),
+                  1u);
     }
     EXPECT_EQ(LinhaDeComando({"--runs", "2", "--mutation", "Mutar para 1", "--x", "it's"}),
               "quivora-run --runs 2 --mutation 'Mutar para 1' --x 'it'\\''s'");

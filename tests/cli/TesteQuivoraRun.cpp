@@ -73,10 +73,10 @@ TEST(QuivoraRun, SeriesPrintsTheChartFeed) {
 }
 
 TEST(QuivoraRun, BadToleranceEndsWithStatusOne) {
-    const TSaida s = Roda({"--tolerance", "0,01"}, "C");
+    const TSaida s = Roda({"--tolerance", "0,0,1"}, "C");
     EXPECT_EQ(s.Status, 1);
     EXPECT_TRUE(s.Out.empty());
-    EXPECT_EQ(s.Err, "'0,01' is not a valid floating point value.\n");
+    EXPECT_EQ(s.Err, "'0,0,1' is not a valid floating point value.\n");
 }
 
 TEST(QuivoraRun, BadOptionsEndWithStatusTwoAndOneLine) {

@@ -198,8 +198,7 @@ void TesteJanelaExperimento::csvComoOQuivoraRun() {
 
     const TExperimentoMantido& e = Pagina().Mantidos().front();
     QStringList argumentos;
-    for (const std::string& a :
-         ArgumentosRepeticao(e.Config, 12, e.Semente, Separador().toStdString()))
+    for (const std::string& a : ArgumentosRepeticao(e.Config, 12, e.Semente))
         argumentos << QString::fromStdString(a);
     QVERIFY(argumentos.contains(QStringLiteral("--elitism")));
     const QString linhaComando = pasta.filePath(QStringLiteral("linha.csv"));

@@ -191,8 +191,8 @@ bool TPaginaExperimento::GravaCsv(const QString& caminho) const {
 
 QString TPaginaExperimento::Comando(std::size_t k) const {
     const TExperimentoMantido& e = Guardados.at(k);
-    return QString::fromStdString(LinhaDeComando(ArgumentosRepeticao(
-        e.Config, static_cast<int>(e.Resultados.size()), e.Semente, Separador())));
+    return QString::fromStdString(LinhaDeComando(
+        ArgumentosRepeticao(e.Config, static_cast<int>(e.Resultados.size()), e.Semente)));
 }
 
 // The chart's curves and the summary's lines of the kept experiments, the first as reference.
