@@ -1,8 +1,10 @@
 #pragma once
 
 #include <chrono>
+#include <cstdint>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 /// An output file that cannot be opened or written. what() names it and says why.
 class EGravacao : public std::runtime_error {
@@ -10,14 +12,19 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+/// The path that names standard output, as Unix tools take it.
+inline const std::string SaidaPadrao = "-";
+
 /// An output file written in whole records: records gather in a buffer that goes to the file
 /// in one write() when it grows large or old, so that the file ends after a whole record
-/// however the program is stopped, and a reader following it sees rows as runs finish.
+/// however the program is stopped, and a reader following it sees rows as runs finish. A
+/// write that fails part of the way (a full disk, a file size limit) cuts the file back to its
+/// last whole record. The path "-" is standard output, which is neither emptied nor cut back.
 class TArquivoSaida {
 public:
     /// Opens the file for writing, creating it if need be, but leaves what it holds until
-    /// Esvazia: an experiment that stops at its other file must not have emptied this one.
-    /// Throws EGravacao.
+    /// Esvazia or Continua: an experiment that stops at its other file must not have emptied
+    /// this one. Throws EGravacao.
     explicit TArquivoSaida(std::string caminho);
     ~TArquivoSaida();
     TArquivoSaida(const TArquivoSaida&) = delete;
@@ -25,18 +32,31 @@ public:
 
     /// True when both name one file, whatever the paths look like.
     [[nodiscard]] bool MesmoArquivo(const TArquivoSaida& outro) const;
-    /// Empties the file. Throws EGravacao.
+    /// Empties the file: a regular file; standard output, a pipe or a device have nothing to
+    /// empty. Throws EGravacao.
     void Esvazia();
+    /// Keeps the first `tamanho` bytes of the file and writes on after them. Throws EGravacao.
+    void Continua(std::uint64_t tamanho);
     /// Appends whole records. Throws EGravacao.
     void Escreve(const std::string& registros);
     /// Sends everything buffered to the file and closes it. Throws EGravacao.
     void Fecha();
+    /// The calls of Escreve whose records the file holds whole (after Continua, those since).
+    [[nodiscard]] std::int64_t Gravados() const { return Inteiros; }
+    /// A regular file named by its path, which is emptied and cut back as said above.
+    [[nodiscard]] bool Regular() const { return EhRegular; }
 
 private:
     void Descarrega();
+    [[noreturn]] void Falha(int erro, std::size_t feito);
 
     std::string Caminho;
+    bool Padrao;  ///< standard output
     int Descritor = -1;
-    std::string Buffer;
+    bool EhRegular = false;
+    std::uint64_t Tamanho = 0;              ///< bytes in the file, all of whole records
+    std::string Buffer;                     ///< records not yet written
+    std::vector<std::size_t> FimRegistros;  ///< where each Escreve call ends in Buffer
+    std::int64_t Inteiros = 0;
     std::chrono::steady_clock::time_point UltimaDescarga;
 };

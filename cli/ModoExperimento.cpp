@@ -87,13 +87,13 @@ std::string SementesBase(const std::vector<std::uint32_t>& sementes) {
     return texto;
 }
 
-void ImprimeResumo(const std::vector<TConfiguracao>& configuracoes, const TResumo& resumo,
-                   const std::vector<std::uint32_t>& sementesBase, const std::string& tempo,
-                   const std::string& separador) {
-    std::cout << TabelaResumo(resumo.Linhas(), RotulosVariacao(configuracoes, separador), separador)
-              << SementesBase(sementesBase) << "\n"
-              << "total time: " << tempo << "\n"
-              << std::flush;
+void ImprimeResumo(std::ostream& saida, const std::vector<TConfiguracao>& configuracoes,
+                   const TResumo& resumo, const std::vector<std::uint32_t>& sementesBase,
+                   const std::string& tempo, const std::string& separador) {
+    saida << TabelaResumo(resumo.Linhas(), RotulosVariacao(configuracoes, separador), separador)
+          << SementesBase(sementesBase) << "\n"
+          << "total time: " << tempo << "\n"
+          << std::flush;
 }
 
 std::string Segundos(double segundos, const std::string& separador) {
@@ -160,6 +160,9 @@ int ExecutaExperimento(const TOpcoes& opcoes, const std::string& separador) {
         Interrompido = false;
         std::signal(SIGINT, AoInterromper);
         std::signal(SIGTERM, AoInterromper);
+        // A file size limit fails the write that passes it, as a full disk does, instead of
+        // killing the program in the middle of a row.
+        std::signal(SIGXFSZ, SIG_IGN);
         feitas = ExecutaExperimento(
             plano,
             [&](TResultadoExecucao&& r) {
@@ -184,11 +187,21 @@ int ExecutaExperimento(const TOpcoes& opcoes, const std::string& separador) {
     } catch (const EGravacao& erro) {
         progresso.Apaga();
         std::cerr << "quivora-run: " << erro.what() << '\n';
+        if (csv && csv->Regular()) {
+            // The rows still buffered go after the ones written, if they can.
+            try {
+                csv->Fecha();
+            } catch (const EGravacao&) {
+            }
+            std::cerr << "quivora-run: " << e.Csv << " ends after its last whole row; it holds "
+                      << std::max<std::int64_t>(csv->Gravados() - 1, 0) << " of the " << total
+                      << " runs\n";
+        }
         return 3;
     }
 
     const std::chrono::duration<double> duracao = std::chrono::steady_clock::now() - inicio;
-    ImprimeResumo(plano.Configuracoes, resumo,
+    ImprimeResumo(e.SaidaNaPadrao() ? std::cerr : std::cout, plano.Configuracoes, resumo,
                   std::vector<std::uint32_t>(plano.Configuracoes.size(), plano.SementeBase),
                   Segundos(duracao.count(), separador), separador);
     if (feitas < total) {
@@ -212,7 +225,7 @@ int ResumeExperimento(const TOpcoes& opcoes, const std::string& separador) {
         resumo.Acrescenta(r);
         milissegundos += r.Milissegundos;
     }
-    ImprimeResumo(lido.Configuracoes, resumo, lido.SementesBase,
+    ImprimeResumo(std::cout, lido.Configuracoes, resumo, lido.SementesBase,
                   Segundos(milissegundos / 1000, separador) + " (the runs' own times added up)",
                   separador);
     return 0;

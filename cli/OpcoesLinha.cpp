@@ -1,5 +1,6 @@
 #include "OpcoesLinha.h"
 
+#include "ArquivoSaida.h"
 #include "Experimento.h"
 
 #include <algorithm>
@@ -52,17 +53,51 @@ const std::vector<std::string> Chaves{"--elitism", "--no-scaling", "--parallel",
 const std::vector<std::string> OpcoesExperimento{"--runs",  "--vary", "--jobs",
                                                  "--shard", "--csv",  "--curves"};
 
+// An output file's path: "-" is standard output, an empty name names nothing.
+std::string CaminhoSaida(const std::string& opcao, const std::string& texto) {
+    if (texto.empty())
+        Recusa(opcao + " needs a file name, or " + SaidaPadrao + " for standard output");
+    return texto;
+}
+
+// No two outputs in one file, which leaves at most one on standard output.
+void ConfereSaidas(const std::vector<std::pair<std::string, std::string>>& saidas) {
+    for (std::size_t i = 0; i < saidas.size(); ++i)
+        for (std::size_t j = i + 1; j < saidas.size(); ++j) {
+            if (saidas[i].second != saidas[j].second)
+                continue;
+            const std::string ambas = saidas[i].first + " and " + saidas[j].first;
+            if (saidas[i].second == SaidaPadrao)
+                Recusa(ambas + " both write to standard output; one of them at most can");
+            Recusa(ambas + " name the same file '" + saidas[i].second + "'");
+        }
+}
+
 void ConfereExperimento(const TOpcoes& o) {
     const TOpcoesExperimento& e = o.Experimento;
     if (o.Series)
         Recusa("--series prints one run; it does not go with experiment options");
     if (!e.Curvas.empty() && e.Fatias > 1)
         Recusa("--curves needs the whole experiment; it does not go with --shard");
-    if (!e.Csv.empty() && e.Csv == e.Curvas)
-        Recusa("--csv and --curves name the same file '" + e.Csv + "'");
+    ConfereSaidas(e.Saidas());
 }
 
 }  // namespace
+
+std::vector<std::pair<std::string, std::string>> TOpcoesExperimento::Saidas() const {
+    std::vector<std::pair<std::string, std::string>> saidas;
+    if (!Csv.empty())
+        saidas.emplace_back("--csv", Csv);
+    if (!Curvas.empty())
+        saidas.emplace_back("--curves", Curvas);
+    return saidas;
+}
+
+bool TOpcoesExperimento::SaidaNaPadrao() const {
+    const auto saidas = Saidas();
+    return std::any_of(saidas.begin(), saidas.end(),
+                       [](const auto& saida) { return saida.second == SaidaPadrao; });
+}
 
 TOpcoes LeOpcoes(const std::vector<std::string>& argumentos, const std::string& separador) {
     TOpcoes o;
@@ -133,9 +168,9 @@ TOpcoes LeOpcoes(const std::vector<std::string>& argumentos, const std::string& 
         else if (opcao == "--shard")
             LeFatia(le(), e);
         else if (opcao == "--csv")
-            e.Csv = le();
+            e.Csv = CaminhoSaida(opcao, le());
         else if (opcao == "--curves")
-            e.Curvas = le();
+            e.Curvas = CaminhoSaida(opcao, le());
         else if (opcao == "--vary") {
             TEixo eixo = LeEixo(le(), separador);
             for (const auto& outro : eixos)

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 /// What a command line asks of an experiment: repeated runs of one configuration or of the
@@ -19,6 +20,12 @@ struct TOpcoesExperimento {
     std::string Csv;                   ///< --csv FILE, or empty
     std::string Curvas;                ///< --curves FILE, or empty
     std::vector<std::string> Resumir;  ///< --summarize FILE...
+
+    /// The output files asked for, as (option, path): every output option is listed here, so
+    /// that the checks on their paths cover them all.
+    [[nodiscard]] std::vector<std::pair<std::string, std::string>> Saidas() const;
+    /// True when one of them is standard output; the summary then goes to stderr.
+    [[nodiscard]] bool SaidaNaPadrao() const;
 };
 
 /// Everything a quivora-run command line asks for.

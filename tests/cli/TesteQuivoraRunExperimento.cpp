@@ -137,6 +137,7 @@ TEST(Experimento, BadOptionsLeaveStdoutEmptyAndTheCsvUntouched) {
         {"--runs", "2", "--series"},
         {"--shard", "1/2", "--curves", Arquivo("curvas")},
         {"--vary", "tournament=1,2", "--tournament", "2"},
+        {"--curves", ""},
         {"--summarize", csv, "--pop", "30"}};
     for (const auto& args : ruins) {
         Grava(csv, "keep");
@@ -160,6 +161,44 @@ TEST(Experimento, AnOutputFileThatFailsLeavesTheOtherAsItWas) {
     const std::string mesmo = ::testing::TempDir() + "./quivora-experimento-guardado.csv";
     EXPECT_EQ(Roda({"--runs", "2", "--csv", csv, "--curves", mesmo}).Status, 2);
     EXPECT_EQ(Le(csv), "keep");
+}
+
+TEST(Experimento, DashIsStandardOutputAndTheSummaryGoesToStderr) {
+    const std::vector<std::string> experimento{"--runs", "3", "--seed", "5"};
+    std::vector<std::string> args = experimento;
+    args.insert(args.end(), {"--csv", Arquivo("arquivo.csv")});
+    const TSaida arquivo = Roda(args);
+    args = experimento;
+    args.insert(args.end(), {"--csv", "-"});
+    const TSaida padrao = Roda(args);
+    ASSERT_EQ(padrao.Status, 0) << padrao.Err;
+    EXPECT_EQ(SemTempo(padrao.Out), SemTempo(Le(Arquivo("arquivo.csv"))));
+    EXPECT_EQ(SemTempoTotal(padrao.Err), SemTempoTotal(arquivo.Out));
+
+    const TSaida duas = Roda({"--runs", "3", "--csv", "-", "--curves=-"});
+    EXPECT_EQ(duas.Status, 2);
+    EXPECT_TRUE(duas.Out.empty()) << duas.Out;
+    EXPECT_NE(duas.Err.find("standard output"), std::string::npos) << duas.Err;
+}
+
+// A file size limit fails a write part of the way through, as a full disk does.
+TEST(Experimento, AWriteThatFailsLeavesWholeRows) {
+    const std::string csv = Arquivo("cheio.csv");
+    const std::string comando = "ulimit -f 40 && exec " + std::string(QUIVORA_RUN) +
+                                " --runs 1000 --seed 1 --csv " + csv + " >/dev/null 2>" + csv +
+                                ".err";
+    const int estado = std::system(comando.c_str());
+    ASSERT_TRUE(WIFEXITED(estado));
+    EXPECT_EQ(WEXITSTATUS(estado), 3);
+    const std::string texto = Le(csv);
+    ASSERT_GT(texto.size(), 2u);
+    EXPECT_EQ(texto.substr(texto.size() - 2), "\r\n");
+    const std::vector<std::string> linhas = Linhas(texto);
+    for (const auto& l : linhas)
+        ASSERT_EQ(Campos(l, ',').size(), Campos(linhas.front(), ',').size()) << l;
+    EXPECT_NE(Le(csv + ".err").find("holds " + std::to_string(linhas.size() - 1) + " of the 1000"),
+              std::string::npos)
+        << Le(csv + ".err");
 }
 
 TEST(Experimento, SummarizeNamesTheFileAndLineOfABadRow) {
