@@ -47,7 +47,7 @@ void Experimento(benchmark::State& estado, int tarefas) {
             plano,
             [&](TResultadoExecucao&& r) {
                 resumo.Acrescenta(r);
-                csv += LinhaCsvExperimento(parametros, r);
+                csv += LinhaCsvExperimento(parametros, r, {1, Execucoes});
             },
             nunca);
         benchmark::DoNotOptimize(resumo.Linhas().data());

@@ -11,7 +11,9 @@
 #include "Progresso.h"
 #include "Relogio.h"
 #include "Resumo.h"
+#include "RetomadaCsv.h"
 #include "TabelaResumo.h"
+#include "Variacao.h"
 
 #include <algorithm>
 #include <atomic>
@@ -87,13 +89,33 @@ std::string SementesBase(const std::vector<std::uint32_t>& sementes) {
     return texto;
 }
 
-void ImprimeResumo(std::ostream& saida, const std::vector<TConfiguracao>& configuracoes,
-                   const TResumo& resumo, const std::vector<std::uint32_t>& sementesBase,
-                   const std::string& tempo, const std::string& separador) {
-    saida << TabelaResumo(resumo.Linhas(), RotulosVariacao(configuracoes, separador), separador)
-          << SementesBase(sementesBase) << "\n"
+void ImprimeResumo(std::ostream& saida, const std::vector<TLinhaResumo>& linhas,
+                   const std::vector<std::string>& rotulos, const std::vector<int>& planejadas,
+                   const std::vector<std::uint32_t>& sementesBase, const std::string& tempo,
+                   const std::string& separador) {
+    saida << TabelaResumo(linhas, rotulos, planejadas, separador) << SementesBase(sementesBase)
+          << "\n"
           << "total time: " << tempo << "\n"
           << std::flush;
+}
+
+// The configurations whose runs are not all there, as "2 (180 of 200)" or "3 (none)".
+std::string Faltas(const std::vector<std::int64_t>& encontradas,
+                   const std::vector<int>& planejadas) {
+    constexpr int MaxNomeadas = 10;
+    std::string texto;
+    int nomeadas = 0;
+    for (std::size_t k = 0; k < encontradas.size(); ++k) {
+        if (encontradas[k] > 0 && encontradas[k] >= planejadas[k])
+            continue;
+        if (nomeadas++ == MaxNomeadas)
+            return texto + ", ...";
+        texto += (texto.empty() ? "" : ", ") + std::to_string(k + 1) +
+                 (encontradas[k] == 0 ? " (none)"
+                                      : " (" + std::to_string(encontradas[k]) + " of " +
+                                            std::to_string(planejadas[k]) + ")");
+    }
+    return texto;
 }
 
 std::string Segundos(double segundos, const std::string& separador) {
@@ -128,6 +150,24 @@ int ExecutaExperimento(const TOpcoes& opcoes, const std::string& separador) {
     plano.Fatias = e.Fatias;
     plano.GuardaTrajetorias = !e.Curvas.empty();
     const std::int64_t total = ExecucoesDaFatia(plano);
+    const auto configuracoes = static_cast<int>(plano.Configuracoes.size());
+    TResumo resumo(configuracoes);
+
+    // A resumed experiment takes the runs its CSV holds, and their base seed unless one is
+    // given; a file of another experiment stays as it is.
+    std::optional<TRetomada> retomada;
+    if (e.Retomar) {
+        try {
+            retomada = LeRetomada(e.Csv, plano, !opcoes.Semente);
+        } catch (const EEntradaExperimento& erro) {
+            std::cerr << "quivora-run: " << erro.what() << '\n';
+            return 2;
+        }
+        plano.SementeBase = retomada->SementeBase;
+        plano.Feitas = static_cast<std::int64_t>(retomada->Resultados.size());
+        for (const TResultadoExecucao& r : retomada->Resultados)
+            resumo.Acrescenta(r);
+    }
 
     std::vector<std::vector<std::string>> parametros;  // each configuration's CSV fields
     for (const auto& c : plano.Configuracoes)
@@ -135,8 +175,8 @@ int ExecutaExperimento(const TOpcoes& opcoes, const std::string& separador) {
     std::unique_ptr<TArquivoSaida> csv;
     std::unique_ptr<TArquivoSaida> arquivoCurvas;
     std::optional<TEscritaCurvas> curvas;
-    TResumo resumo(static_cast<int>(plano.Configuracoes.size()));
-    TProgresso progresso(total);
+    bool cabecalhoNovo = false;
+    TProgresso progresso(total - plano.Feitas);
     const auto inicio = std::chrono::steady_clock::now();
     std::int64_t feitas = 0;
     try {
@@ -150,8 +190,14 @@ int ExecutaExperimento(const TOpcoes& opcoes, const std::string& separador) {
             return 2;
         }
         if (csv) {
-            csv->Esvazia();
-            csv->Escreve(CabecalhoCsvExperimento());
+            // After the rows it keeps; a torn last line goes.
+            if (retomada)
+                csv->Continua(retomada->Tamanho);
+            else
+                csv->Esvazia();
+            cabecalhoNovo = !retomada || !retomada->Cabecalho;
+            if (cabecalhoNovo)
+                csv->Escreve(CabecalhoCsvExperimento());
         }
         if (arquivoCurvas) {
             arquivoCurvas->Esvazia();
@@ -166,10 +212,11 @@ int ExecutaExperimento(const TOpcoes& opcoes, const std::string& separador) {
         feitas = ExecutaExperimento(
             plano,
             [&](TResultadoExecucao&& r) {
-                resumo.Acrescenta(r);
+                resumo.Acrescenta(ComoNoCsv(r));
                 if (csv)
                     csv->Escreve(LinhaCsvExperimento(
-                        parametros[static_cast<std::size_t>(r.Configuracao - 1)], r));
+                        parametros[static_cast<std::size_t>(r.Configuracao - 1)], r,
+                        {configuracoes, plano.Execucoes}));
                 if (curvas)
                     curvas->Acrescenta(r);
                 progresso.Avanca();
@@ -193,19 +240,23 @@ int ExecutaExperimento(const TOpcoes& opcoes, const std::string& separador) {
                 csv->Fecha();
             } catch (const EGravacao&) {
             }
+            const std::int64_t linhas = csv->Gravados() - (cabecalhoNovo ? 1 : 0);
             std::cerr << "quivora-run: " << e.Csv << " ends after its last whole row; it holds "
-                      << std::max<std::int64_t>(csv->Gravados() - 1, 0) << " of the " << total
-                      << " runs\n";
+                      << plano.Feitas + std::max<std::int64_t>(linhas, 0) << " of the " << total
+                      << " runs (--resume goes on from there)\n";
         }
         return 3;
     }
 
     const std::chrono::duration<double> duracao = std::chrono::steady_clock::now() - inicio;
-    ImprimeResumo(e.SaidaNaPadrao() ? std::cerr : std::cout, plano.Configuracoes, resumo,
+    ImprimeResumo(e.SaidaNaPadrao() ? std::cerr : std::cout, resumo.Linhas(),
+                  RotulosVariacao(plano.Configuracoes, separador),
+                  std::vector<int>(plano.Configuracoes.size(), plano.Execucoes),
                   std::vector<std::uint32_t>(plano.Configuracoes.size(), plano.SementeBase),
                   Segundos(duracao.count(), separador), separador);
-    if (feitas < total) {
-        std::cerr << "quivora-run: interrupted after " << feitas << " of " << total << " runs\n";
+    if (plano.Feitas + feitas < total) {
+        std::cerr << "quivora-run: interrupted after " << plano.Feitas + feitas << " of " << total
+                  << " runs\n";
         return 130;
     }
     return 0;
@@ -225,8 +276,32 @@ int ResumeExperimento(const TOpcoes& opcoes, const std::string& separador) {
         resumo.Acrescenta(r);
         milissegundos += r.Milissegundos;
     }
-    ImprimeResumo(std::cout, lido.Configuracoes, resumo, lido.SementesBase,
-                  Segundos(milissegundos / 1000, separador) + " (the runs' own times added up)",
-                  separador);
+
+    // The configurations with runs in the files; the others are named in the warning.
+    std::vector<TLinhaResumo> linhas;
+    std::vector<TConfiguracao> configuracoes;
+    std::vector<std::uint32_t> sementes;
+    std::vector<int> planejadas;
+    std::vector<std::int64_t> encontradas;
+    for (const TLinhaResumo& l : resumo.Linhas()) {
+        const auto k = static_cast<std::size_t>(l.Configuracao - 1);
+        encontradas.push_back(l.Execucoes);
+        if (l.Execucoes == 0)
+            continue;
+        linhas.push_back(l);
+        configuracoes.push_back(lido.Configuracoes[k]);
+        sementes.push_back(lido.SementesBase[k]);
+        if (!lido.Planejadas.empty())
+            planejadas.push_back(lido.Planejadas[k]);
+    }
+    ImprimeResumo(
+        std::cout, linhas, RotulosVariacao(configuracoes, separador), planejadas, sementes,
+        Segundos(milissegundos / 1000, separador) + " (the runs' own times added up)", separador);
+    if (!lido.Planejadas.empty()) {
+        const std::string faltas = Faltas(encontradas, lido.Planejadas);
+        if (!faltas.empty())
+            std::cerr << "quivora-run: warning: planned runs are missing from configurations "
+                      << faltas << "; the summary covers the runs found\n";
+    }
     return 0;
 }

@@ -46,12 +46,12 @@ int NucleosDaMaquina() {
     return static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 256u));
 }
 
-const std::vector<std::string> Chaves{"--elitism", "--no-scaling", "--parallel",
-                                      "--series",  "--help",       "--version"};
+const std::vector<std::string> Chaves{"--elitism", "--no-scaling", "--parallel", "--series",
+                                      "--resume",  "--help",       "--version"};
 
 // The options that only an experiment takes.
-const std::vector<std::string> OpcoesExperimento{"--runs",  "--vary", "--jobs",
-                                                 "--shard", "--csv",  "--curves"};
+const std::vector<std::string> OpcoesExperimento{"--runs", "--vary",   "--jobs",  "--shard",
+                                                 "--csv",  "--curves", "--resume"};
 
 // An output file's path: "-" is standard output, an empty name names nothing.
 std::string CaminhoSaida(const std::string& opcao, const std::string& texto) {
@@ -79,6 +79,12 @@ void ConfereExperimento(const TOpcoes& o) {
         Recusa("--series prints one run; it does not go with experiment options");
     if (!e.Curvas.empty() && e.Fatias > 1)
         Recusa("--curves needs the whole experiment; it does not go with --shard");
+    if (e.Retomar && (e.Csv.empty() || e.Csv == SaidaPadrao))
+        Recusa("--resume goes on with the runs that the file of --csv FILE lacks; it needs one");
+    if (e.Retomar && !e.Curvas.empty())
+        Recusa(
+            "--curves needs every run's trajectory, which the CSV does not keep; it does not "
+            "go with --resume");
     ConfereSaidas(e.Saidas());
 }
 
@@ -131,6 +137,8 @@ TOpcoes LeOpcoes(const std::vector<std::string>& argumentos, const std::string& 
             else if (opcao == "--parallel")
                 AplicaOpcao(base, "parallel", "on");
             o.Series |= opcao == "--series";
+            e.Ativo |= opcao == "--resume";
+            e.Retomar |= opcao == "--resume";
             o.Ajuda |= opcao == "--help";
             o.Versao |= opcao == "--version";
             outras |= opcao != "--help" && opcao != "--version";
@@ -249,14 +257,18 @@ Experiment options:
                        at semicolons: --vary "tolerance=0,01;0,05"
   --jobs J             runs in parallel, 1..256 (the number of cores)
   --shard K/M          do only the runs whose index is K-1 modulo M, for M processes
-  --csv FILE           one row per run (RFC 4180, '.' decimals), written as runs finish
+  --csv FILE           one row per run (RFC 4180, '.' decimals), written as runs finish;
+                       - for standard output (the summary then goes to stderr)
   --curves FILE        per configuration and generation, the quartiles of the best and
-                       average fitness of both populations across the runs
-  --summarize FILE...  print the summary of experiment CSVs (the shards of one experiment)
-The summary has one line per configuration: what it varies, runs, how many reached the
-tolerance (rate and Wilson 95% interval), quartiles of the final best fitness, the median
-first generation within the tolerance, and the Mann-Whitney and Fisher p-values against
-configuration 1; then the base seed and the time taken.
+                       average fitness of both populations across the runs; - as above
+  --resume             go on with an interrupted experiment: with the same options, run
+                       only the runs that the file of --csv lacks and add them to it
+  --summarize FILE...  print the summary of experiment CSVs (the shards of one experiment),
+                       and warn on stderr when runs are missing
+The summary has one line per configuration: what it varies, runs, runs planned, how many
+reached the tolerance (rate and Wilson 95% interval), quartiles of the final best fitness,
+the median first generation within the tolerance, and the Mann-Whitney and Fisher p-values
+against configuration 1; then the base seed and the time taken.
 
 Exit status: 0 after a run, 1 when a tolerance text is not a number, 2 for a bad option or
 a bad experiment CSV, 3 when an output file cannot be written, 130 when interrupted.

@@ -19,6 +19,7 @@ struct TOpcoesExperimento {
     int Fatias = 1;                    ///< M
     std::string Csv;                   ///< --csv FILE, or empty
     std::string Curvas;                ///< --curves FILE, or empty
+    bool Retomar = false;              ///< --resume: go on with the runs --csv lacks
     std::vector<std::string> Resumir;  ///< --summarize FILE...
 
     /// The output files asked for, as (option, path): every output option is listed here, so

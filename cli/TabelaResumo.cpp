@@ -19,7 +19,8 @@ std::size_t Largura(const std::string& texto) {
 }  // namespace
 
 std::string TabelaResumo(const std::vector<TLinhaResumo>& linhas,
-                         const std::vector<std::string>& rotulos, const std::string& separador) {
+                         const std::vector<std::string>& rotulos,
+                         const std::vector<int>& planejadas, const std::string& separador) {
     std::vector<std::vector<std::string>> tabela{
         {"config", "varies", "runs", "reached", "rate", "wilson_low", "wilson_high", "best_q1",
          "best_median", "best_q3", "first_reach_median", "p_mann_whitney", "p_fisher"}};
@@ -33,6 +34,11 @@ std::string TabelaResumo(const std::vector<TLinhaResumo>& linhas,
              Numero(l.Wilson.Superior, 4, separador), Numero(l.Melhor1.Q1, 6, separador),
              Numero(l.Melhor1.Mediana, 6, separador), Numero(l.Melhor1.Q3, 6, separador),
              Numero(l.MedianaPrimeira, 6, separador), p(l.PMannWhitney), p(l.PFisher)});
+    }
+    if (!planejadas.empty()) {
+        tabela.front().insert(tabela.front().begin() + 3, "planned");
+        for (std::size_t k = 0; k < linhas.size(); ++k)
+            tabela[k + 1].insert(tabela[k + 1].begin() + 3, std::to_string(planejadas[k]));
     }
     std::vector<std::size_t> larguras(tabela.front().size());
     for (const auto& linha : tabela)

@@ -1,29 +1,18 @@
 #include "CsvExperimento.h"
 
 #include "Csv.h"
-#include "Experimento.h"
 #include "FormatoNumero.h"
+#include "LinhaCsvLida.h"
 #include "Variacao.h"
 
 #include <algorithm>
 #include <charconv>
 #include <fstream>
 #include <map>
+#include <optional>
 #include <sstream>
 
 namespace {
-
-const std::vector<std::string> ColunasResultado{
-    "generations", "reached", "first_reach",   "best_fitness_1", "best_fitness_2",
-    "best_x",      "best_y",  "max_fitness_1", "max_fitness_2",  "ms"};
-
-std::vector<std::string> Colunas() {
-    std::vector<std::string> colunas{"config", "run", "seed"};
-    for (const auto& opcao : OpcoesExecucao())
-        colunas.push_back(opcao.Coluna);
-    colunas.insert(colunas.end(), ColunasResultado.begin(), ColunasResultado.end());
-    return colunas;
-}
 
 std::string Real(double valor) {
     return FormataReal(valor, ".");
@@ -36,110 +25,6 @@ std::string Milissegundos(double valor) {
         std::to_chars(texto, texto + sizeof texto, valor, std::chars_format::fixed, 3).ptr;
     return {texto, fim};
 }
-
-// Where a row came from, for messages and for pointing at an earlier row.
-struct TOrigem {
-    std::string Arquivo;
-    int Linha = 0;
-    [[nodiscard]] std::string Texto() const { return Arquivo + ":" + std::to_string(Linha); }
-};
-
-[[noreturn]] void Recusa(const TOrigem& origem, const std::string& mensagem) {
-    throw EEntradaExperimento(origem.Texto() + ": " + mensagem);
-}
-
-// Where each column stands in a row: the header is the writer's own, checked before any row.
-using TPosicoes = std::map<std::string, std::size_t>;
-
-TPosicoes Posicoes(const std::vector<std::string>& colunas) {
-    TPosicoes posicoes;
-    for (std::size_t i = 0; i < colunas.size(); ++i)
-        posicoes.emplace(colunas[i], i);
-    return posicoes;
-}
-
-// One row's fields by column name.
-class TLinhaLida {
-public:
-    TLinhaLida(const TPosicoes& posicoes, std::vector<std::string> campos, TOrigem origem)
-        : Posicoes(posicoes), Campos(std::move(campos)), Origem(std::move(origem)) {}
-
-    [[nodiscard]] const std::string& Campo(const std::string& coluna) const {
-        return Campos[Posicoes.at(coluna)];
-    }
-
-    [[nodiscard]] long long Inteiro(const std::string& coluna, long long minimo,
-                                    long long maximo) const {
-        const std::string& texto = Campo(coluna);
-        long long valor = 0;
-        const char* fim = texto.data() + texto.size();
-        const auto [resto, erro] = std::from_chars(texto.data(), fim, valor);
-        if (texto.empty() || erro != std::errc() || resto != fim || valor < minimo ||
-            valor > maximo)
-            Recusa(Origem, coluna + " is '" + texto + "', not a whole number from " +
-                               std::to_string(minimo) + " to " + std::to_string(maximo));
-        return valor;
-    }
-
-    [[nodiscard]] double Real(const std::string& coluna) const {
-        try {
-            return LeReal(Campo(coluna), ".");
-        } catch (const EConversao&) {
-            Recusa(Origem, coluna + " is '" + Campo(coluna) + "', not a number");
-        }
-    }
-
-    [[nodiscard]] TConfiguracao Configuracao() const {
-        TConfiguracao c = ConfiguracaoPadrao(".");
-        try {
-            for (const bool torneio : {false, true})
-                for (const auto& opcao : OpcoesExecucao()) {
-                    if ((opcao.Nome == "tournament") != torneio)
-                        continue;
-                    const std::string& valor = Campo(opcao.Coluna);
-                    if (opcao.Tipo != TTipoOpcao::Chave)
-                        AplicaOpcao(c, opcao.Nome, valor);
-                    else if (valor == "1" || valor == "0")
-                        AplicaOpcao(c, opcao.Nome, valor == "1" ? "on" : "off");
-                    else
-                        Recusa(Origem, opcao.Coluna + " is '" + valor + "', not 1 or 0");
-                }
-            ConfereTravas(c);
-            Diferenca(c);  // the tolerance converts
-        } catch (const EEntradaExperimento&) {
-            throw;
-        } catch (const std::runtime_error& e) {  // EOpcaoInvalida, EConversao
-            Recusa(Origem, std::string("the run's parameters are not the panel's: ") + e.what());
-        }
-        return c;
-    }
-
-    [[nodiscard]] TResultadoExecucao Resultado(int limiteGeracoes) const {
-        TResultadoExecucao r;
-        r.Configuracao = static_cast<int>(Inteiro("config", 1, MaxConfiguracoes));
-        r.Execucao = static_cast<int>(Inteiro("run", 0, MaxExecucoes - 1));
-        r.Semente = static_cast<std::uint32_t>(Inteiro("seed", 0, 4294967295LL));
-        r.Geracoes = static_cast<int>(Inteiro("generations", 1, limiteGeracoes));
-        r.Atingiu = Inteiro("reached", 0, 1) == 1;
-        if (r.Atingiu)
-            r.PrimeiraAtingida = static_cast<int>(Inteiro("first_reach", 0, r.Geracoes));
-        else if (!Campo("first_reach").empty())
-            Recusa(Origem, "first_reach is '" + Campo("first_reach") + "' for a run not reached");
-        r.MelhorAptidao1 = Real("best_fitness_1");
-        r.MelhorAptidao2 = Real("best_fitness_2");
-        r.MelhorX = static_cast<int>(Inteiro("best_x", -100, 100));
-        r.MelhorY = static_cast<int>(Inteiro("best_y", -100, 100));
-        r.MaiorAptidao1 = Real("max_fitness_1");
-        r.MaiorAptidao2 = Real("max_fitness_2");
-        r.Milissegundos = Real("ms");
-        return r;
-    }
-
-private:
-    const TPosicoes& Posicoes;
-    std::vector<std::string> Campos;
-    TOrigem Origem;
-};
 
 std::string LeArquivo(const std::string& arquivo) {
     std::ifstream f(arquivo, std::ios::binary);
@@ -158,13 +43,43 @@ struct TConfiguracaoLida {
     TConfiguracao Config;
     std::vector<std::string> Valores;
     std::uint32_t SementeBase;
+    int Planejadas;
     TOrigem Origem;
 };
+
+// The checks of files written before rows recorded the plan: every configuration from 1 on,
+// each with its runs from 0 up to the last one seen, and the configurations of one base seed
+// (one experiment; the window saves experiments of their own seeds side by side) with as many
+// runs each.
+void ConfereSemPlano(const std::string& nomes, const std::map<int, TConfiguracaoLida>& lidas,
+                     const std::vector<TResultadoExecucao>& resultados) {
+    std::map<std::uint32_t, std::pair<int, int>> porBase;  // runs, first configuration
+    auto r = resultados.begin();
+    for (int config = 1; config <= lidas.rbegin()->first; ++config) {
+        const auto c = lidas.find(config);
+        if (c == lidas.end())
+            throw EEntradaExperimento(nomes + ": configuration " + std::to_string(config) +
+                                      " is in none of the files; are all the shards there?");
+        int runs = 0;
+        for (; r != resultados.end() && r->Configuracao == config; ++runs, ++r)
+            if (r->Execucao != runs)
+                throw EEntradaExperimento(nomes + ": run " + std::to_string(runs) +
+                                          " of configuration " + std::to_string(config) +
+                                          " is in none of the files; are all the shards there?");
+        const auto [outra, primeira] = porBase.try_emplace(c->second.SementeBase, runs, config);
+        if (!primeira && outra->second.first != runs)
+            throw EEntradaExperimento(
+                nomes + ": configuration " + std::to_string(config) + " has " +
+                std::to_string(runs) + " runs, configuration " +
+                std::to_string(outra->second.second) + " of the same base seed has " +
+                std::to_string(outra->second.first) + "; are all the shards there?");
+    }
+}
 
 }  // namespace
 
 std::string CabecalhoCsvExperimento() {
-    return RegistroCsv(Colunas());
+    return RegistroCsv(ColunasCsvExperimento(true));
 }
 
 std::vector<std::string> ParametrosCsv(const TConfiguracao& c) {
@@ -175,7 +90,7 @@ std::vector<std::string> ParametrosCsv(const TConfiguracao& c) {
 }
 
 std::string LinhaCsvExperimento(const std::vector<std::string>& parametros,
-                                const TResultadoExecucao& r) {
+                                const TResultadoExecucao& r, TPlanejado planejado) {
     std::vector<std::string> campos{std::to_string(r.Configuracao), std::to_string(r.Execucao),
                                     std::to_string(r.Semente)};
     campos.insert(campos.end(), parametros.begin(), parametros.end());
@@ -183,55 +98,87 @@ std::string LinhaCsvExperimento(const std::vector<std::string>& parametros,
                   {std::to_string(r.Geracoes), r.Atingiu ? "1" : "0",
                    r.Atingiu ? std::to_string(r.PrimeiraAtingida) : "", Real(r.MelhorAptidao1),
                    Real(r.MelhorAptidao2), std::to_string(r.MelhorX), std::to_string(r.MelhorY),
-                   Real(r.MaiorAptidao1), Real(r.MaiorAptidao2), Milissegundos(r.Milissegundos)});
+                   Real(r.MaiorAptidao1), Real(r.MaiorAptidao2), Milissegundos(r.Milissegundos),
+                   std::to_string(planejado.Configuracoes), std::to_string(planejado.Execucoes)});
     return RegistroCsv(campos);
 }
 
+TResultadoExecucao ComoNoCsv(TResultadoExecucao r) {
+    for (double* valor : {&r.MelhorAptidao1, &r.MelhorAptidao2, &r.MaiorAptidao1, &r.MaiorAptidao2})
+        *valor = LeReal(Real(*valor), ".");
+    return r;
+}
+
 TExperimentoLido LeCsvExperimento(const std::vector<std::string>& arquivos) {
-    const std::vector<std::string> colunas = Colunas();
-    const TPosicoes posicoes = Posicoes(colunas);
     std::map<int, TConfiguracaoLida> configuracoes;
     std::map<std::pair<int, int>, std::pair<TResultadoExecucao, TOrigem>> execucoes;
+    std::optional<bool> comPlano;                   // as the first file says
+    std::optional<std::pair<int, TOrigem>> planos;  // the planned configurations, and where
 
     for (const auto& arquivo : arquivos) {
         TLeitorCsv leitor(LeArquivo(arquivo));
         std::vector<std::string> campos;
         try {
-            if (!leitor.Proximo(campos) || campos != colunas)
-                throw EEntradaExperimento(arquivo +
-                                          ":1: not an experiment CSV of quivora-run (its header "
-                                          "is not config,run,seed,pop,...)");
+            if (!leitor.Proximo(campos))
+                throw EEntradaExperimento(arquivo + ":1: empty, not an experiment CSV");
+            const TCabecalhoLido cabecalho = LeCabecalho(campos, arquivo);
+            if (comPlano && *comPlano != cabecalho.ComPlano)
+                throw EEntradaExperimento(
+                    arquivo + ":1: " + (cabecalho.ComPlano ? "has" : "lacks") +
+                    " the planned runs that " + arquivos.front() + " " +
+                    (cabecalho.ComPlano ? "lacks" : "has") + "; not one experiment");
+            comPlano = cabecalho.ComPlano;
             while (leitor.Proximo(campos)) {
-                const TOrigem origem{arquivo, leitor.Linha()};
-                if (campos.size() != colunas.size())
-                    Recusa(origem, std::to_string(campos.size()) + " fields, the header has " +
-                                       std::to_string(colunas.size()));
-                const TLinhaLida linha(posicoes, std::move(campos), origem);
+                const TLinhaLida linha(cabecalho, std::move(campos), {arquivo, leitor.Linha()});
+                const TOrigem& origem = linha.Origem();
                 TConfiguracao config = linha.Configuracao();
                 const TResultadoExecucao r = linha.Resultado(config.Painel.Valores.LimGer);
+                const TPlanejado plano = cabecalho.ComPlano ? linha.Planejado() : TPlanejado{};
+                if (cabecalho.ComPlano) {
+                    if (!planos)
+                        planos.emplace(plano.Configuracoes, origem);
+                    if (plano.Configuracoes != planos->first)
+                        RecusaLinha(origem, "planned_configs is " +
+                                                std::to_string(plano.Configuracoes) + ", " +
+                                                std::to_string(planos->first) + " at " +
+                                                planos->second.Texto());
+                    if (r.Configuracao > plano.Configuracoes || r.Execucao >= plano.Execucoes)
+                        RecusaLinha(origem,
+                                    "run " + std::to_string(r.Execucao) + " of configuration " +
+                                        std::to_string(r.Configuracao) + " is not in the plan of " +
+                                        std::to_string(plano.Configuracoes) +
+                                        " configurations of " + std::to_string(plano.Execucoes) +
+                                        " runs");
+                }
 
                 std::vector<std::string> valores = ParametrosCsv(config);
                 const std::uint32_t base = r.Semente - static_cast<std::uint32_t>(r.Execucao);
                 const auto [c, nova] = configuracoes.try_emplace(
-                    r.Configuracao, TConfiguracaoLida{std::move(config), valores, base, origem});
+                    r.Configuracao,
+                    TConfiguracaoLida{std::move(config), valores, base, plano.Execucoes, origem});
                 if (!nova && c->second.Valores != valores)
-                    Recusa(origem, "configuration " + std::to_string(r.Configuracao) +
-                                       " has other parameters at " + c->second.Origem.Texto());
+                    RecusaLinha(origem, "configuration " + std::to_string(r.Configuracao) +
+                                            " has other parameters at " + c->second.Origem.Texto());
                 if (!nova && c->second.SementeBase != base)
-                    Recusa(origem, "seed " + std::to_string(r.Semente) + " of run " +
-                                       std::to_string(r.Execucao) + " is not base seed " +
-                                       std::to_string(c->second.SementeBase) +
-                                       " plus the run, as at " + c->second.Origem.Texto());
+                    RecusaLinha(origem, "seed " + std::to_string(r.Semente) + " of run " +
+                                            std::to_string(r.Execucao) + " is not base seed " +
+                                            std::to_string(c->second.SementeBase) +
+                                            " plus the run, as at " + c->second.Origem.Texto());
+                if (!nova && c->second.Planejadas != plano.Execucoes)
+                    RecusaLinha(origem, "configuration " + std::to_string(r.Configuracao) +
+                                            " plans " + std::to_string(plano.Execucoes) +
+                                            " runs, " + std::to_string(c->second.Planejadas) +
+                                            " at " + c->second.Origem.Texto());
 
                 const auto [e, unica] =
                     execucoes.try_emplace({r.Configuracao, r.Execucao}, r, origem);
                 if (!unica)
-                    Recusa(origem, "run " + std::to_string(r.Execucao) + " of configuration " +
-                                       std::to_string(r.Configuracao) + " is also at " +
-                                       e->second.second.Texto());
+                    RecusaLinha(origem, "run " + std::to_string(r.Execucao) + " of configuration " +
+                                            std::to_string(r.Configuracao) + " is also at " +
+                                            e->second.second.Texto());
             }
         } catch (const EFormatoCsv& e) {
-            Recusa({arquivo, leitor.Linha()}, e.what());
+            RecusaLinha({arquivo, leitor.Linha()}, e.what());
         }
     }
 
@@ -241,35 +188,19 @@ TExperimentoLido LeCsvExperimento(const std::vector<std::string>& arquivos) {
     if (execucoes.empty())
         throw EEntradaExperimento(nomes + ": no runs");
 
-    // Every configuration from 1 up, each with its runs from 0 up to the last one seen. The
-    // configurations of one experiment share its base seed and its number of runs; the window
-    // saves experiments of their own seeds side by side.
     TExperimentoLido lido;
-    std::map<std::uint32_t, std::pair<int, int>> execucoesPorBase;  // runs, first configuration
-    auto e = execucoes.begin();
-    for (int config = 1; config <= configuracoes.rbegin()->first; ++config) {
+    for (const auto& [chave, execucao] : execucoes)
+        lido.Resultados.push_back(execucao.first);
+    if (!*comPlano)
+        ConfereSemPlano(nomes, configuracoes, lido.Resultados);
+    const int ultima = *comPlano ? planos->first : configuracoes.rbegin()->first;
+    for (int config = 1; config <= ultima; ++config) {
         const auto c = configuracoes.find(config);
-        if (c == configuracoes.end())
-            throw EEntradaExperimento(nomes + ": configuration " + std::to_string(config) +
-                                      " is in none of the files; are all the shards there?");
-        lido.Configuracoes.push_back(c->second.Config);
-        lido.SementesBase.push_back(c->second.SementeBase);
-        int runs = 0;
-        for (; e != execucoes.end() && e->first.first == config; ++runs, ++e) {
-            if (e->first.second != runs)
-                throw EEntradaExperimento(nomes + ": run " + std::to_string(runs) +
-                                          " of configuration " + std::to_string(config) +
-                                          " is in none of the files; are all the shards there?");
-            lido.Resultados.push_back(e->second.first);
-        }
-        const auto [outra, primeira] =
-            execucoesPorBase.try_emplace(c->second.SementeBase, runs, config);
-        if (!primeira && outra->second.first != runs)
-            throw EEntradaExperimento(
-                nomes + ": configuration " + std::to_string(config) + " has " +
-                std::to_string(runs) + " runs, configuration " +
-                std::to_string(outra->second.second) + " of the same base seed has " +
-                std::to_string(outra->second.first) + "; are all the shards there?");
+        const bool lida = c != configuracoes.end();
+        lido.Configuracoes.push_back(lida ? c->second.Config : ConfiguracaoPadrao("."));
+        lido.SementesBase.push_back(lida ? c->second.SementeBase : 0);
+        if (*comPlano)
+            lido.Planejadas.push_back(lida ? c->second.Planejadas : 0);
     }
     return lido;
 }

@@ -11,7 +11,8 @@ namespace {
 // The results that finished ahead of their turn wait here until the ones before them arrive.
 class TEntrega {
 public:
-    explicit TEntrega(const std::function<void(TResultadoExecucao&&)>& recebe) : Recebe(recebe) {}
+    TEntrega(const std::function<void(TResultadoExecucao&&)>& recebe, std::int64_t primeiro)
+        : Recebe(recebe), Primeiro(primeiro), Proximo(primeiro) {}
 
     void Entrega(std::int64_t indice, TResultadoExecucao&& resultado) {
         const std::lock_guard trava(Mutex);
@@ -37,7 +38,7 @@ public:
     }
 
     [[nodiscard]] bool Interrompida() const { return Falhou.load(); }
-    [[nodiscard]] std::int64_t Entregues() const { return Proximo; }
+    [[nodiscard]] std::int64_t Entregues() const { return Proximo - Primeiro; }
     void RelancaErro() const {
         if (Erro)
             std::rethrow_exception(Erro);
@@ -47,7 +48,8 @@ private:
     const std::function<void(TResultadoExecucao&&)>& Recebe;
     std::mutex Mutex;
     std::map<std::int64_t, TResultadoExecucao> Pendentes;
-    std::int64_t Proximo = 0;
+    std::int64_t Primeiro;
+    std::int64_t Proximo;
     std::atomic<bool> Falhou = false;
     std::exception_ptr Erro;
 };
@@ -65,8 +67,8 @@ std::int64_t ExecutaExperimento(const TPlanoExperimento& plano,
                                 const std::function<void(TResultadoExecucao&&)>& recebe,
                                 const std::atomic<bool>& cancela) {
     const std::int64_t total = ExecucoesDaFatia(plano);
-    std::atomic<std::int64_t> proxima = 0;  // the shard's next run, counted from 0
-    TEntrega entrega(recebe);
+    std::atomic<std::int64_t> proxima = plano.Feitas;  // the shard's next run, counted from 0
+    TEntrega entrega(recebe, plano.Feitas);
 
     // A worker's exception goes to the caller, whatever the number of threads.
     const auto trabalha = [&] {
@@ -96,7 +98,8 @@ std::int64_t ExecutaExperimento(const TPlanoExperimento& plano,
         }
     };
 
-    const auto tarefas = static_cast<int>(std::min<std::int64_t>(plano.Tarefas, total));
+    const auto tarefas =
+        static_cast<int>(std::min<std::int64_t>(plano.Tarefas, total - plano.Feitas));
     if (tarefas <= 1) {
         trabalha();
     } else {

@@ -25,6 +25,8 @@ struct TPlanoExperimento {
     int Tarefas = 1;  ///< worker threads
     int Fatia = 1;    ///< K
     int Fatias = 1;   ///< M
+    /// The shard's first runs that an earlier process did (a resumed experiment): skipped.
+    std::int64_t Feitas = 0;
     bool GuardaTrajetorias = false;
 };
 
@@ -35,8 +37,8 @@ std::int64_t ExecucoesDaFatia(const TPlanoExperimento& plano);
 /// order, one at a time (from whichever thread finished the run that completed the order), so
 /// that what `recebe` writes is the same for any number of threads. Once `cancela` is set no
 /// new run starts and the runs under way are abandoned after their current generation; what
-/// was handed over is always the runs 0..k-1 of the shard. An exception thrown by `recebe` or
-/// by a run stops the experiment and is rethrown here. Returns the runs handed over.
+/// was handed over is always the runs Feitas..k-1 of the shard. An exception thrown by `recebe`
+/// or by a run stops the experiment and is rethrown here. Returns the runs handed over.
 std::int64_t ExecutaExperimento(const TPlanoExperimento& plano,
                                 const std::function<void(TResultadoExecucao&&)>& recebe,
                                 const std::atomic<bool>& cancela);

@@ -25,11 +25,16 @@ std::vector<std::string> Campos(const std::string& linha, char separador) {
     return campos;
 }
 
-// The CSV's records without the trailing CR and without the last column (the run's wall time).
+// The CSV's records without their line ends and without the run's wall time, the 30th field.
 std::vector<std::string> SemTempo(const std::string& csv) {
     std::vector<std::string> linhas = Linhas(csv);
-    for (auto& l : linhas)
-        l.erase(l.rfind(','));
+    for (auto& l : linhas) {
+        std::size_t inicio = 0;
+        for (int campo = 1; campo < 30; ++campo)
+            inicio = l.find(',', inicio) + 1;
+        l.erase(inicio, l.find(',', inicio) - inicio);
+        l.erase(l.find_last_not_of('\r') + 1);
+    }
     return linhas;
 }
 
@@ -118,9 +123,20 @@ TEST(Experimento, TwoShardsSummarizedAreTheWholeExperiment) {
     EXPECT_EQ(SemTempoTotal(resumo.Out), SemTempoTotal(todo.Out));
     EXPECT_NE(todo.Out.find("mutation-rate=20 tolerance=0,1"), std::string::npos) << todo.Out;
 
+    // Shard 1 holds the even indices of configurations of 25 runs from 0, 25, 50 and 75.
     const TSaida falta = Roda({"--summarize", Arquivo("fatia1")});
-    EXPECT_EQ(falta.Status, 2);
-    EXPECT_NE(falta.Err.find("are all the shards there?"), std::string::npos) << falta.Err;
+    EXPECT_EQ(falta.Status, 0);
+    EXPECT_EQ(falta.Err,
+              "quivora-run: warning: planned runs are missing from configurations 1 (13 of 25), "
+              "2 (12 of 25), 3 (13 of 25), 4 (12 of 25); the summary covers the runs found\n");
+    // A configuration with no rows at all is named too.
+    ASSERT_EQ(Roda({"--runs", "1", "--vary", "pop=30,50", "--shard", "1/2", "--csv",
+                    Arquivo("sem-segunda")})
+                  .Status,
+              0);
+    const TSaida nenhuma = Roda({"--summarize", Arquivo("sem-segunda")});
+    EXPECT_EQ(nenhuma.Status, 0);
+    EXPECT_NE(nenhuma.Err.find("configurations 2 (none);"), std::string::npos) << nenhuma.Err;
 }
 
 TEST(Experimento, BadOptionsLeaveStdoutEmptyAndTheCsvUntouched) {
@@ -201,6 +217,122 @@ TEST(Experimento, AWriteThatFailsLeavesWholeRows) {
         << Le(csv + ".err");
 }
 
+// Where the n-th line end of a CSV is, its CRLF included.
+std::size_t DepoisDaLinha(const std::string& csv, int n) {
+    std::size_t fim = 0;
+    for (int i = 0; i < n; ++i)
+        fim = csv.find("\r\n", fim) + 2;
+    return fim;
+}
+
+// A kill leaves a start of the file, maybe torn in a line: cut at several points, --resume
+// makes the rows and the summary of the experiment that was not interrupted.
+TEST(Experimento, ResumeAfterAKillGivesTheUninterruptedRows) {
+    for (const char* fatia : {"1/1", "2/3"}) {
+        const std::vector<std::string> experimento{
+            "--runs", "6", "--seed", "9", "--vary", "mutation-rate=3,10", "--shard", fatia};
+        std::vector<std::string> args = experimento;
+        args.insert(args.end(), {"--csv", Arquivo("inteiro.csv")});
+        const TSaida todo = Roda(args);
+        ASSERT_EQ(todo.Status, 0) << todo.Err;
+        const std::string inteiro = Le(Arquivo("inteiro.csv"));
+        const std::size_t cabecalho = DepoisDaLinha(inteiro, 1);
+        for (const std::size_t corte : {std::size_t{0}, std::size_t{10}, cabecalho, cabecalho + 50,
+                                        DepoisDaLinha(inteiro, 3), inteiro.size()}) {
+            const std::string csv = Arquivo("retomado.csv");
+            Grava(csv, inteiro.substr(0, corte));
+            args = experimento;
+            args.insert(args.end(), {"--csv", csv, "--resume", "--jobs", "2"});
+            // Without --seed the rows give it, when there are some.
+            if (corte >= DepoisDaLinha(inteiro, 2))
+                args.erase(args.begin() + 2, args.begin() + 4);
+            const TSaida retomado = Roda(args);
+            ASSERT_EQ(retomado.Status, 0) << fatia << " " << corte << retomado.Err;
+            EXPECT_EQ(SemTempo(Le(csv)), SemTempo(inteiro)) << fatia << " " << corte;
+            EXPECT_EQ(SemTempoTotal(retomado.Out), SemTempoTotal(todo.Out)) << corte;
+        }
+    }
+}
+
+TEST(Experimento, ResumeLeavesTheFileOfAnotherExperimentAsItIs) {
+    const std::string csv = Arquivo("outro.csv");
+    const std::vector<std::string> experimento{"--runs", "4", "--seed", "2", "--csv", csv};
+    ASSERT_EQ(Roda(experimento).Status, 0);
+    std::string texto = Le(csv);
+    texto.erase(DepoisDaLinha(texto, 3));
+    const std::vector<std::vector<std::string>> outros{
+        {"--runs", "5"}, {"--seed", "3"}, {"--shard", "2/2"}, {"--mutation-rate", "4"}};
+    for (const auto& outro : outros) {
+        Grava(csv, texto);
+        std::vector<std::string> args = experimento;
+        args.insert(args.end(), outro.begin(), outro.end());
+        args.push_back("--resume");
+        const TSaida s = Roda(args);
+        EXPECT_EQ(s.Status, 2) << outro[0];
+        EXPECT_TRUE(s.Out.empty()) << s.Out;
+        EXPECT_EQ(s.Err.rfind("quivora-run: " + csv + ":2: ", 0), 0u) << s.Err;
+        EXPECT_EQ(Linhas(s.Err).size(), 1u) << s.Err;
+        EXPECT_EQ(Le(csv), texto) << outro[0];
+    }
+    Grava(csv, "keep");
+    EXPECT_EQ(Roda({"--csv", csv, "--resume"}).Status, 2);
+    EXPECT_EQ(Le(csv), "keep");
+    EXPECT_EQ(Roda({"--resume"}).Status, 2);
+}
+
+// The files in dados/ are the CSV of this experiment read and written back by R 4.2
+// (d <- read.csv(f); write.csv(d, "experimento-r.csv")) and by pandas 1.5
+// (pandas.read_csv(f).to_csv("experimento-pandas.csv", index=False)).
+TEST(Experimento, SummarizeReadsTheFilesOfRAndPandas) {
+    const TSaida original = Roda({"--runs", "4", "--seed", "2999999998", "--vary",
+                                  "replacement=Imediata,", "--csv", Arquivo("original.csv")});
+    ASSERT_EQ(original.Status, 0) << original.Err;
+    for (const char* arquivo : {"experimento-r.csv", "experimento-pandas.csv"}) {
+        const TSaida s = Roda({"--summarize", std::string(QUIVORA_DADOS) + "/" + arquivo});
+        EXPECT_EQ(s.Status, 0) << s.Err;
+        EXPECT_EQ(SemTempoTotal(s.Out), SemTempoTotal(original.Out)) << arquivo;
+    }
+}
+
+// The words of a summary's lines up to the base seed, without the column `coluna`.
+std::vector<std::vector<std::string>> Palavras(const std::string& resumo, std::size_t coluna) {
+    std::vector<std::vector<std::string>> linhas;
+    for (const std::string& linha : Linhas(SemTempoTotal(resumo))) {
+        std::istringstream s(linha);
+        linhas.emplace_back();
+        for (std::string palavra; s >> palavra;)
+            linhas.back().push_back(palavra);
+        if (linhas.back().size() > coluna && linha.rfind("base seed", 0) != 0)
+            linhas.back().erase(linhas.back().begin() + static_cast<std::ptrdiff_t>(coluna));
+    }
+    return linhas;
+}
+
+// Files written before rows recorded the plan summarise as they did: without the planned
+// runs, and refused when runs are missing.
+TEST(Experimento, FilesWithoutThePlanSummarizeAsBefore) {
+    for (const char* fatia : {"1/1", "1/2"}) {
+        const TSaida novo =
+            Roda({"--runs", "5", "--seed", "4", "--shard", fatia, "--csv", Arquivo("novo.csv")});
+        ASSERT_EQ(novo.Status, 0) << novo.Err;
+        std::string antigo;
+        for (std::string linha : Linhas(Le(Arquivo("novo.csv")))) {
+            for (int campo = 0; campo < 2; ++campo)
+                linha.erase(linha.rfind(','));
+            antigo += linha + "\r\n";
+        }
+        Grava(Arquivo("antigo.csv"), antigo);
+        const TSaida s = Roda({"--summarize", Arquivo("antigo.csv")});
+        if (std::string(fatia) == "1/1") {
+            EXPECT_EQ(s.Status, 0) << s.Err;
+            EXPECT_EQ(Palavras(s.Out, 99), Palavras(novo.Out, 3));
+        } else {
+            EXPECT_EQ(s.Status, 2);
+            EXPECT_NE(s.Err.find("are all the shards there?"), std::string::npos) << s.Err;
+        }
+    }
+}
+
 TEST(Experimento, SummarizeNamesTheFileAndLineOfABadRow) {
     ASSERT_EQ(Roda({"--runs", "2", "--seed", "1", "--csv", Arquivo("bom.csv")}).Status, 0);
     std::string texto = Le(Arquivo("bom.csv"));
@@ -236,7 +368,7 @@ TEST(Experimento, AnInterruptedExperimentLeavesWholeRows) {
     EXPECT_GT(linhas.size(), 1u);
     EXPECT_LT(linhas.size(), 100001u);
     for (const auto& l : linhas)
-        ASSERT_EQ(Campos(l, ',').size(), 30u) << l;
+        ASSERT_EQ(Campos(l, ',').size(), 32u) << l;
 }
 
 }  // namespace

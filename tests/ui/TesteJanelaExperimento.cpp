@@ -46,11 +46,14 @@ std::vector<TResultadoExecucao> DaBiblioteca(const TConfiguracao& c, int execuco
     return resultados;
 }
 
-// A CSV's records without their last field, the run's wall time.
+// A CSV's records without their 30th field, the run's wall time.
 QStringList SemTempo(const QByteArray& csv) {
     QStringList linhas = QString::fromUtf8(csv).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
-    for (QString& l : linhas)
-        l.truncate(l.lastIndexOf(QLatin1Char(',')));
+    for (QString& l : linhas) {
+        QStringList campos = l.split(QLatin1Char(','));
+        campos.removeAt(29);
+        l = campos.join(QLatin1Char(','));
+    }
     return linhas;
 }
 

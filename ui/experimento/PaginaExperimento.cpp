@@ -177,7 +177,8 @@ bool TPaginaExperimento::GravaCsv(const QString& caminho) const {
         const std::vector<std::string> parametros = ParametrosCsv(Guardados[k].Config);
         for (TResultadoExecucao r : Guardados[k].Resultados) {
             r.Configuracao = static_cast<int>(k + 1);
-            texto += LinhaCsvExperimento(parametros, r);
+            texto += LinhaCsvExperimento(
+                parametros, r, {static_cast<int>(Guardados.size()), Guardados[k].Pedidas});
         }
     }
     // Written beside the file and put in its place at the end, so that a failure leaves it as

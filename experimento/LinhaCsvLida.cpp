@@ -1,0 +1,151 @@
+#include "LinhaCsvLida.h"
+
+#include "Experimento.h"
+#include "FormatoNumero.h"
+#include "Variacao.h"
+
+#include <charconv>
+#include <cmath>
+#include <optional>
+
+namespace {
+
+const std::vector<std::string> ColunasResultado{
+    "generations", "reached", "first_reach",   "best_fitness_1", "best_fitness_2",
+    "best_x",      "best_y",  "max_fitness_1", "max_fitness_2",  "ms"};
+
+// A whole number as written, or as a real with no fractional part ("14.0", "3e+09"), which is
+// how R and pandas write back a column they took for real numbers.
+std::optional<long long> InteiroEscrito(const std::string& texto) {
+    long long valor = 0;
+    const char* fim = texto.data() + texto.size();
+    const auto [resto, erro] = std::from_chars(texto.data(), fim, valor);
+    if (!texto.empty() && erro == std::errc() && resto == fim)
+        return valor;
+    try {
+        const double real = LeReal(texto, ".");
+        if (std::trunc(real) == real && std::fabs(real) < 9e15)
+            return static_cast<long long>(real);
+    } catch (const EConversao&) {
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::vector<std::string> ColunasCsvExperimento(bool comPlano) {
+    std::vector<std::string> colunas{"config", "run", "seed"};
+    for (const auto& opcao : OpcoesExecucao())
+        colunas.push_back(opcao.Coluna);
+    colunas.insert(colunas.end(), ColunasResultado.begin(), ColunasResultado.end());
+    if (comPlano)
+        colunas.insert(colunas.end(), {"planned_configs", "planned_runs"});
+    return colunas;
+}
+
+void RecusaLinha(const TOrigem& origem, const std::string& mensagem) {
+    throw EEntradaExperimento(origem.Texto() + ": " + mensagem);
+}
+
+TCabecalhoLido LeCabecalho(std::vector<std::string> campos, const std::string& arquivo) {
+    TCabecalhoLido cabecalho;
+    cabecalho.Campos = campos.size();
+    const std::size_t numeros = !campos.empty() && campos.front().empty() ? 1 : 0;
+    campos.erase(campos.begin(), campos.begin() + static_cast<std::ptrdiff_t>(numeros));
+    for (const bool comPlano : {true, false})
+        if (campos == ColunasCsvExperimento(comPlano)) {
+            cabecalho.ComPlano = comPlano;
+            for (std::size_t i = 0; i < campos.size(); ++i)
+                cabecalho.Posicoes.emplace(campos[i], numeros + i);
+            return cabecalho;
+        }
+    throw EEntradaExperimento(arquivo +
+                              ":1: not an experiment CSV of quivora-run (its header is not "
+                              "config,run,seed,pop,...)");
+}
+
+TLinhaLida::TLinhaLida(const TCabecalhoLido& cabecalho, std::vector<std::string> campos,
+                       TOrigem origem)
+    : Cabecalho(cabecalho), Campos(std::move(campos)), De(std::move(origem)) {
+    if (Campos.size() != Cabecalho.Campos)
+        RecusaLinha(De, std::to_string(Campos.size()) + " fields, the header has " +
+                            std::to_string(Cabecalho.Campos));
+}
+
+std::string TLinhaLida::Campo(const std::string& coluna) const {
+    const std::string& campo = Campos[Cabecalho.Posicoes.at(coluna)];
+    return campo == "NA" ? std::string() : campo;
+}
+
+long long TLinhaLida::Inteiro(const std::string& coluna, long long minimo, long long maximo) const {
+    const std::string texto = Campo(coluna);
+    const std::optional<long long> valor = InteiroEscrito(texto);
+    if (!valor || *valor < minimo || *valor > maximo)
+        RecusaLinha(De, coluna + " is '" + texto + "', not a whole number from " +
+                            std::to_string(minimo) + " to " + std::to_string(maximo));
+    return *valor;
+}
+
+double TLinhaLida::Real(const std::string& coluna) const {
+    try {
+        return LeReal(Campo(coluna), ".");
+    } catch (const EConversao&) {
+        RecusaLinha(De, coluna + " is '" + Campo(coluna) + "', not a number");
+    }
+}
+
+TConfiguracao TLinhaLida::Configuracao() const {
+    TConfiguracao c = ConfiguracaoPadrao(".");
+    try {
+        for (const bool torneio : {false, true})
+            for (const auto& opcao : OpcoesExecucao()) {
+                if ((opcao.Nome == "tournament") != torneio)
+                    continue;
+                std::string valor = Campo(opcao.Coluna);
+                if (opcao.Tipo == TTipoOpcao::Numero || opcao.Tipo == TTipoOpcao::Chave)
+                    if (const auto inteiro = InteiroEscrito(valor))
+                        valor = std::to_string(*inteiro);
+                if (opcao.Tipo != TTipoOpcao::Chave)
+                    AplicaOpcao(c, opcao.Nome, valor);
+                else if (valor == "1" || valor == "0")
+                    AplicaOpcao(c, opcao.Nome, valor == "1" ? "on" : "off");
+                else
+                    RecusaLinha(De, opcao.Coluna + " is '" + valor + "', not 1 or 0");
+            }
+        ConfereTravas(c);
+        Diferenca(c);  // the tolerance converts
+    } catch (const EEntradaExperimento&) {
+        throw;
+    } catch (const std::runtime_error& e) {  // EOpcaoInvalida, EConversao
+        RecusaLinha(De, std::string("the run's parameters are not the panel's: ") + e.what());
+    }
+    return c;
+}
+
+TResultadoExecucao TLinhaLida::Resultado(int limiteGeracoes) const {
+    TResultadoExecucao r;
+    r.Configuracao = static_cast<int>(Inteiro("config", 1, MaxConfiguracoes));
+    r.Execucao = static_cast<int>(Inteiro("run", 0, MaxExecucoes - 1));
+    r.Semente = static_cast<std::uint32_t>(Inteiro("seed", 0, 4294967295LL));
+    r.Geracoes = static_cast<int>(Inteiro("generations", 1, limiteGeracoes));
+    r.Atingiu = Inteiro("reached", 0, 1) == 1;
+    if (r.Atingiu)
+        r.PrimeiraAtingida = static_cast<int>(Inteiro("first_reach", 0, r.Geracoes));
+    else if (!Campo("first_reach").empty())
+        RecusaLinha(De, "first_reach is '" + Campo("first_reach") + "' for a run not reached");
+    r.MelhorAptidao1 = Real("best_fitness_1");
+    r.MelhorAptidao2 = Real("best_fitness_2");
+    r.MelhorX = static_cast<int>(Inteiro("best_x", -100, 100));
+    r.MelhorY = static_cast<int>(Inteiro("best_y", -100, 100));
+    r.MaiorAptidao1 = Real("max_fitness_1");
+    r.MaiorAptidao2 = Real("max_fitness_2");
+    r.Milissegundos = Real("ms");
+    return r;
+}
+
+TPlanejado TLinhaLida::Planejado() const {
+    TPlanejado p;
+    p.Configuracoes = static_cast<int>(Inteiro("planned_configs", 1, MaxConfiguracoes));
+    p.Execucoes = static_cast<int>(Inteiro("planned_runs", 1, MaxExecucoes));
+    return p;
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+// The reading of experiment CSV rows, shared by the summary's reader and by the resuming of
+// an experiment: the header, and each row's fields by column, as quivora-run writes them or
+// as R and pandas write them back.
+
+#include "Configuracao.h"
+#include "CsvExperimento.h"
+#include "Execucao.h"
+
+#include <map>
+#include <string>
+#include <vector>
+
+/// The columns of the experiment CSV; `comPlano` adds planned_configs and planned_runs, which
+/// files written before them lack.
+std::vector<std::string> ColunasCsvExperimento(bool comPlano);
+
+/// Where a row came from, for messages and for pointing at an earlier row.
+struct TOrigem {
+    std::string Arquivo;
+    int Linha = 0;
+    [[nodiscard]] std::string Texto() const { return Arquivo + ":" + std::to_string(Linha); }
+};
+
+/// Throws EEntradaExperimento with the origin before the message.
+[[noreturn]] void RecusaLinha(const TOrigem& origem, const std::string& mensagem);
+
+/// How a file's header places the columns.
+struct TCabecalhoLido {
+    std::map<std::string, std::size_t> Posicoes;
+    std::size_t Campos = 0;  ///< fields of every row
+    bool ComPlano = false;   ///< the rows record the plan
+};
+
+/// Reads the header: the columns of either version, after a first column of row numbers with
+/// an empty name as R's write.csv and pandas' to_csv add by default. Throws
+/// EEntradaExperimento for any other.
+TCabecalhoLido LeCabecalho(std::vector<std::string> campos, const std::string& arquivo);
+
+/// One row's fields by column name. "NA", R's empty field, reads as empty, and a whole number
+/// may be written as a real ("14.0", "3e+09"); every value is checked as it is taken, and a
+/// bad one throws EEntradaExperimento naming the row.
+class TLinhaLida {
+public:
+    TLinhaLida(const TCabecalhoLido& cabecalho, std::vector<std::string> campos, TOrigem origem);
+
+    [[nodiscard]] std::string Campo(const std::string& coluna) const;
+    [[nodiscard]] long long Inteiro(const std::string& coluna, long long minimo,
+                                    long long maximo) const;
+    [[nodiscard]] double Real(const std::string& coluna) const;
+    /// The run's configuration, checked as the panel would.
+    [[nodiscard]] TConfiguracao Configuracao() const;
+    /// The run's outcome; its configuration's generation limit bounds its generations.
+    [[nodiscard]] TResultadoExecucao Resultado(int limiteGeracoes) const;
+    /// What the experiment planned; only for a header with the plan.
+    [[nodiscard]] TPlanejado Planejado() const;
+    [[nodiscard]] const TOrigem& Origem() const { return De; }
+
+private:
+    const TCabecalhoLido& Cabecalho;
+    std::vector<std::string> Campos;
+    TOrigem De;
+};

@@ -1,0 +1,96 @@
+#include "RetomadaCsv.h"
+
+#include "Csv.h"
+#include "LinhaCsvLida.h"
+
+#include <cerrno>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+std::string Texto(std::int64_t n) {
+    return std::to_string(n);
+}
+
+}  // namespace
+
+TRetomada LeRetomada(const std::string& arquivo, const TPlanoExperimento& plano,
+                     bool sementeDasLinhas) {
+    std::ifstream f(arquivo, std::ios::binary);
+    if (!f && errno != ENOENT)
+        throw EEntradaExperimento(arquivo + ": cannot be read");
+    std::stringstream conteudo;
+    if (f)
+        conteudo << f.rdbuf();
+    const std::string texto = conteudo.str();
+
+    TRetomada retomada;
+    const std::size_t fimLinhas = texto.rfind('\n');
+    retomada.Tamanho = fimLinhas == std::string::npos ? 0 : fimLinhas + 1;
+    retomada.SementeBase = plano.SementeBase;
+    TLeitorCsv leitor(texto.substr(0, retomada.Tamanho));
+    std::vector<std::string> campos;
+    try {
+        // A file that holds no whole line is empty, or holds the start of the header.
+        if (!leitor.Proximo(campos)) {
+            if (CabecalhoCsvExperimento().rfind(texto, 0) != 0)
+                throw EEntradaExperimento(arquivo + ":1: not an experiment CSV of quivora-run");
+            return retomada;
+        }
+        const TCabecalhoLido cabecalho = LeCabecalho(campos, arquivo);
+        if (!cabecalho.ComPlano)
+            throw EEntradaExperimento(arquivo +
+                                      ":1: written before rows recorded the planned runs, so "
+                                      "it cannot be resumed");
+        retomada.Cabecalho = true;
+
+        const auto configuracoes = static_cast<int>(plano.Configuracoes.size());
+        const std::int64_t total = ExecucoesDaFatia(plano);
+        for (std::int64_t j = 0; leitor.Proximo(campos); ++j) {
+            const TLinhaLida linha(cabecalho, std::move(campos), {arquivo, leitor.Linha()});
+            const TOrigem& origem = linha.Origem();
+            const TPlanejado planejado = linha.Planejado();
+            if (planejado.Configuracoes != configuracoes || planejado.Execucoes != plano.Execucoes)
+                RecusaLinha(origem, "planned_configs,planned_runs are " +
+                                        Texto(planejado.Configuracoes) + "," +
+                                        Texto(planejado.Execucoes) + ", this experiment's " +
+                                        Texto(configuracoes) + "," + Texto(plano.Execucoes));
+            const std::int64_t indice = plano.Fatia - 1 + j * plano.Fatias;
+            const auto config = static_cast<int>(indice / plano.Execucoes) + 1;
+            const auto execucao = static_cast<int>(indice % plano.Execucoes);
+            const auto linhaConfig = linha.Inteiro("config", 1, configuracoes);
+            const auto linhaExecucao = linha.Inteiro("run", 0, plano.Execucoes - 1);
+            if (j >= total || linhaConfig != config || linhaExecucao != execucao)
+                RecusaLinha(origem, "run " + Texto(linhaExecucao) + " of configuration " +
+                                        Texto(linhaConfig) + ", where shard " + Texto(plano.Fatia) +
+                                        "/" + Texto(plano.Fatias) +
+                                        (j >= total ? " has no more runs"
+                                                    : " goes on with run " + Texto(execucao) +
+                                                          " of configuration " + Texto(config)));
+
+            const TConfiguracao& esperada =
+                plano.Configuracoes[static_cast<std::size_t>(config - 1)];
+            const std::vector<std::string> valores = ParametrosCsv(linha.Configuracao());
+            const std::vector<std::string> esperados = ParametrosCsv(esperada);
+            for (std::size_t k = 0; k < valores.size(); ++k)
+                if (valores[k] != esperados[k])
+                    RecusaLinha(origem, "configuration " + Texto(config) + " has " +
+                                            OpcoesExecucao()[k].Coluna + " '" + valores[k] +
+                                            "', this experiment '" + esperados[k] + "'");
+
+            TResultadoExecucao r = linha.Resultado(esperada.Painel.Valores.LimGer);
+            if (j == 0 && sementeDasLinhas)
+                retomada.SementeBase = r.Semente - static_cast<std::uint32_t>(execucao);
+            const std::uint32_t semente =
+                retomada.SementeBase + static_cast<std::uint32_t>(execucao);
+            if (r.Semente != semente)
+                RecusaLinha(origem, "seed " + Texto(r.Semente) + ", where base seed " +
+                                        Texto(retomada.SementeBase) + " gives " + Texto(semente));
+            retomada.Resultados.push_back(std::move(r));
+        }
+    } catch (const EFormatoCsv& e) {
+        RecusaLinha({arquivo, leitor.Linha()}, e.what());
+    }
+    return retomada;
+}
