@@ -254,7 +254,7 @@ Experiment options:
                        with on/off); several --vary give every combination, the first
                        varying slowest. The values are split at commas, or at semicolons
                        when the list holds one; tolerances under a decimal comma always
-                       at semicolons: --vary "tolerance=0,01;0,05"
+                       at semicolons. "tolerance=0.01;0.05" reads alike in every locale
   --jobs J             runs in parallel, 1..256 (the number of cores)
   --shard K/M          do only the runs whose index is K-1 modulo M, for M processes
   --csv FILE           one row per run (RFC 4180, '.' decimals), written as runs finish;
@@ -263,8 +263,8 @@ Experiment options:
                        average fitness of both populations across the runs; - as above
   --resume             go on with an interrupted experiment: with the same options, run
                        only the runs that the file of --csv lacks and add them to it
-  --summarize FILE...  print the summary of experiment CSVs (the shards of one experiment),
-                       and warn on stderr when runs are missing
+  --summarize FILE...  print the summary of experiment CSVs (the shards of one
+                       experiment), and warn on stderr when planned runs are missing
 The summary has one line per configuration: what it varies, runs, runs planned, how many
 reached the tolerance (rate and Wilson 95% interval), quartiles of the final best fitness,
 the median first generation within the tolerance, and the Mann-Whitney and Fisher p-values
