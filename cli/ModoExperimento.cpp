@@ -158,15 +158,14 @@ int ExecutaExperimento(const TOpcoes& opcoes, const std::string& separador) {
     std::optional<TRetomada> retomada;
     if (e.Retomar) {
         try {
-            retomada = LeRetomada(e.Csv, plano, !opcoes.Semente);
+            retomada = LeRetomada(e.Csv, plano, !opcoes.Semente,
+                                  [&](const TResultadoExecucao& r) { resumo.Acrescenta(r); });
         } catch (const EEntradaExperimento& erro) {
             std::cerr << "quivora-run: " << erro.what() << '\n';
             return 2;
         }
         plano.SementeBase = retomada->SementeBase;
-        plano.Feitas = static_cast<std::int64_t>(retomada->Resultados.size());
-        for (const TResultadoExecucao& r : retomada->Resultados)
-            resumo.Acrescenta(r);
+        plano.Feitas = retomada->Execucoes;
     }
 
     std::vector<std::vector<std::string>> parametros;  // each configuration's CSV fields

@@ -7,10 +7,8 @@
 
 #include <algorithm>
 #include <charconv>
-#include <fstream>
 #include <map>
 #include <optional>
-#include <sstream>
 
 namespace {
 
@@ -27,15 +25,12 @@ std::string Milissegundos(double valor) {
 }
 
 std::string LeArquivo(const std::string& arquivo) {
-    std::ifstream f(arquivo, std::ios::binary);
-    if (!f)
+    std::optional<std::string> texto = ConteudoArquivo(arquivo);
+    if (!texto)
         throw EEntradaExperimento(arquivo + ": cannot be read");
-    std::stringstream conteudo;
-    conteudo << f.rdbuf();
-    std::string texto = conteudo.str();
-    if (texto.rfind("\xEF\xBB\xBF", 0) == 0)  // a byte order mark left by a spreadsheet
-        texto.erase(0, 3);
-    return texto;
+    if (texto->rfind("\xEF\xBB\xBF", 0) == 0)  // a byte order mark left by a spreadsheet
+        texto->erase(0, 3);
+    return std::move(*texto);
 }
 
 // What the files say of each configuration, and where they first said it.

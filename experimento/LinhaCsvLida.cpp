@@ -6,6 +6,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <fstream>
 #include <optional>
 
 namespace {
@@ -32,6 +33,18 @@ std::optional<long long> InteiroEscrito(const std::string& texto) {
 }
 
 }  // namespace
+
+std::optional<std::string> ConteudoArquivo(const std::string& arquivo) {
+    std::ifstream f(arquivo, std::ios::binary | std::ios::ate);
+    if (!f)
+        return std::nullopt;
+    std::string texto(static_cast<std::size_t>(f.tellg()), '\0');
+    f.seekg(0);
+    f.read(texto.data(), static_cast<std::streamsize>(texto.size()));
+    if (!f)
+        return std::nullopt;
+    return texto;
+}
 
 std::vector<std::string> ColunasCsvExperimento(bool comPlano) {
     std::vector<std::string> colunas{"config", "run", "seed"};

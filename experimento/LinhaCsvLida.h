@@ -9,8 +9,13 @@
 #include "Execucao.h"
 
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
+
+/// The whole content of a file, read at once; nothing when it cannot be opened (errno says
+/// why).
+std::optional<std::string> ConteudoArquivo(const std::string& arquivo);
 
 /// The columns of the experiment CSV; `comPlano` adds planned_configs and planned_runs, which
 /// files written before them lack.

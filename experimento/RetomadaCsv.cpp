@@ -4,8 +4,7 @@
 #include "LinhaCsvLida.h"
 
 #include <cerrno>
-#include <fstream>
-#include <sstream>
+#include <optional>
 
 namespace {
 
@@ -16,28 +15,28 @@ std::string Texto(std::int64_t n) {
 }  // namespace
 
 TRetomada LeRetomada(const std::string& arquivo, const TPlanoExperimento& plano,
-                     bool sementeDasLinhas) {
-    std::ifstream f(arquivo, std::ios::binary);
-    if (!f && errno != ENOENT)
+                     bool sementeDasLinhas,
+                     const std::function<void(const TResultadoExecucao&)>& recebe) {
+    std::optional<std::string> conteudo = ConteudoArquivo(arquivo);
+    if (!conteudo && errno != ENOENT)
         throw EEntradaExperimento(arquivo + ": cannot be read");
-    std::stringstream conteudo;
-    if (f)
-        conteudo << f.rdbuf();
-    const std::string texto = conteudo.str();
+    std::string texto = conteudo ? std::move(*conteudo) : std::string();
 
     TRetomada retomada;
     const std::size_t fimLinhas = texto.rfind('\n');
     retomada.Tamanho = fimLinhas == std::string::npos ? 0 : fimLinhas + 1;
     retomada.SementeBase = plano.SementeBase;
-    TLeitorCsv leitor(texto.substr(0, retomada.Tamanho));
+    // A file that holds no whole line is empty, or holds the start of the header.
+    if (retomada.Tamanho == 0) {
+        if (CabecalhoCsvExperimento().rfind(texto, 0) != 0)
+            throw EEntradaExperimento(arquivo + ":1: not an experiment CSV of quivora-run");
+        return retomada;
+    }
+    texto.resize(retomada.Tamanho);
+    TLeitorCsv leitor(std::move(texto));
     std::vector<std::string> campos;
     try {
-        // A file that holds no whole line is empty, or holds the start of the header.
-        if (!leitor.Proximo(campos)) {
-            if (CabecalhoCsvExperimento().rfind(texto, 0) != 0)
-                throw EEntradaExperimento(arquivo + ":1: not an experiment CSV of quivora-run");
-            return retomada;
-        }
+        leitor.Proximo(campos);
         const TCabecalhoLido cabecalho = LeCabecalho(campos, arquivo);
         if (!cabecalho.ComPlano)
             throw EEntradaExperimento(arquivo +
@@ -87,7 +86,8 @@ TRetomada LeRetomada(const std::string& arquivo, const TPlanoExperimento& plano,
             if (r.Semente != semente)
                 RecusaLinha(origem, "seed " + Texto(r.Semente) + ", where base seed " +
                                         Texto(retomada.SementeBase) + " gives " + Texto(semente));
-            retomada.Resultados.push_back(std::move(r));
+            recebe(r);
+            ++retomada.Execucoes;
         }
     } catch (const EFormatoCsv& e) {
         RecusaLinha({arquivo, leitor.Linha()}, e.what());
