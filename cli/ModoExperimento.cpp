@@ -242,7 +242,8 @@ int ExecutaExperimento(const TOpcoes& opcoes, const std::string& separador) {
             const std::int64_t linhas = csv->Gravados() - (cabecalhoNovo ? 1 : 0);
             std::cerr << "quivora-run: " << e.Csv << " ends after its last whole row; it holds "
                       << plano.Feitas + std::max<std::int64_t>(linhas, 0) << " of the " << total
-                      << " runs (--resume goes on from there)\n";
+                      << " runs" << (e.Curvas.empty() ? " (--resume goes on from there)" : "")
+                      << "\n";
         }
         return 3;
     }

@@ -3,9 +3,7 @@
 #include "Csv.h"
 #include "FormatoNumero.h"
 #include "LinhaCsvLida.h"
-#include "Variacao.h"
 
-#include <algorithm>
 #include <charconv>
 #include <map>
 #include <optional>
