@@ -134,7 +134,7 @@ int ExecutaExperimento(const TOpcoes& opcoes, const std::string& separador) {
     std::unique_ptr<TArquivoSaida> csv;
     std::unique_ptr<TArquivoSaida> arquivoCurvas;
     std::optional<TEscritaCurvas> curvas;
-    TResumo resumo(static_cast<int>(plano.Configuracoes.size()));
+    TResumo resumo(plano.Configuracoes);
     TProgresso progresso(total);
     const auto inicio = std::chrono::steady_clock::now();
     std::int64_t feitas = 0;
@@ -205,7 +205,7 @@ int ResumeExperimento(const TOpcoes& opcoes, const std::string& separador) {
         std::cerr << "quivora-run: " << erro.what() << '\n';
         return 2;
     }
-    TResumo resumo(static_cast<int>(lido.Configuracoes.size()));
+    TResumo resumo(lido.Configuracoes);
     double milissegundos = 0;
     for (const auto& r : lido.Resultados) {
         resumo.Acrescenta(r);

@@ -108,7 +108,7 @@ void TesteJanelaExperimento::resumoComoABiblioteca() {
     QCOMPARE(Pagina().Mantidos().size(), std::size_t{1});
 
     const TExperimentoMantido& e = Pagina().Mantidos().front();
-    TResumo resumo(1);
+    TResumo resumo({e.Config});
     for (const TResultadoExecucao& r : DaBiblioteca(e.Config, 20))
         resumo.Acrescenta(r);
     const TLinhaResumo l = resumo.Linhas().front();
@@ -135,7 +135,7 @@ void TesteJanelaExperimento::resumoComoABiblioteca() {
     const QTreeWidgetItem& segunda =
         *Controle<QTreeWidget>(*Janela, "ResumoExperimento")->topLevelItem(1);
     QCOMPARE(segunda.text(0), QStringLiteral("Taxa de Mutação 10 %"));
-    TResumo dois(2);
+    TResumo dois({Pagina().Mantidos()[0].Config, Pagina().Mantidos()[1].Config});
     for (std::size_t k = 0; k < 2; ++k)
         for (TResultadoExecucao r : DaBiblioteca(Pagina().Mantidos()[k].Config, 20)) {
             r.Configuracao = static_cast<int>(k + 1);

@@ -198,7 +198,10 @@ QString TPaginaExperimento::Comando(std::size_t k) const {
 // The chart's curves and the summary's lines of the kept experiments, the first as reference.
 void TPaginaExperimento::MostraMantidos() {
     const std::string separador = Separador();
-    TResumo resumo(static_cast<int>(Guardados.size()));
+    std::vector<TConfiguracao> configuracoes;
+    for (const TExperimentoMantido& e : Guardados)
+        configuracoes.push_back(e.Config);
+    TResumo resumo(configuracoes);
     std::vector<TCurvaMostrada> curvas;
     QStringList nomes;
     for (std::size_t k = 0; k < Guardados.size(); ++k) {
