@@ -11,9 +11,13 @@
 #include "Progresso.h"
 #include "Relogio.h"
 #include "Resumo.h"
+#include "ResumoCsv.h"
 #include "TabelaResumo.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <chrono>
 #include <csignal>
@@ -87,13 +91,86 @@ std::string SementesBase(const std::vector<std::uint32_t>& sementes) {
     return texto;
 }
 
-void ImprimeResumo(const std::vector<TConfiguracao>& configuracoes, const TResumo& resumo,
-                   const std::vector<std::uint32_t>& sementesBase, const std::string& tempo,
-                   const std::string& separador) {
-    std::cout << TabelaResumo(resumo.Linhas(), RotulosVariacao(configuracoes, separador), separador)
-              << SementesBase(sementesBase) << "\n"
+// The files an experiment or a summary writes.
+struct TSaidas {
+    std::unique_ptr<TArquivoSaida> Csv;
+    std::unique_ptr<TArquivoSaida> Curvas;
+    std::unique_ptr<TArquivoSaida> Ecdf;
+    std::unique_ptr<TArquivoSaida> ResumoCsv;
+
+    // Opens every file the options name before it empties any, so that a failure leaves them
+    // all as they were. Throws EGravacao; false, having said why, when two options name one
+    // file by different paths.
+    bool Abre(const TOpcoesExperimento& e) {
+        struct TSaida {
+            const char* Opcao;
+            const std::string& Caminho;
+            std::unique_ptr<TArquivoSaida>& Arquivo;
+        };
+        const std::array<TSaida, 4> saidas{{{"--csv", e.Csv, Csv},
+                                            {"--curves", e.Curvas, Curvas},
+                                            {"--ecdf", e.Ecdf, Ecdf},
+                                            {"--summary-csv", e.ResumoCsv, ResumoCsv}}};
+        for (const TSaida& s : saidas)
+            if (!s.Caminho.empty())
+                s.Arquivo = std::make_unique<TArquivoSaida>(s.Caminho);
+        for (std::size_t i = 0; i < saidas.size(); ++i)
+            for (std::size_t j = i + 1; j < saidas.size(); ++j)
+                if (saidas[i].Arquivo && saidas[j].Arquivo &&
+                    saidas[i].Arquivo->MesmoArquivo(*saidas[j].Arquivo)) {
+                    std::cerr << "quivora-run: " << saidas[i].Opcao << " and " << saidas[j].Opcao
+                              << " name the same file\n";
+                    return false;
+                }
+        for (const TSaida& s : saidas)
+            if (s.Arquivo)
+                s.Arquivo->Esvazia();
+        return true;
+    }
+};
+
+// Prints the summary and writes its files. Returns 0, or 3 when a file cannot be written.
+int ConcluiResumo(const std::vector<TConfiguracao>& configuracoes, const TResumo& resumo,
+                  const std::vector<std::uint32_t>& sementesBase, const std::string& tempo,
+                  const std::string& separador, const TOpcoesExperimento& e, TSaidas& saidas) {
+    const std::vector<TLinhaResumo> linhas = resumo.Linhas();
+    const std::vector<TLinhaPar> pares =
+        e.CompararTodos ? resumo.Pares() : std::vector<TLinhaPar>{};
+    std::cout << TabelaResumo(linhas, RotulosVariacao(configuracoes, separador), separador);
+    if (configuracoes.size() >= 3)
+        std::cout << LinhaKruskalWallis(resumo.KruskalWallis(), configuracoes.size(), separador);
+    if (!pares.empty())
+        std::cout << "\n" << TabelaPares(pares, separador);
+    std::cout << SementesBase(sementesBase) << "\n"
               << "total time: " << tempo << "\n"
               << std::flush;
+    try {
+        if (saidas.Ecdf) {
+            saidas.Ecdf->Escreve(DistribuicoesCsv(resumo.Distribuicoes()));
+            saidas.Ecdf->Fecha();
+        }
+        if (saidas.ResumoCsv) {
+            saidas.ResumoCsv->Escreve(
+                ResumoCsv(linhas, RotulosVariacao(configuracoes, "."), pares));
+            saidas.ResumoCsv->Fecha();
+        }
+    } catch (const EGravacao& erro) {
+        std::cerr << "quivora-run: " << erro.what() << '\n';
+        return 3;
+    }
+    return 0;
+}
+
+// True when `caminho` is one of `arquivos`, whatever the paths look like.
+bool UmDosArquivos(const std::string& caminho, const std::vector<std::string>& arquivos) {
+    struct stat saida {};
+    if (::stat(caminho.c_str(), &saida) != 0)
+        return false;
+    return std::any_of(arquivos.begin(), arquivos.end(), [&](const std::string& arquivo) {
+        struct stat entrada {};
+        return ::stat(arquivo.c_str(), &entrada) == 0 && entrada.st_dev == saida.st_dev &&
+               entrada.st_ino == saida.st_ino;
+    });
 }
 
 std::string Segundos(double segundos, const std::string& separador) {
@@ -131,31 +208,20 @@ int ExecutaExperimento(const TOpcoes& opcoes, const std::string& separador) {
     std::vector<std::vector<std::string>> parametros;  // each configuration's CSV fields
     for (const auto& c : plano.Configuracoes)
         parametros.push_back(ParametrosCsv(c));
-    std::unique_ptr<TArquivoSaida> csv;
-    std::unique_ptr<TArquivoSaida> arquivoCurvas;
+    TSaidas saidas;
+    std::unique_ptr<TArquivoSaida>& csv = saidas.Csv;
     std::optional<TEscritaCurvas> curvas;
     TResumo resumo(plano.Configuracoes);
     TProgresso progresso(total);
     const auto inicio = std::chrono::steady_clock::now();
     std::int64_t feitas = 0;
     try {
-        // Both files open before either is emptied, so that a failure leaves both as they were.
-        if (!e.Csv.empty())
-            csv = std::make_unique<TArquivoSaida>(e.Csv);
-        if (!e.Curvas.empty())
-            arquivoCurvas = std::make_unique<TArquivoSaida>(e.Curvas);
-        if (csv && arquivoCurvas && csv->MesmoArquivo(*arquivoCurvas)) {
-            std::cerr << "quivora-run: --csv and --curves name the same file\n";
+        if (!saidas.Abre(e))
             return 2;
-        }
-        if (csv) {
-            csv->Esvazia();
+        if (csv)
             csv->Escreve(CabecalhoCsvExperimento());
-        }
-        if (arquivoCurvas) {
-            arquivoCurvas->Esvazia();
-            curvas.emplace(*arquivoCurvas);
-        }
+        if (saidas.Curvas)
+            curvas.emplace(*saidas.Curvas);
         Interrompido = false;
         std::signal(SIGINT, AoInterromper);
         std::signal(SIGTERM, AoInterromper);
@@ -178,8 +244,8 @@ int ExecutaExperimento(const TOpcoes& opcoes, const std::string& separador) {
             curvas->Conclui();
         if (csv)
             csv->Fecha();
-        if (arquivoCurvas)
-            arquivoCurvas->Fecha();
+        if (saidas.Curvas)
+            saidas.Curvas->Fecha();
     } catch (const EGravacao& erro) {
         progresso.Apaga();
         std::cerr << "quivora-run: " << erro.what() << '\n';
@@ -187,23 +253,41 @@ int ExecutaExperimento(const TOpcoes& opcoes, const std::string& separador) {
     }
 
     const std::chrono::duration<double> duracao = std::chrono::steady_clock::now() - inicio;
-    ImprimeResumo(plano.Configuracoes, resumo,
-                  std::vector<std::uint32_t>(plano.Configuracoes.size(), plano.SementeBase),
-                  Segundos(duracao.count(), separador), separador);
+    const int estado =
+        ConcluiResumo(plano.Configuracoes, resumo,
+                      std::vector<std::uint32_t>(plano.Configuracoes.size(), plano.SementeBase),
+                      Segundos(duracao.count(), separador), separador, e, saidas);
     if (feitas < total) {
         std::cerr << "quivora-run: interrupted after " << feitas << " of " << total << " runs\n";
-        return 130;
+        return estado != 0 ? estado : 130;
     }
-    return 0;
+    return estado;
 }
 
 int ResumeExperimento(const TOpcoes& opcoes, const std::string& separador) {
+    const TOpcoesExperimento& e = opcoes.Experimento;
+    // A summary written over the runs it sums up would lose them.
+    for (const auto& [opcao, caminho] :
+         {std::pair{"--ecdf", e.Ecdf}, {"--summary-csv", e.ResumoCsv}})
+        if (!caminho.empty() && UmDosArquivos(caminho, e.Resumir)) {
+            std::cerr << "quivora-run: " << opcao << " names one of the files to summarize, '"
+                      << caminho << "'\n";
+            return 2;
+        }
     TExperimentoLido lido;
     try {
-        lido = LeCsvExperimento(opcoes.Experimento.Resumir);
+        lido = LeCsvExperimento(e.Resumir);
     } catch (const EEntradaExperimento& erro) {
         std::cerr << "quivora-run: " << erro.what() << '\n';
         return 2;
+    }
+    TSaidas saidas;
+    try {
+        if (!saidas.Abre(e))
+            return 2;
+    } catch (const EGravacao& erro) {
+        std::cerr << "quivora-run: " << erro.what() << '\n';
+        return 3;
     }
     TResumo resumo(lido.Configuracoes);
     double milissegundos = 0;
@@ -211,8 +295,8 @@ int ResumeExperimento(const TOpcoes& opcoes, const std::string& separador) {
         resumo.Acrescenta(r);
         milissegundos += r.Milissegundos;
     }
-    ImprimeResumo(lido.Configuracoes, resumo, lido.SementesBase,
-                  Segundos(milissegundos / 1000, separador) + " (the runs' own times added up)",
-                  separador);
-    return 0;
+    return ConcluiResumo(
+        lido.Configuracoes, resumo, lido.SementesBase,
+        Segundos(milissegundos / 1000, separador) + " (the runs' own times added up)", separador, e,
+        saidas);
 }

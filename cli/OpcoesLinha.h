@@ -18,6 +18,9 @@ struct TOpcoesExperimento {
     int Fatias = 1;                    ///< M
     std::string Csv;                   ///< --csv FILE, or empty
     std::string Curvas;                ///< --curves FILE, or empty
+    bool CompararTodos = false;        ///< --compare all: every pair, not only against 1
+    std::string Ecdf;                  ///< --ecdf FILE, or empty
+    std::string ResumoCsv;             ///< --summary-csv FILE, or empty
     std::vector<std::string> Resumir;  ///< --summarize FILE...
 };
 

@@ -104,7 +104,16 @@ TEST(Experimento, TwoShardsSummarizedAreTheWholeExperiment) {
                                                "--seed", "3",
                                                "--vary", "tolerance=0,01;0,1",
                                                "--vary", "mutation-rate=3,20"};
-    const TSaida todo = Roda(experimento, "pt_BR.UTF-8");
+    // The summary's files, of the whole experiment (0) and of its shards summarized (1).
+    const auto arquivosResumo = [](const std::string& qual) {
+        return std::vector<std::string>{"--compare",     "all",
+                                        "--ecdf",        Arquivo("ecdf" + qual),
+                                        "--summary-csv", Arquivo("resumo" + qual)};
+    };
+    std::vector<std::string> inteiro = experimento;
+    for (const std::string& a : arquivosResumo("0"))
+        inteiro.push_back(a);
+    const TSaida todo = Roda(inteiro, "pt_BR.UTF-8");
     ASSERT_EQ(todo.Status, 0) << todo.Err;
     for (const char* fatia : {"1", "2"}) {
         std::vector<std::string> args = experimento;
@@ -112,11 +121,21 @@ TEST(Experimento, TwoShardsSummarizedAreTheWholeExperiment) {
                                  Arquivo(std::string("fatia") + fatia)});
         ASSERT_EQ(Roda(args, "pt_BR.UTF-8").Status, 0);
     }
-    const TSaida resumo =
-        Roda({"--summarize", Arquivo("fatia2"), Arquivo("fatia1")}, "pt_BR.UTF-8");
+    std::vector<std::string> juntas{"--summarize", Arquivo("fatia2"), Arquivo("fatia1")};
+    for (const std::string& a : arquivosResumo("1"))
+        juntas.push_back(a);
+    const TSaida resumo = Roda(juntas, "pt_BR.UTF-8");
     ASSERT_EQ(resumo.Status, 0) << resumo.Err;
+    // The bootstrap's percentiles too: they are seeded from the configurations' base seed.
     EXPECT_EQ(SemTempoTotal(resumo.Out), SemTempoTotal(todo.Out));
     EXPECT_NE(todo.Out.find("mutation-rate=20 tolerance=0,1"), std::string::npos) << todo.Out;
+    EXPECT_NE(todo.Out.find("Kruskal-Wallis"), std::string::npos) << todo.Out;
+    EXPECT_EQ(Le(Arquivo("ecdf1")), Le(Arquivo("ecdf0")));
+    EXPECT_EQ(Le(Arquivo("resumo1")), Le(Arquivo("resumo0")));
+    // For programs: '.' decimals under any locale, a row per configuration and per pair.
+    const std::string csv = Le(Arquivo("resumo0"));
+    EXPECT_NE(csv.find(",mutation-rate=20 tolerance=0.1,"), std::string::npos) << csv;
+    EXPECT_EQ(Linhas(csv).size(), 1u + 4 + 6);
 
     const TSaida falta = Roda({"--summarize", Arquivo("fatia1")});
     EXPECT_EQ(falta.Status, 2);
@@ -137,7 +156,10 @@ TEST(Experimento, BadOptionsLeaveStdoutEmptyAndTheCsvUntouched) {
         {"--runs", "2", "--series"},
         {"--shard", "1/2", "--curves", Arquivo("curvas")},
         {"--vary", "tournament=1,2", "--tournament", "2"},
-        {"--summarize", csv, "--pop", "30"}};
+        {"--summarize", csv, "--pop", "30"},
+        {"--compare", "some"},
+        {"--ecdf", csv},
+        {"--summarize", csv, "--summary-csv", csv}};
     for (const auto& args : ruins) {
         Grava(csv, "keep");
         std::vector<std::string> comCsv = args;
