@@ -142,6 +142,46 @@ TEST(Experimento, TwoShardsSummarizedAreTheWholeExperiment) {
     EXPECT_NE(falta.Err.find("are all the shards there?"), std::string::npos) << falta.Err;
 }
 
+// The run-time distribution and the summary's ERT against the rows: pop * (g + 1) evaluations
+// at the first reach, shares of all the runs; a configuration that never reaches (population
+// 2 in 10 generations) has an ERT of Inf and no distribution.
+TEST(Experimento, DistributionAndERTFollowTheRows) {
+    ASSERT_EQ(Roda({"--runs", "40", "--seed", "8", "--generations", "10", "--tolerance", "0.1",
+                    "--vary", "pop=30,2", "--csv", Arquivo("linhas-ecdf"), "--ecdf",
+                    Arquivo("ecdf"), "--summary-csv", Arquivo("resumo")})
+                  .Status,
+              0);
+    const std::vector<std::string> linhas = Linhas(Le(Arquivo("linhas-ecdf")));
+    const std::vector<std::string> cabecalho = Campos(linhas[0], ',');
+    const auto coluna = [&](const std::vector<std::string>& campos, const std::string& nome) {
+        return std::stoll(
+            campos[std::find(cabecalho.begin(), cabecalho.end(), nome) - cabecalho.begin()]);
+    };
+    std::vector<long long> atingiram(3);
+    long long menos = 0;  // the fewest evaluations to reach, in configuration 1
+    for (std::size_t i = 1; i < linhas.size(); ++i) {
+        const std::vector<std::string> campos = Campos(linhas[i], ',');
+        if (coluna(campos, "reached") == 0)
+            continue;
+        const long long avaliacoes = coluna(campos, "pop") * (coluna(campos, "first_reach") + 1);
+        if (atingiram[coluna(campos, "config")]++ == 0 || avaliacoes < menos)
+            menos = avaliacoes;
+    }
+    ASSERT_GT(atingiram[1], 0);
+    ASSERT_EQ(atingiram[2], 0);  // as meant
+
+    std::vector<std::vector<std::string>> distribuicao;
+    for (const std::string& l : Linhas(Le(Arquivo("ecdf"))))
+        distribuicao.push_back(Campos(l.substr(0, l.size() - 1), ','));
+    ASSERT_GT(distribuicao.size(), 1u);
+    EXPECT_EQ(distribuicao[1][0], "1");
+    EXPECT_EQ(std::stoll(distribuicao[1][1]), menos);
+    EXPECT_EQ(distribuicao.back()[0], "1");  // none of configuration 2
+    EXPECT_EQ(std::stoll(distribuicao.back()[2]), atingiram[1]);
+    EXPECT_DOUBLE_EQ(std::stod(distribuicao.back()[3]), static_cast<double>(atingiram[1]) / 40);
+    EXPECT_NE(Linhas(Le(Arquivo("resumo")))[2].find(",Inf,Inf,Inf,"), std::string::npos);
+}
+
 TEST(Experimento, BadOptionsLeaveStdoutEmptyAndTheCsvUntouched) {
     const std::string csv = Arquivo("intocado.csv");
     const std::vector<std::vector<std::string>> ruins{

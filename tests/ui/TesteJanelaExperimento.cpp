@@ -17,11 +17,13 @@
 #include <QBoxSet>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QFrame>
 #include <QLineEdit>
 #include <QLineSeries>
+#include <QMenu>
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
@@ -349,10 +351,24 @@ void TesteJanelaExperimento::ampliadaMostraAsVistas() {
     Controle<QCheckBox>(*Janela, "pcElite")->click();
     QTest::mouseClick(&Botao("btExecutarExperimento"), Qt::LeftButton);
     EsperaOFim();
+    // The page's chart shows the box plots by its context menu; enlarged, it keeps its view.
     auto& grafico = *Controle<TGraficoExperimento>(*Janela, "GraficoExperimento");
+    QTimer::singleShot(0, this, [] {
+        QTRY_VERIFY(qobject_cast<QMenu*>(QApplication::activePopupWidget()));
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        for (QAction* acao : menu->actions())
+            if (acao->text() == NomeVista(TVistaExperimento::Caixas))
+                QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(acao).center());
+    });
+    QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(50, 40),
+                           grafico.viewport()->mapToGlobal(QPoint(50, 40)));
+    QApplication::sendEvent(grafico.viewport(), &menu);
+    QCOMPARE(grafico.Vista(), TVistaExperimento::Caixas);
     QTest::mouseDClick(grafico.viewport(), Qt::LeftButton);
     auto& ampliada = *Controle<TJanelaExperimento>(*Janela, "JanelaExperimento");
     QVERIFY(QTest::qWaitForWindowExposed(&ampliada));
+    QCOMPARE(Controle<QComboBox>(ampliada, "cbVista")->currentText(),
+             NomeVista(TVistaExperimento::Caixas));
     auto& tabela = *Controle<QTreeWidget>(ampliada, "ResumoAmpliado");
     QCOMPARE(tabela.topLevelItemCount(), 2);
     for (int c = 0; c < Tabela().columnCount(); ++c)
