@@ -40,7 +40,7 @@ void Experimento(benchmark::State& estado, int tarefas) {
     plano.Tarefas = tarefas;
     const std::atomic<bool> nunca = false;
     for (auto _ : estado) {
-        TResumo resumo(1);
+        TResumo resumo(plano.Configuracoes);
         std::string csv = CabecalhoCsvExperimento();
         const std::vector<std::string> parametros = ParametrosCsv(plano.Configuracoes.front());
         ExecutaExperimento(

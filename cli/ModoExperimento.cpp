@@ -11,11 +11,15 @@
 #include "Progresso.h"
 #include "Relogio.h"
 #include "Resumo.h"
+#include "ResumoCsv.h"
 #include "RetomadaCsv.h"
 #include "TabelaResumo.h"
 #include "Variacao.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <charconv>
 #include <chrono>
@@ -89,14 +93,112 @@ std::string SementesBase(const std::vector<std::uint32_t>& sementes) {
     return texto;
 }
 
-void ImprimeResumo(std::ostream& saida, const std::vector<TLinhaResumo>& linhas,
-                   const std::vector<std::string>& rotulos, const std::vector<int>& planejadas,
-                   const std::vector<std::uint32_t>& sementesBase, const std::string& tempo,
-                   const std::string& separador) {
-    saida << TabelaResumo(linhas, rotulos, planejadas, separador) << SementesBase(sementesBase)
-          << "\n"
+// The files an experiment or a summary writes.
+struct TSaidas {
+    std::unique_ptr<TArquivoSaida> Csv;
+    std::unique_ptr<TArquivoSaida> Curvas;
+    std::unique_ptr<TArquivoSaida> Ecdf;
+    std::unique_ptr<TArquivoSaida> ResumoCsv;
+
+    // Opens every file the options name before it empties any, so that a failure leaves them
+    // all as they were; the CSV of a resumed experiment keeps the rows before `retomarEm`
+    // instead (a torn last line goes). Throws EGravacao; false, having said why, when two
+    // options name one file by different paths.
+    bool Abre(const TOpcoesExperimento& e, std::optional<std::int64_t> retomarEm = {}) {
+        struct TSaida {
+            const char* Opcao;
+            const std::string& Caminho;
+            std::unique_ptr<TArquivoSaida>& Arquivo;
+        };
+        const std::array<TSaida, 4> saidas{{{"--csv", e.Csv, Csv},
+                                            {"--curves", e.Curvas, Curvas},
+                                            {"--ecdf", e.Ecdf, Ecdf},
+                                            {"--summary-csv", e.ResumoCsv, ResumoCsv}}};
+        for (const TSaida& s : saidas)
+            if (!s.Caminho.empty())
+                s.Arquivo = std::make_unique<TArquivoSaida>(s.Caminho);
+        for (std::size_t i = 0; i < saidas.size(); ++i)
+            for (std::size_t j = i + 1; j < saidas.size(); ++j)
+                if (saidas[i].Arquivo && saidas[j].Arquivo &&
+                    saidas[i].Arquivo->MesmoArquivo(*saidas[j].Arquivo)) {
+                    std::cerr << "quivora-run: " << saidas[i].Opcao << " and " << saidas[j].Opcao
+                              << " name the same file\n";
+                    return false;
+                }
+        for (const TSaida& s : saidas) {
+            if (!s.Arquivo)
+                continue;
+            if (&s.Arquivo == &Csv && retomarEm)
+                Csv->Continua(*retomarEm);
+            else
+                s.Arquivo->Esvazia();
+        }
+        return true;
+    }
+};
+
+// What the summary shows: the configurations that have runs (a summary of files may lack
+// some), with what is known of each.
+struct TResumoMostrado {
+    std::vector<TConfiguracao> Configuracoes;
+    std::vector<TLinhaResumo> Linhas;
+    std::vector<int> Planejadas;  ///< empty when the rows do not say
+    std::vector<std::uint32_t> SementesBase;
+};
+
+// Prints the summary (on stderr when an output file is standard output) and writes its
+// files. Returns 0, or 3 when a file cannot be written.
+int ConcluiResumo(const TResumoMostrado& mostrado, const TResumo& resumo, const std::string& tempo,
+                  const std::string& separador, const TOpcoesExperimento& e, TSaidas& saidas) {
+    std::vector<TLinhaPar> pares;
+    if (e.CompararTodos) {
+        const auto temExecucoes = [&](int configuracao) {
+            return std::any_of(
+                mostrado.Linhas.begin(), mostrado.Linhas.end(),
+                [&](const TLinhaResumo& l) { return l.Configuracao == configuracao; });
+        };
+        for (const TLinhaPar& par : resumo.Pares())
+            if (temExecucoes(par.Configuracao) && temExecucoes(par.Contra))
+                pares.push_back(par);
+    }
+    const std::size_t configuracoes = mostrado.Linhas.size();
+    std::ostream& saida = e.SaidaNaPadrao() ? std::cerr : std::cout;
+    saida << TabelaResumo(mostrado.Linhas, RotulosVariacao(mostrado.Configuracoes, separador),
+                          mostrado.Planejadas, separador);
+    if (configuracoes >= 3)
+        saida << LinhaKruskalWallis(resumo.KruskalWallis(), configuracoes, separador);
+    if (!pares.empty())
+        saida << "\n" << TabelaPares(pares, separador);
+    saida << SementesBase(mostrado.SementesBase) << "\n"
           << "total time: " << tempo << "\n"
           << std::flush;
+    try {
+        if (saidas.Ecdf) {
+            saidas.Ecdf->Escreve(DistribuicoesCsv(resumo.Distribuicoes()));
+            saidas.Ecdf->Fecha();
+        }
+        if (saidas.ResumoCsv) {
+            saidas.ResumoCsv->Escreve(
+                ResumoCsv(mostrado.Linhas, RotulosVariacao(mostrado.Configuracoes, "."), pares));
+            saidas.ResumoCsv->Fecha();
+        }
+    } catch (const EGravacao& erro) {
+        std::cerr << "quivora-run: " << erro.what() << '\n';
+        return 3;
+    }
+    return 0;
+}
+
+// True when `caminho` is one of `arquivos`, whatever the paths look like.
+bool UmDosArquivos(const std::string& caminho, const std::vector<std::string>& arquivos) {
+    struct stat saida {};
+    if (::stat(caminho.c_str(), &saida) != 0)
+        return false;
+    return std::any_of(arquivos.begin(), arquivos.end(), [&](const std::string& arquivo) {
+        struct stat entrada {};
+        return ::stat(arquivo.c_str(), &entrada) == 0 && entrada.st_dev == saida.st_dev &&
+               entrada.st_ino == saida.st_ino;
+    });
 }
 
 // The configurations whose runs are not all there, as "2 (180 of 200)" or "3 (none)".
@@ -151,7 +253,7 @@ int ExecutaExperimento(const TOpcoes& opcoes, const std::string& separador) {
     plano.GuardaTrajetorias = !e.Curvas.empty();
     const std::int64_t total = ExecucoesDaFatia(plano);
     const auto configuracoes = static_cast<int>(plano.Configuracoes.size());
-    TResumo resumo(configuracoes);
+    TResumo resumo(plano.Configuracoes);
 
     // A resumed experiment takes the runs its CSV holds, and their base seed unless one is
     // given; a file of another experiment stays as it is.
@@ -171,37 +273,23 @@ int ExecutaExperimento(const TOpcoes& opcoes, const std::string& separador) {
     std::vector<std::vector<std::string>> parametros;  // each configuration's CSV fields
     for (const auto& c : plano.Configuracoes)
         parametros.push_back(ParametrosCsv(c));
-    std::unique_ptr<TArquivoSaida> csv;
-    std::unique_ptr<TArquivoSaida> arquivoCurvas;
+    TSaidas saidas;
+    std::unique_ptr<TArquivoSaida>& csv = saidas.Csv;
     std::optional<TEscritaCurvas> curvas;
     bool cabecalhoNovo = false;
     TProgresso progresso(total - plano.Feitas);
     const auto inicio = std::chrono::steady_clock::now();
     std::int64_t feitas = 0;
     try {
-        // Both files open before either is emptied, so that a failure leaves both as they were.
-        if (!e.Csv.empty())
-            csv = std::make_unique<TArquivoSaida>(e.Csv);
-        if (!e.Curvas.empty())
-            arquivoCurvas = std::make_unique<TArquivoSaida>(e.Curvas);
-        if (csv && arquivoCurvas && csv->MesmoArquivo(*arquivoCurvas)) {
-            std::cerr << "quivora-run: --csv and --curves name the same file\n";
+        if (!saidas.Abre(e, retomada ? std::optional(retomada->Tamanho) : std::nullopt))
             return 2;
-        }
         if (csv) {
-            // After the rows it keeps; a torn last line goes.
-            if (retomada)
-                csv->Continua(retomada->Tamanho);
-            else
-                csv->Esvazia();
             cabecalhoNovo = !retomada || !retomada->Cabecalho;
             if (cabecalhoNovo)
                 csv->Escreve(CabecalhoCsvExperimento());
         }
-        if (arquivoCurvas) {
-            arquivoCurvas->Esvazia();
-            curvas.emplace(*arquivoCurvas);
-        }
+        if (saidas.Curvas)
+            curvas.emplace(*saidas.Curvas);
         Interrompido = false;
         std::signal(SIGINT, AoInterromper);
         std::signal(SIGTERM, AoInterromper);
@@ -228,8 +316,8 @@ int ExecutaExperimento(const TOpcoes& opcoes, const std::string& separador) {
             curvas->Conclui();
         if (csv)
             csv->Fecha();
-        if (arquivoCurvas)
-            arquivoCurvas->Fecha();
+        if (saidas.Curvas)
+            saidas.Curvas->Fecha();
     } catch (const EGravacao& erro) {
         progresso.Apaga();
         std::cerr << "quivora-run: " << erro.what() << '\n';
@@ -249,28 +337,46 @@ int ExecutaExperimento(const TOpcoes& opcoes, const std::string& separador) {
     }
 
     const std::chrono::duration<double> duracao = std::chrono::steady_clock::now() - inicio;
-    ImprimeResumo(e.SaidaNaPadrao() ? std::cerr : std::cout, resumo.Linhas(),
-                  RotulosVariacao(plano.Configuracoes, separador),
-                  std::vector<int>(plano.Configuracoes.size(), plano.Execucoes),
-                  std::vector<std::uint32_t>(plano.Configuracoes.size(), plano.SementeBase),
-                  Segundos(duracao.count(), separador), separador);
+    const TResumoMostrado mostrado{
+        plano.Configuracoes, resumo.Linhas(),
+        std::vector<int>(plano.Configuracoes.size(), plano.Execucoes),
+        std::vector<std::uint32_t>(plano.Configuracoes.size(), plano.SementeBase)};
+    const int estado =
+        ConcluiResumo(mostrado, resumo, Segundos(duracao.count(), separador), separador, e, saidas);
     if (plano.Feitas + feitas < total) {
         std::cerr << "quivora-run: interrupted after " << plano.Feitas + feitas << " of " << total
                   << " runs\n";
-        return 130;
+        return estado != 0 ? estado : 130;
     }
-    return 0;
+    return estado;
 }
 
 int ResumeExperimento(const TOpcoes& opcoes, const std::string& separador) {
+    const TOpcoesExperimento& e = opcoes.Experimento;
+    // A summary written over the runs it sums up would lose them.
+    for (const auto& [opcao, caminho] :
+         {std::pair{"--ecdf", e.Ecdf}, {"--summary-csv", e.ResumoCsv}})
+        if (!caminho.empty() && UmDosArquivos(caminho, e.Resumir)) {
+            std::cerr << "quivora-run: " << opcao << " names one of the files to summarize, '"
+                      << caminho << "'\n";
+            return 2;
+        }
     TExperimentoLido lido;
     try {
-        lido = LeCsvExperimento(opcoes.Experimento.Resumir);
+        lido = LeCsvExperimento(e.Resumir);
     } catch (const EEntradaExperimento& erro) {
         std::cerr << "quivora-run: " << erro.what() << '\n';
         return 2;
     }
-    TResumo resumo(static_cast<int>(lido.Configuracoes.size()));
+    TSaidas saidas;
+    try {
+        if (!saidas.Abre(e))
+            return 2;
+    } catch (const EGravacao& erro) {
+        std::cerr << "quivora-run: " << erro.what() << '\n';
+        return 3;
+    }
+    TResumo resumo(lido.Configuracoes);
     double milissegundos = 0;
     for (const auto& r : lido.Resultados) {
         resumo.Acrescenta(r);
@@ -278,30 +384,28 @@ int ResumeExperimento(const TOpcoes& opcoes, const std::string& separador) {
     }
 
     // The configurations with runs in the files; the others are named in the warning.
-    std::vector<TLinhaResumo> linhas;
-    std::vector<TConfiguracao> configuracoes;
-    std::vector<std::uint32_t> sementes;
-    std::vector<int> planejadas;
+    TResumoMostrado mostrado;
     std::vector<std::int64_t> encontradas;
     for (const TLinhaResumo& l : resumo.Linhas()) {
         const auto k = static_cast<std::size_t>(l.Configuracao - 1);
         encontradas.push_back(l.Execucoes);
         if (l.Execucoes == 0)
             continue;
-        linhas.push_back(l);
-        configuracoes.push_back(lido.Configuracoes[k]);
-        sementes.push_back(lido.SementesBase[k]);
+        mostrado.Linhas.push_back(l);
+        mostrado.Configuracoes.push_back(lido.Configuracoes[k]);
+        mostrado.SementesBase.push_back(lido.SementesBase[k]);
         if (!lido.Planejadas.empty())
-            planejadas.push_back(lido.Planejadas[k]);
+            mostrado.Planejadas.push_back(lido.Planejadas[k]);
     }
-    ImprimeResumo(
-        std::cout, linhas, RotulosVariacao(configuracoes, separador), planejadas, sementes,
-        Segundos(milissegundos / 1000, separador) + " (the runs' own times added up)", separador);
+    const int estado =
+        ConcluiResumo(mostrado, resumo,
+                      Segundos(milissegundos / 1000, separador) + " (the runs' own times added up)",
+                      separador, e, saidas);
     if (!lido.Planejadas.empty()) {
         const std::string faltas = Faltas(encontradas, lido.Planejadas);
         if (!faltas.empty())
             std::cerr << "quivora-run: warning: planned runs are missing from configurations "
                       << faltas << "; the summary covers the runs found\n";
     }
-    return 0;
+    return estado;
 }

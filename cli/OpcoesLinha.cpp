@@ -50,8 +50,12 @@ const std::vector<std::string> Chaves{"--elitism", "--no-scaling", "--parallel",
                                       "--resume",  "--help",       "--version"};
 
 // The options that only an experiment takes.
-const std::vector<std::string> OpcoesExperimento{"--runs", "--vary",   "--jobs",  "--shard",
-                                                 "--csv",  "--curves", "--resume"};
+const std::vector<std::string> OpcoesExperimento{"--runs", "--vary",       "--jobs",   "--shard",
+                                                 "--csv",  "--curves",     "--resume", "--compare",
+                                                 "--ecdf", "--summary-csv"};
+
+// The options that also go with --summarize: what its summary shows and writes.
+const std::vector<std::string> OpcoesResumo{"--compare", "--ecdf", "--summary-csv"};
 
 // An output file's path: "-" is standard output, an empty name names nothing.
 std::string CaminhoSaida(const std::string& opcao, const std::string& texto) {
@@ -96,6 +100,10 @@ std::vector<std::pair<std::string, std::string>> TOpcoesExperimento::Saidas() co
         saidas.emplace_back("--csv", Csv);
     if (!Curvas.empty())
         saidas.emplace_back("--curves", Curvas);
+    if (!Ecdf.empty())
+        saidas.emplace_back("--ecdf", Ecdf);
+    if (!ResumoCsv.empty())
+        saidas.emplace_back("--summary-csv", ResumoCsv);
     return saidas;
 }
 
@@ -159,7 +167,7 @@ TOpcoes LeOpcoes(const std::vector<std::string>& argumentos, const std::string& 
             resumindo = true;
             continue;
         }
-        outras = true;
+        outras |= std::find(OpcoesResumo.begin(), OpcoesResumo.end(), opcao) == OpcoesResumo.end();
         if (std::find(OpcoesExperimento.begin(), OpcoesExperimento.end(), opcao) !=
             OpcoesExperimento.end())
             e.Ativo = true;
@@ -179,6 +187,15 @@ TOpcoes LeOpcoes(const std::vector<std::string>& argumentos, const std::string& 
             e.Csv = CaminhoSaida(opcao, le());
         else if (opcao == "--curves")
             e.Curvas = CaminhoSaida(opcao, le());
+        else if (opcao == "--compare") {
+            const std::string valor = le();
+            if (valor != "all" && valor != "reference")
+                Recusa("--compare accepts 'reference' or 'all', not '" + valor + "'");
+            e.CompararTodos = valor == "all";
+        } else if (opcao == "--ecdf")
+            e.Ecdf = CaminhoSaida(opcao, le());
+        else if (opcao == "--summary-csv")
+            e.ResumoCsv = CaminhoSaida(opcao, le());
         else if (opcao == "--vary") {
             TEixo eixo = LeEixo(le(), separador);
             for (const auto& outro : eixos)
@@ -194,7 +211,10 @@ TOpcoes LeOpcoes(const std::vector<std::string>& argumentos, const std::string& 
         if (e.Resumir.empty())
             Recusa("--summarize needs at least one experiment CSV");
         if (outras)
-            Recusa("--summarize takes only the experiment CSVs to summarize");
+            Recusa(
+                "--summarize takes only the experiment CSVs to summarize, --compare, "
+                "--ecdf and --summary-csv");
+        ConfereSaidas(e.Saidas());
         return o;
     }
     // A tournament size given alone is one more axis, with one value, applied to every
@@ -215,7 +235,7 @@ TOpcoes LeOpcoes(const std::vector<std::string>& argumentos, const std::string& 
 std::string TextoAjuda() {
     return R"(Usage: quivora-run [OPTION]...
   or:  quivora-run --runs N [--vary NAME=V1,V2,...]... [OPTION]...
-  or:  quivora-run --summarize FILE...
+  or:  quivora-run --summarize FILE... [--compare all] [--ecdf FILE] [--summary-csv FILE]
 Runs Quivora's genetic algorithm on Schaffer's F6 without the window and prints the run
 report (UTF-8) to stdout. Without options the run uses the panel's start values.
 With experiment options it repeats and compares runs and prints a summary instead.
@@ -263,12 +283,57 @@ Experiment options:
                        average fitness of both populations across the runs; - as above
   --resume             go on with an interrupted experiment: with the same options, run
                        only the runs that the file of --csv lacks and add them to it
-  --summarize FILE...  print the summary of experiment CSVs (the shards of one
-                       experiment), and warn on stderr when planned runs are missing
+  --compare WHAT       "reference" (the default): each configuration against configuration
+                       1; "all": also a table of every pair of configurations
+  --ecdf FILE          each configuration's run-time distribution as CSV (see below);
+                       - as above
+  --summary-csv FILE   the summary's tables as CSV, for programs: a row of kind "config" per
+                       configuration and, with --compare all, one of kind "pair" per pair;
+                       - as above
+  --summarize FILE...  print the summary of experiment CSVs (the shards of one experiment),
+                       and warn on stderr when planned runs are missing; --compare, --ecdf
+                       and --summary-csv go with it
 The summary has one line per configuration: what it varies, runs, runs planned, how many
-reached the tolerance (rate and Wilson 95% interval), quartiles of the final best fitness,
-the median first generation within the tolerance, and the Mann-Whitney and Fisher p-values
-against configuration 1; then the base seed and the time taken.
+reached the tolerance (rate and Wilson 95% interval), quartiles of the final best fitness, the
+median first generation within the tolerance, the Mann-Whitney and Fisher p-values
+against configuration 1, then the ERT with its bootstrap percentiles, the A12 with its
+magnitude, and both p-values adjusted by Holm; under it, with three or more
+configurations, the Kruskal-Wallis test; with --compare all, every pair; then the base
+seed and the time taken. Numbers are "NA" where undefined, "Inf" where infinite.
+
+Measures:
+  evaluations          every generation, generation 0 included, evaluates the whole
+                       population: a run that stopped after generation g spent
+                       pop * (g + 1) evaluations, and one that first reached the
+                       tolerance at generation g needed pop * (g + 1) to reach it
+  ert                  expected running time in evaluations, as COCO defines it: the
+                       evaluations of all runs (a run that reached counts them up to its
+                       first reach, one that never reached all it spent) divided by the
+                       number of runs that reached; Inf when none did
+  ert_p10, ert_p90     the 10th and 90th percentiles (R's type 7) of 1000 bootstrap
+                       samples of simulated restarts: runs drawn with replacement, the
+                       evaluations of failed draws added until a successful draw adds
+                       its own; the draws are seeded with the configuration's base seed,
+                       so they are the same for any --jobs and for shards put together
+                       with --summarize
+  a12                  Vargha and Delaney's A12 of best_fitness_1 against configuration
+                       1 (in a pair, of config against the other):
+                       P(X > Y) + P(X = Y) / 2, the Mann-Whitney U divided by the
+                       product of the sample sizes; 0.5 is no difference, above 0.5
+                       this configuration ends better
+  a12_magnitude        by Vargha and Delaney's thresholds on |A12 - 0.5|: below 0.06
+                       negligible, below 0.14 small, below 0.21 medium, else large
+                       (other tools use other thresholds, Cliff's delta's among them)
+  *_holm               Holm's step-down adjustment, each test separately, over the k - 1
+                       comparisons with configuration 1, or over all the pairs in the
+                       table of pairs (as R's p.adjust(p, "holm"), undefined p-values
+                       left out)
+  Kruskal-Wallis       of best_fitness_1 across all configurations, tie-corrected, with
+                       its chi-square approximation (as R's kruskal.test)
+  --ecdf               columns config, evaluations, reached, share: by that many
+                       evaluations, that many runs (that share of all) had reached the
+                       tolerance; one row at every count where the share changes (the
+                       fixed-target run-time distribution, IOHanalyzer's ECDF)
 
 Exit status: 0 after a run, 1 when a tolerance text is not a number, 2 for a bad option or
 a bad experiment CSV, 3 when an output file cannot be written, 130 when interrupted.

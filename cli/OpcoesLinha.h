@@ -20,6 +20,9 @@ struct TOpcoesExperimento {
     std::string Csv;                   ///< --csv FILE, or empty
     std::string Curvas;                ///< --curves FILE, or empty
     bool Retomar = false;              ///< --resume: go on with the runs --csv lacks
+    bool CompararTodos = false;        ///< --compare all: every pair, not only against 1
+    std::string Ecdf;                  ///< --ecdf FILE, or empty
+    std::string ResumoCsv;             ///< --summary-csv FILE, or empty
     std::vector<std::string> Resumir;  ///< --summarize FILE...
 
     /// The output files asked for, as (option, path): every output option is listed here, so

@@ -6,7 +6,11 @@
 namespace {
 
 std::string Numero(double valor, int algarismos, const std::string& separador) {
-    return std::isnan(valor) ? "NA" : FormataAlgarismos(valor, algarismos, separador);
+    if (std::isnan(valor))
+        return "NA";
+    if (std::isinf(valor))
+        return valor > 0 ? "Inf" : "-Inf";
+    return FormataAlgarismos(valor, algarismos, separador);
 }
 
 // Characters on screen: UTF-8 continuation bytes take no column.
@@ -16,46 +20,103 @@ std::size_t Largura(const std::string& texto) {
     }));
 }
 
+// The rows with their columns aligned: the label column `esquerda` reads left-aligned, the
+// numbers right-aligned.
+std::string Alinha(const std::vector<std::vector<std::string>>& tabela, std::size_t esquerda) {
+    std::vector<std::size_t> larguras(tabela.front().size());
+    for (const auto& linha : tabela)
+        for (std::size_t c = 0; c < linha.size(); ++c)
+            larguras[c] = std::max(larguras[c], Largura(linha[c]));
+
+    std::string texto;
+    for (const auto& linha : tabela) {
+        std::string saida;
+        for (std::size_t c = 0; c < linha.size(); ++c) {
+            const std::string enchimento(larguras[c] - Largura(linha[c]), ' ');
+            saida += (c == 0 ? "" : "  ") +
+                     (c == esquerda ? linha[c] + enchimento : enchimento + linha[c]);
+        }
+        saida.erase(saida.find_last_not_of(' ') + 1);
+        texto += saida + "\n";
+    }
+    return texto;
+}
+
 }  // namespace
 
 std::string TabelaResumo(const std::vector<TLinhaResumo>& linhas,
                          const std::vector<std::string>& rotulos,
                          const std::vector<int>& planejadas, const std::string& separador) {
-    std::vector<std::vector<std::string>> tabela{
-        {"config", "varies", "runs", "reached", "rate", "wilson_low", "wilson_high", "best_q1",
-         "best_median", "best_q3", "first_reach_median", "p_mann_whitney", "p_fisher"}};
+    std::vector<std::vector<std::string>> tabela{{"config",
+                                                  "varies",
+                                                  "runs",
+                                                  "reached",
+                                                  "rate",
+                                                  "wilson_low",
+                                                  "wilson_high",
+                                                  "best_q1",
+                                                  "best_median",
+                                                  "best_q3",
+                                                  "first_reach_median",
+                                                  "p_mann_whitney",
+                                                  "p_fisher",
+                                                  "ert",
+                                                  "ert_p10",
+                                                  "ert_p90",
+                                                  "a12",
+                                                  "a12_magnitude",
+                                                  "p_mann_whitney_holm",
+                                                  "p_fisher_holm"}};
     for (std::size_t k = 0; k < linhas.size(); ++k) {
         const TLinhaResumo& l = linhas[k];
-        const auto p = [&](double valor) { return k == 0 ? "-" : Numero(valor, 4, separador); };
-        tabela.push_back(
-            {std::to_string(l.Configuracao), rotulos[k], std::to_string(l.Execucoes),
-             std::to_string(l.Atingiram) + "/" + std::to_string(l.Execucoes),
-             Numero(l.Taxa, 4, separador), Numero(l.Wilson.Inferior, 4, separador),
-             Numero(l.Wilson.Superior, 4, separador), Numero(l.Melhor1.Q1, 6, separador),
-             Numero(l.Melhor1.Mediana, 6, separador), Numero(l.Melhor1.Q3, 6, separador),
-             Numero(l.MedianaPrimeira, 6, separador), p(l.PMannWhitney), p(l.PFisher)});
+        const auto contra = [&](const std::string& texto) { return k == 0 ? "-" : texto; };
+        const auto p = [&](double valor) { return contra(Numero(valor, 4, separador)); };
+        tabela.push_back({std::to_string(l.Configuracao),
+                          rotulos[k],
+                          std::to_string(l.Execucoes),
+                          std::to_string(l.Atingiram) + "/" + std::to_string(l.Execucoes),
+                          Numero(l.Taxa, 4, separador),
+                          Numero(l.Wilson.Inferior, 4, separador),
+                          Numero(l.Wilson.Superior, 4, separador),
+                          Numero(l.Melhor1.Q1, 6, separador),
+                          Numero(l.Melhor1.Mediana, 6, separador),
+                          Numero(l.Melhor1.Q3, 6, separador),
+                          Numero(l.MedianaPrimeira, 6, separador),
+                          p(l.PMannWhitney),
+                          p(l.PFisher),
+                          Numero(l.ERT.Valor, 6, separador),
+                          Numero(l.ERT.P10, 6, separador),
+                          Numero(l.ERT.P90, 6, separador),
+                          p(l.A12.Valor),
+                          contra(NomeMagnitude(l.A12.Magnitude)),
+                          p(l.PMannWhitneyHolm),
+                          p(l.PFisherHolm)});
     }
     if (!planejadas.empty()) {
         tabela.front().insert(tabela.front().begin() + 3, "planned");
         for (std::size_t k = 0; k < linhas.size(); ++k)
             tabela[k + 1].insert(tabela[k + 1].begin() + 3, std::to_string(planejadas[k]));
     }
-    std::vector<std::size_t> larguras(tabela.front().size());
-    for (const auto& linha : tabela)
-        for (std::size_t c = 0; c < linha.size(); ++c)
-            larguras[c] = std::max(larguras[c], Largura(linha[c]));
+    return Alinha(tabela, 1);
+}
 
-    // The label column reads left-aligned, the numbers right-aligned.
-    std::string texto;
-    for (const auto& linha : tabela) {
-        std::string saida;
-        for (std::size_t c = 0; c < linha.size(); ++c) {
-            const std::string enchimento(larguras[c] - Largura(linha[c]), ' ');
-            saida +=
-                (c == 0 ? "" : "  ") + (c == 1 ? linha[c] + enchimento : enchimento + linha[c]);
-        }
-        saida.erase(saida.find_last_not_of(' ') + 1);
-        texto += saida + "\n";
-    }
-    return texto;
+std::string TabelaPares(const std::vector<TLinhaPar>& pares, const std::string& separador) {
+    std::vector<std::vector<std::string>> tabela{{"config", "against", "p_mann_whitney", "p_fisher",
+                                                  "a12", "a12_magnitude", "p_mann_whitney_holm",
+                                                  "p_fisher_holm"}};
+    for (const TLinhaPar& par : pares)
+        tabela.push_back({std::to_string(par.Configuracao), std::to_string(par.Contra),
+                          Numero(par.PMannWhitney, 4, separador), Numero(par.PFisher, 4, separador),
+                          Numero(par.A12.Valor, 4, separador), NomeMagnitude(par.A12.Magnitude),
+                          Numero(par.PMannWhitneyHolm, 4, separador),
+                          Numero(par.PFisherHolm, 4, separador)});
+    return Alinha(tabela, tabela.front().size());
+}
+
+std::string LinhaKruskalWallis(const TKruskalWallis& teste, std::size_t configuracoes,
+                               const std::string& separador) {
+    return "Kruskal-Wallis test of best_fitness_1 across the " + std::to_string(configuracoes) +
+           " configurations: chi-squared = " + Numero(teste.H, 6, separador) +
+           ", df = " + std::to_string(teste.GrausLiberdade) +
+           ", p-value = " + Numero(teste.P, 4, separador) + "\n";
 }

@@ -7,8 +7,16 @@
 
 /// The experiment's summary as a text table, one line per configuration under a header line,
 /// columns aligned; numbers with the given decimal separator, "NA" where a statistic is not
-/// defined, "-" where it does not apply (the p-values of the first line). The runs planned of
-/// each configuration follow its runs, when they are known (`planejadas` not empty).
+/// defined, "Inf" for an infinite expected running time, "-" where it does not apply (the
+/// comparisons of configuration 1 with itself). The runs planned of each configuration follow
+/// its runs, when they are known (`planejadas` not empty).
 std::string TabelaResumo(const std::vector<TLinhaResumo>& linhas,
                          const std::vector<std::string>& rotulos,
                          const std::vector<int>& planejadas, const std::string& separador);
+
+/// Every pair of configurations as a text table in the same fashion, one line per pair.
+std::string TabelaPares(const std::vector<TLinhaPar>& pares, const std::string& separador);
+
+/// The one line of the Kruskal-Wallis test across `configuracoes` configurations.
+std::string LinhaKruskalWallis(const TKruskalWallis& teste, std::size_t configuracoes,
+                               const std::string& separador);

@@ -11,16 +11,17 @@ namespace {
 
 constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
 
-double QuantilOrdenado(const std::vector<double>& valores, double p) {
-    if (valores.empty())
-        return NaN;
-    const double h = static_cast<double>(valores.size() - 1) * p;
-    const auto abaixo = static_cast<std::size_t>(std::floor(h));
-    const std::size_t acima = std::min(abaixo + 1, valores.size() - 1);
-    return valores[abaixo] + (h - static_cast<double>(abaixo)) * (valores[acima] - valores[abaixo]);
-}
-
 }  // namespace
+
+double QuantilOrdenado(const std::vector<double>& ordenados, double p) {
+    if (ordenados.empty())
+        return NaN;
+    const double h = static_cast<double>(ordenados.size() - 1) * p;
+    const auto abaixo = static_cast<std::size_t>(std::floor(h));
+    const std::size_t acima = std::min(abaixo + 1, ordenados.size() - 1);
+    return ordenados[abaixo] +
+           (h - static_cast<double>(abaixo)) * (ordenados[acima] - ordenados[abaixo]);
+}
 
 TQuartis Quartis(std::vector<double> valores) {
     std::sort(valores.begin(), valores.end());

@@ -15,6 +15,10 @@ struct TQuartis {
 };
 TQuartis Quartis(std::vector<double> valores);
 
+/// The p-quantile (0 <= p <= 1) of values sorted in ascending order, by the same interpolation
+/// (R's type 7); NaN when there are none.
+double QuantilOrdenado(const std::vector<double>& ordenados, double p);
+
 /// Wilson's score interval at 95 % for k successes in n trials, without continuity correction
 /// (R's prop.test(correct = FALSE), statsmodels' method "wilson"). NaN for n = 0.
 struct TIntervalo {

@@ -1,7 +1,12 @@
 #pragma once
 
+#include "Configuracao.h"
+#include "DistribuicaoTempo.h"
+#include "EfeitoA12.h"
 #include "Estatistica.h"
 #include "Execucao.h"
+#include "KruskalWallis.h"
+#include "TempoEsperado.h"
 
 #include <cstdint>
 #include <string>
@@ -11,31 +16,71 @@
 struct TLinhaResumo {
     int Configuracao = 0;
     std::int64_t Execucoes = 0;
-    std::int64_t Atingiram = 0;  ///< runs that came within the tolerance
-    double Taxa = 0;             ///< Atingiram / Execucoes
-    TIntervalo Wilson;           ///< 95 % interval of the rate
-    TQuartis Melhor1;            ///< of the last generation's best fitness (population 1)
-    double MedianaPrimeira = 0;  ///< median first generation within the tolerance; NaN if none
-    double PMannWhitney = 0;     ///< best fitness against configuration 1; NaN for it
-    double PFisher = 0;          ///< reached counts against configuration 1; NaN for it
+    std::int64_t Atingiram = 0;   ///< runs that came within the tolerance
+    double Taxa = 0;              ///< Atingiram / Execucoes
+    TIntervalo Wilson;            ///< 95 % interval of the rate
+    TQuartis Melhor1;             ///< of the last generation's best fitness (population 1)
+    double MedianaPrimeira = 0;   ///< median first generation within the tolerance; NaN if none
+    double PMannWhitney = 0;      ///< best fitness against configuration 1; NaN for it
+    double PFisher = 0;           ///< reached counts against configuration 1; NaN for it
+    TTempoEsperado ERT;           ///< in evaluations, with its bootstrap percentiles
+    TA12 A12;                     ///< best fitness against configuration 1; NaN for it
+    double PMannWhitneyHolm = 0;  ///< PMannWhitney adjusted over configurations 2 on
+    double PFisherHolm = 0;       ///< PFisher adjusted over configurations 2 on
+};
+
+/// Configuration `Configuracao` against an earlier one, `Contra`: the same tests as against
+/// configuration 1, with Holm's adjustment over every pair.
+struct TLinhaPar {
+    int Configuracao = 0;
+    int Contra = 0;
+    double PMannWhitney = 0;
+    double PFisher = 0;
+    TA12 A12;
+    double PMannWhitneyHolm = 0;
+    double PFisherHolm = 0;
 };
 
 /// Gathers what the summary needs of each run: its best fitness and when it reached the
-/// tolerance, by configuration. Memory grows by a few bytes per run, nothing more.
+/// tolerance, by configuration. Memory grows by 12 bytes per run, nothing more.
 class TResumo {
 public:
-    explicit TResumo(int configuracoes);
+    /// The experiment's configurations, in order: their population sizes turn generations into
+    /// evaluations.
+    explicit TResumo(const std::vector<TConfiguracao>& configuracoes);
 
+    /// Runs come in index order (configuration, then run), as experiments hand them over and
+    /// as experiment CSVs are read back; the bootstrap of each configuration draws from its
+    /// runs in that order, seeded with its base seed (a run's seed minus its number).
     void Acrescenta(const TResultadoExecucao& r);
 
     /// One line per configuration, in their order.
     [[nodiscard]] std::vector<TLinhaResumo> Linhas() const;
+    /// Every pair of configurations, by Contra and then by Configuracao: 2 against 1, 3 against
+    /// 1, ..., 3 against 2, ...
+    [[nodiscard]] std::vector<TLinhaPar> Pares() const;
+    /// Of the last generation's best fitness across the configurations.
+    [[nodiscard]] TKruskalWallis KruskalWallis() const;
+    /// The run-time distribution of each configuration, in evaluations.
+    [[nodiscard]] std::vector<std::vector<TPontoDistribuicao>> Distribuicoes() const;
 
 private:
     struct TAmostra {
+        int TamPop = 0;
+        std::uint32_t SementeBase = 0;
         std::vector<double> Melhor1;
-        std::vector<double> Primeira;  ///< of the runs that reached the tolerance
+        std::vector<std::int32_t> Primeira;  ///< of the runs that reached the tolerance
+        std::vector<std::int32_t> Falhas;    ///< last generation of the runs that did not
+        [[nodiscard]] std::int64_t Execucoes() const;
+        [[nodiscard]] std::vector<std::int64_t> AvaliacoesSucessos() const;
     };
+    struct TComparacao {
+        double PMannWhitney = 0;
+        double PFisher = 0;
+        TA12 A12;
+    };
+    [[nodiscard]] static TComparacao Compara(const TAmostra& a, const TAmostra& b);
+
     std::vector<TAmostra> Amostras;
 };
 

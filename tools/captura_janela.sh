@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # Screenshot of the window after a run, for the README.
 #
-#   tools/captura_janela.sh [--paralelo | --experimento] [BUILD_DIR] [OUTPUT_PNG]
+#   tools/captura_janela.sh [--paralelo | --experimento | --ampliada] [BUILD_DIR] [OUTPUT_PNG]
 #
 # With --paralelo the box "AG Paralelo (Pop. X e Y)" is checked before the run. With
 # --experimento the page "Experimento" compares 30 repetitions of the start values with 30 at
-# mutation rate 10 instead (default output docs/experimento.png), under a decimal comma.
+# mutation rate 10 instead (default output docs/experimento.png), under a decimal comma. With
+# --ampliada the same two experiments are then shown in the page's enlarged window, in the
+# view of their run-time distributions, and only that window is saved (default output
+# docs/experimento-ampliada.png).
 # Starts BUILD_DIR/app/quivora (BUILD_DIR defaults to build/padrao) maximised on a virtual
 # 1024x768 screen, chooses the stop criterion "n Gerações" (so the run makes all 60
 # generations), presses the run button, waits until the screen stops changing and saves it
@@ -22,6 +25,10 @@ elif [[ ${1:-} == --experimento ]]; then
     experimento=1
     padrao=experimento.png
     shift
+elif [[ ${1:-} == --ampliada ]]; then
+    experimento=2
+    padrao=experimento-ampliada.png
+    shift
 fi
 raiz=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$raiz/build/padrao}
@@ -31,7 +38,7 @@ programa=$build/app/quivora
 mkdir -p "$(dirname "$saida")"
 
 export PROGRAMA=$programa SAIDA=$saida PARALELO=$paralelo EXPERIMENTO=$experimento
-if [[ $experimento == 1 ]]; then
+if [[ $experimento != 0 ]]; then
     export LC_NUMERIC=pt_BR.UTF-8
 fi
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
@@ -42,7 +49,7 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
     # No window manager runs here to honour "maximised": give the window the whole screen.
     xdotool windowmove "$janela" 0 0 windowsize "$janela" 1024 768
     sleep 1
-    if [[ $EXPERIMENTO == 1 ]]; then
+    if [[ $EXPERIMENTO != 0 ]]; then
         # The page "Experimento" (third tab), "Executar experimento", then seven steps up of
         # "Taxa de Mutação (%)" and a second experiment.
         xdotool mousemove --window "$janela" 178 367 click 1
@@ -55,9 +62,20 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
         done
         xdotool mousemove --window "$janela" 178 392 click 1
         sleep 4
+        alvo=root
+        if [[ $EXPERIMENTO == 2 ]]; then
+            # A double-click on the page'"'"'s chart, then the second view of the window'"'"'s list.
+            xdotool mousemove --window "$janela" 300 445 click --repeat 2 --delay 50 1
+            alvo=$(xdotool search --sync --onlyvisible --name "^Experimento ")
+            sleep 1
+            xdotool mousemove --window "$alvo" 150 15 click 1
+            sleep 0.5
+            xdotool key Down Return
+            sleep 1
+        fi
         xdotool mousemove 1000 760
         sleep 1
-        import -window root "$SAIDA.tmp.png"
+        import -window "$alvo" "$SAIDA.tmp.png"
         install -m 644 "$SAIDA.tmp.png" "$SAIDA"
         rm -f "$SAIDA.tmp.png"
         exit 0

@@ -1,9 +1,11 @@
 #include "GraficoAparencia.h"
 
+#include <QBarCategoryAxis>
 #include <QCategoryAxis>
 #include <QChart>
 #include <QLineSeries>
 #include <QLinearGradient>
+#include <QLogValueAxis>
 #include <QPen>
 #include <QValueAxis>
 
@@ -116,5 +118,26 @@ QValueAxis* CriaEixoGeracoes() {
     eixo->setTickType(QValueAxis::TicksDynamic);
     eixo->setTickAnchor(0);
     eixo->setLabelFormat(QStringLiteral("%.0f"));
+    return eixo;
+}
+
+QLogValueAxis* CriaEixoAvaliacoes() {
+    auto* eixo = new QLogValueAxis;
+    ConfiguraEixo(*eixo, GradeInferior);
+    eixo->setLineVisible(true);
+    eixo->setLinePen(MarcasEixoInferior().Linha);
+    eixo->setBase(10);
+    eixo->setMinorTickCount(-1);
+    eixo->setMinorGridLineVisible(false);
+    eixo->setLabelFormat(QStringLiteral("%.0f"));
+    return eixo;
+}
+
+QBarCategoryAxis* CriaEixoCategorias() {
+    auto* eixo = new QBarCategoryAxis;
+    ConfiguraEixo(*eixo, GradeInferior);
+    eixo->setLineVisible(true);
+    eixo->setLinePen(MarcasEixoInferior().Linha);
+    eixo->setGridLineVisible(false);
     return eixo;
 }

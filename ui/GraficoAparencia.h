@@ -5,8 +5,10 @@
 #include <QPen>
 #include <QString>
 
+class QBarCategoryAxis;
 class QCategoryAxis;
 class QChart;
+class QLogValueAxis;
 class QLineSeries;
 class QValueAxis;
 
@@ -38,6 +40,13 @@ QCategoryAxis* CriaEixoInferior();
 /// Generation axis of the page "Experimento": numbers 0.. at a step the chart chooses, with the
 /// fitness chart's line, grid and labels, its line and ticks drawn by QtCharts.
 QValueAxis* CriaEixoGeracoes();
+
+/// Evaluation axis of the page "Experimento": logarithmic, a label at every power of 10, in
+/// the generation axis's look.
+QLogValueAxis* CriaEixoAvaliacoes();
+
+/// Axis of the page "Experimento"'s box plots: one category per box, in the same look.
+QBarCategoryAxis* CriaEixoCategorias();
 
 /// How an axis draws its line and its ticks, which point outwards from the line. QtCharts
 /// draws ticks only in the line's own pen and at lengths of its own, so the axes leave their

@@ -85,6 +85,7 @@ void TMainForm::CriaPaginaExperimento() {
     controles.btCancelar = ui->btCancelar;
     controles.btSalvarCsv = ui->btSalvarCsv;
     controles.btLimpar = ui->btLimpar;
+    controles.btAmpliar = ui->btAmpliar;
     controles.GraficoExperimento = ui->GraficoExperimento;
     controles.ResumoExperimento = ui->ResumoExperimento;
     controles.Panel1 = ui->Panel1;

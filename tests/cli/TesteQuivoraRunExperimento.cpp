@@ -109,7 +109,16 @@ TEST(Experimento, TwoShardsSummarizedAreTheWholeExperiment) {
                                                "--seed", "3",
                                                "--vary", "tolerance=0,01;0,1",
                                                "--vary", "mutation-rate=3,20"};
-    const TSaida todo = Roda(experimento, "pt_BR.UTF-8");
+    // The summary's files, of the whole experiment (0) and of its shards summarized (1).
+    const auto arquivosResumo = [](const std::string& qual) {
+        return std::vector<std::string>{"--compare",     "all",
+                                        "--ecdf",        Arquivo("ecdf" + qual),
+                                        "--summary-csv", Arquivo("resumo" + qual)};
+    };
+    std::vector<std::string> inteiro = experimento;
+    for (const std::string& a : arquivosResumo("0"))
+        inteiro.push_back(a);
+    const TSaida todo = Roda(inteiro, "pt_BR.UTF-8");
     ASSERT_EQ(todo.Status, 0) << todo.Err;
     for (const char* fatia : {"1", "2"}) {
         std::vector<std::string> args = experimento;
@@ -117,11 +126,21 @@ TEST(Experimento, TwoShardsSummarizedAreTheWholeExperiment) {
                                  Arquivo(std::string("fatia") + fatia)});
         ASSERT_EQ(Roda(args, "pt_BR.UTF-8").Status, 0);
     }
-    const TSaida resumo =
-        Roda({"--summarize", Arquivo("fatia2"), Arquivo("fatia1")}, "pt_BR.UTF-8");
+    std::vector<std::string> juntas{"--summarize", Arquivo("fatia2"), Arquivo("fatia1")};
+    for (const std::string& a : arquivosResumo("1"))
+        juntas.push_back(a);
+    const TSaida resumo = Roda(juntas, "pt_BR.UTF-8");
     ASSERT_EQ(resumo.Status, 0) << resumo.Err;
+    // The bootstrap's percentiles too: they are seeded from the configurations' base seed.
     EXPECT_EQ(SemTempoTotal(resumo.Out), SemTempoTotal(todo.Out));
     EXPECT_NE(todo.Out.find("mutation-rate=20 tolerance=0,1"), std::string::npos) << todo.Out;
+    EXPECT_NE(todo.Out.find("Kruskal-Wallis"), std::string::npos) << todo.Out;
+    EXPECT_EQ(Le(Arquivo("ecdf1")), Le(Arquivo("ecdf0")));
+    EXPECT_EQ(Le(Arquivo("resumo1")), Le(Arquivo("resumo0")));
+    // For programs: '.' decimals under any locale, a row per configuration and per pair.
+    const std::string csv = Le(Arquivo("resumo0"));
+    EXPECT_NE(csv.find(",mutation-rate=20 tolerance=0.1,"), std::string::npos) << csv;
+    EXPECT_EQ(Linhas(csv).size(), 1u + 4 + 6);
 
     // Shard 1 holds the even indices of configurations of 25 runs from 0, 25, 50 and 75.
     const TSaida falta = Roda({"--summarize", Arquivo("fatia1")});
@@ -139,6 +158,46 @@ TEST(Experimento, TwoShardsSummarizedAreTheWholeExperiment) {
     EXPECT_NE(nenhuma.Err.find("configurations 2 (none);"), std::string::npos) << nenhuma.Err;
 }
 
+// The run-time distribution and the summary's ERT against the rows: pop * (g + 1) evaluations
+// at the first reach, shares of all the runs; a configuration that never reaches (population
+// 2 in 10 generations) has an ERT of Inf and no distribution.
+TEST(Experimento, DistributionAndERTFollowTheRows) {
+    ASSERT_EQ(Roda({"--runs", "40", "--seed", "8", "--generations", "10", "--tolerance", "0.1",
+                    "--vary", "pop=30,2", "--csv", Arquivo("linhas-ecdf"), "--ecdf",
+                    Arquivo("ecdf"), "--summary-csv", Arquivo("resumo")})
+                  .Status,
+              0);
+    const std::vector<std::string> linhas = Linhas(Le(Arquivo("linhas-ecdf")));
+    const std::vector<std::string> cabecalho = Campos(linhas[0], ',');
+    const auto coluna = [&](const std::vector<std::string>& campos, const std::string& nome) {
+        return std::stoll(
+            campos[std::find(cabecalho.begin(), cabecalho.end(), nome) - cabecalho.begin()]);
+    };
+    std::vector<long long> atingiram(3);
+    long long menos = 0;  // the fewest evaluations to reach, in configuration 1
+    for (std::size_t i = 1; i < linhas.size(); ++i) {
+        const std::vector<std::string> campos = Campos(linhas[i], ',');
+        if (coluna(campos, "reached") == 0)
+            continue;
+        const long long avaliacoes = coluna(campos, "pop") * (coluna(campos, "first_reach") + 1);
+        if (atingiram[coluna(campos, "config")]++ == 0 || avaliacoes < menos)
+            menos = avaliacoes;
+    }
+    ASSERT_GT(atingiram[1], 0);
+    ASSERT_EQ(atingiram[2], 0);  // as meant
+
+    std::vector<std::vector<std::string>> distribuicao;
+    for (const std::string& l : Linhas(Le(Arquivo("ecdf"))))
+        distribuicao.push_back(Campos(l.substr(0, l.size() - 1), ','));
+    ASSERT_GT(distribuicao.size(), 1u);
+    EXPECT_EQ(distribuicao[1][0], "1");
+    EXPECT_EQ(std::stoll(distribuicao[1][1]), menos);
+    EXPECT_EQ(distribuicao.back()[0], "1");  // none of configuration 2
+    EXPECT_EQ(std::stoll(distribuicao.back()[2]), atingiram[1]);
+    EXPECT_DOUBLE_EQ(std::stod(distribuicao.back()[3]), static_cast<double>(atingiram[1]) / 40);
+    EXPECT_NE(Linhas(Le(Arquivo("resumo")))[2].find(",Inf,Inf,Inf,"), std::string::npos);
+}
+
 TEST(Experimento, BadOptionsLeaveStdoutEmptyAndTheCsvUntouched) {
     const std::string csv = Arquivo("intocado.csv");
     const std::vector<std::vector<std::string>> ruins{
@@ -154,7 +213,10 @@ TEST(Experimento, BadOptionsLeaveStdoutEmptyAndTheCsvUntouched) {
         {"--shard", "1/2", "--curves", Arquivo("curvas")},
         {"--vary", "tournament=1,2", "--tournament", "2"},
         {"--curves", ""},
-        {"--summarize", csv, "--pop", "30"}};
+        {"--summarize", csv, "--pop", "30"},
+        {"--compare", "some"},
+        {"--ecdf", csv},
+        {"--summarize", csv, "--summary-csv", csv}};
     for (const auto& args : ruins) {
         Grava(csv, "keep");
         std::vector<std::string> comCsv = args;

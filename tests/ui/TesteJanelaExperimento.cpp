@@ -1,29 +1,39 @@
 // The page "Experimento" against the real window: its summary is the experiment library's,
-// a cancelled experiment keeps the runs it finished, the saved CSV is quivora-run's, and a bad
-// tolerance is refused as the run button refuses it.
+// a cancelled experiment keeps the runs it finished, the saved CSV is quivora-run's, a bad
+// tolerance is refused as the run button refuses it, long names leave the plot its room, and
+// the enlarged window shows the same views and table.
 
 #include "AjudaJanela.h"
 #include "ComandoRepeticao.h"
 #include "Experimento.h"
 #include "GraficoExperimento.h"
+#include "JanelaExperimento.h"
 #include "MainForm.h"
 #include "PaginaExperimento.h"
 #include "Resumo.h"
 #include "RotuloExperimento.h"
 
+#include <QBoxPlotSeries>
+#include <QBoxSet>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QFrame>
 #include <QLineEdit>
+#include <QLineSeries>
+#include <QMenu>
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSpinBox>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 #include <QTreeWidget>
 
 #include <clocale>
@@ -71,12 +81,16 @@ private slots:
     void toleranciaInvalidaComoNaExecucao();
     void quintoTomaOLugarDoMaisAntigo();
     void rotulosNasPalavrasDoPainel();
+    void repeticoesDigitadas();
+    void nomesLongosDeixamOGrafico();
+    void ampliadaMostraAsVistas();
 
 private:
     QPushButton& Botao(const char* nome) const { return *Controle<QPushButton>(*Janela, nome); }
     const TPaginaExperimento& Pagina() const { return Janela->PaginaExperimento(); }
     void Executa(int repeticoes);
     void EsperaOFim();
+    QTreeWidget& Tabela() const { return *Controle<QTreeWidget>(*Janela, "ResumoExperimento"); }
 
     std::unique_ptr<TMainForm> Janela;
 };
@@ -112,7 +126,7 @@ void TesteJanelaExperimento::resumoComoABiblioteca() {
     QCOMPARE(Pagina().Mantidos().size(), std::size_t{1});
 
     const TExperimentoMantido& e = Pagina().Mantidos().front();
-    TResumo resumo(1);
+    TResumo resumo({e.Config});
     for (const TResultadoExecucao& r : DaBiblioteca(e.Config, 20))
         resumo.Acrescenta(r);
     const TLinhaResumo l = resumo.Linhas().front();
@@ -139,7 +153,7 @@ void TesteJanelaExperimento::resumoComoABiblioteca() {
     const QTreeWidgetItem& segunda =
         *Controle<QTreeWidget>(*Janela, "ResumoExperimento")->topLevelItem(1);
     QCOMPARE(segunda.text(0), QStringLiteral("Taxa de Mutação 10 %"));
-    TResumo dois(2);
+    TResumo dois({Pagina().Mantidos()[0].Config, Pagina().Mantidos()[1].Config});
     for (std::size_t k = 0; k < 2; ++k)
         for (TResultadoExecucao r : DaBiblioteca(Pagina().Mantidos()[k].Config, 20)) {
             r.Configuracao = static_cast<int>(k + 1);
@@ -148,6 +162,14 @@ void TesteJanelaExperimento::resumoComoABiblioteca() {
     const TLinhaResumo l2 = dois.Linhas()[1];
     QCOMPARE(segunda.text(6), QString::fromStdString(FormataAlgarismos(l2.PMannWhitney, 3, sep)));
     QCOMPARE(segunda.text(7), QString::fromStdString(FormataAlgarismos(l2.PFisher, 3, sep)));
+    QCOMPARE(segunda.text(8), QString::number(std::llround(l2.ERT.Valor)));
+    QVERIFY2(segunda.text(9).startsWith(
+                 QString::fromStdString(FormataAlgarismos(l2.A12.Valor, 2, sep) + " ")),
+             qPrintable(segunda.text(9)));
+    // Every column says in its header's tooltip what it measures.
+    const QTreeWidgetItem& cabecalho = *Tabela().headerItem();
+    for (int c = 0; c < Tabela().columnCount(); ++c)
+        QVERIFY2(!cabecalho.toolTip(c).isEmpty(), qPrintable(cabecalho.text(c)));
 }
 
 void TesteJanelaExperimento::cancelarGuardaAsTerminadas() {
@@ -250,16 +272,23 @@ void TesteJanelaExperimento::toleranciaInvalidaComoNaExecucao() {
 // Four are kept: a fifth drops the oldest after the first, which stays the reference.
 void TesteJanelaExperimento::quintoTomaOLugarDoMaisAntigo() {
     auto& taxa = *Controle<QSpinBox>(*Janela, "pcTaxaMut");
-    for (int k = 0; k < 5; ++k) {
+    for (int k = 0; k < 4; ++k) {
         Executa(2);
         EsperaOFim();
         ClicaSeta(taxa, true);
     }
+    // The fifth says which one it replaces.
+    TVigiaCaixa vigia(Qt::Key_Return);
+    Executa(2);
+    EsperaOFim();
+    QTRY_VERIFY(vigia.Vista);
+    QVERIFY2(vigia.Texto.contains(QStringLiteral("“Taxa de Mutação 4 %” saiu para dar lugar a "
+                                                 "“Taxa de Mutação 7 %”")),
+             qPrintable(vigia.Texto));
     QCOMPARE(Pagina().Mantidos().size(), std::size_t{TPaginaExperimento::MaxMantidos});
     QCOMPARE(Controle<TGraficoExperimento>(*Janela, "GraficoExperimento")->TitulosLegenda(),
-             (QStringList{QStringLiteral("Referência"), QStringLiteral("Taxa de Mutação 5 %"),
-                          QStringLiteral("Taxa de Mutação 6 %"),
-                          QStringLiteral("Taxa de Mutação 7 %")}));
+             (QStringList{QStringLiteral("Referência"), QStringLiteral("Mut. 5 %"),
+                          QStringLiteral("Mut. 6 %"), QStringLiteral("Mut. 7 %")}));
     QTest::mouseClick(&Botao("btLimpar"), Qt::LeftButton);
     QVERIFY(Pagina().Mantidos().empty());
     QVERIFY(!Botao("btSalvarCsv").isEnabled());
@@ -280,6 +309,108 @@ void TesteJanelaExperimento::rotulosNasPalavrasDoPainel() {
     QCOMPARE(rotulo({{"replacement", ""}, {"crossover-rate", "40"}}),
              QStringLiteral("Taxa de Cruzamento 40 %, Tipo de Substituição (vazio)"));
     QCOMPARE(rotulo({{"tolerance", "0,05"}}), QStringLiteral("Diferença p/Ótimo 0,05"));
+}
+
+// "Repetições" takes a typed number and PageUp, ten at a time.
+void TesteJanelaExperimento::repeticoesDigitadas() {
+    auto& spin = *Controle<QSpinBox>(*Janela, "pcRepeticoes");
+    DigitaTexto(spin, QStringLiteral("25"));
+    QTest::keyClick(&spin, Qt::Key_PageUp);
+    QTest::mouseClick(&Botao("btExecutarExperimento"), Qt::LeftButton);
+    EsperaOFim();
+    QCOMPARE(Pagina().Mantidos().front().Resultados.size(), std::size_t{35});
+}
+
+// Three experiments of long names: the legend has them short, the table whole.
+void TesteJanelaExperimento::nomesLongosDeixamOGrafico() {
+    auto& paginas = *Controle<QTabWidget>(*Janela, "PageControl1");
+    QTest::mouseClick(paginas.tabBar(), Qt::LeftButton, {}, paginas.tabBar()->tabRect(2).center());
+    QCOMPARE(paginas.currentWidget()->objectName(), QStringLiteral("TabSheet3"));
+    Executa(2);
+    EsperaOFim();
+    Controle<QSpinBox>(*Janela, "pcTamPop")->setValue(200);
+    Controle<QSpinBox>(*Janela, "pcTamCrom")->setValue(100);
+    Controle<QSpinBox>(*Janela, "pcTaxaMut")->setValue(10);
+    QTest::mouseClick(&Botao("btExecutarExperimento"), Qt::LeftButton);
+    EsperaOFim();
+    Controle<QCheckBox>(*Janela, "pcElite")->click();
+    QTest::mouseClick(&Botao("btExecutarExperimento"), Qt::LeftButton);
+    EsperaOFim();
+
+    const QString inteiro = Tabela().topLevelItem(2)->text(0);
+    QCOMPARE(inteiro, QStringLiteral("Tamanho da População 200, Tamanho do Cromossomo 100, "
+                                     "Taxa de Mutação 10 %, Usar Elitismo"));
+    QVERIFY(Tabela().columnWidth(0) > Tabela().fontMetrics().horizontalAdvance(inteiro));
+    auto& grafico = *Controle<TGraficoExperimento>(*Janela, "GraficoExperimento");
+    const QString curto = grafico.TitulosLegenda()[2];
+    QVERIFY2(curto.startsWith(QStringLiteral("Pop. 200, Crom.")) && curto.endsWith(QChar(0x2026)),
+             qPrintable(curto));
+    QVERIFY2(grafico.chart()->plotArea().width() > 0.5 * grafico.width(),  // most of it
+             qPrintable(QString::number(grafico.chart()->plotArea().width())));
+}
+
+// A double-click on the chart, or the page's button, opens the enlarged window: the table's
+// lines, and each view of the kept experiments.
+void TesteJanelaExperimento::ampliadaMostraAsVistas() {
+    Executa(20);
+    EsperaOFim();
+    Controle<QCheckBox>(*Janela, "pcElite")->click();
+    QTest::mouseClick(&Botao("btExecutarExperimento"), Qt::LeftButton);
+    EsperaOFim();
+    // The page's chart shows the box plots by its context menu; enlarged, it keeps its view.
+    auto& grafico = *Controle<TGraficoExperimento>(*Janela, "GraficoExperimento");
+    QTimer::singleShot(0, this, [] {
+        QTRY_VERIFY(qobject_cast<QMenu*>(QApplication::activePopupWidget()));
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        for (QAction* acao : menu->actions())
+            if (acao->text() == NomeVista(TVistaExperimento::Caixas))
+                QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(acao).center());
+    });
+    QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(50, 40),
+                           grafico.viewport()->mapToGlobal(QPoint(50, 40)));
+    QApplication::sendEvent(grafico.viewport(), &menu);
+    QCOMPARE(grafico.Vista(), TVistaExperimento::Caixas);
+    QTest::mouseDClick(grafico.viewport(), Qt::LeftButton);
+    auto& ampliada = *Controle<TJanelaExperimento>(*Janela, "JanelaExperimento");
+    QVERIFY(QTest::qWaitForWindowExposed(&ampliada));
+    QCOMPARE(Controle<QComboBox>(ampliada, "cbVista")->currentText(),
+             NomeVista(TVistaExperimento::Caixas));
+    auto& tabela = *Controle<QTreeWidget>(ampliada, "ResumoAmpliado");
+    QCOMPARE(tabela.topLevelItemCount(), 2);
+    for (int c = 0; c < Tabela().columnCount(); ++c)
+        QCOMPARE(tabela.topLevelItem(1)->text(c), Tabela().topLevelItem(1)->text(c));
+
+    TResumo resumo({Pagina().Mantidos()[0].Config, Pagina().Mantidos()[1].Config});
+    for (std::size_t k = 0; k < 2; ++k)
+        for (TResultadoExecucao r : Pagina().Mantidos()[k].Resultados) {
+            r.Configuracao = static_cast<int>(k + 1);
+            resumo.Acrescenta(r);
+        }
+    const std::vector<TLinhaResumo> linhas = resumo.Linhas();
+    auto& vista = *Controle<QComboBox>(ampliada, "cbVista");
+    auto& maior = *Controle<TGraficoExperimento>(ampliada, "GraficoAmpliado");
+    EscolheItem(vista, NomeVista(TVistaExperimento::Distribuicao));
+    PARA_SE_FALHOU();
+    QList<QLineSeries*> degraus;
+    for (QAbstractSeries* serie : maior.chart()->series())
+        degraus.append(qobject_cast<QLineSeries*>(serie));
+    QCOMPARE(degraus.size(), 2);
+    QCOMPARE(degraus[1]->points().last().y(), linhas[1].Taxa);  // the share that reached
+    EscolheItem(vista, NomeVista(TVistaExperimento::Caixas));
+    PARA_SE_FALHOU();
+    const auto* caixas = qobject_cast<QBoxPlotSeries*>(maior.chart()->series().front());
+    QVERIFY(caixas != nullptr);
+    QCOMPARE(caixas->count(), 2);
+    QCOMPARE(caixas->boxSets()[1]->at(QBoxSet::Median), linhas[1].Melhor1.Mediana);
+
+    // Resizable; closed, the page's button opens it again.
+    const int largura = maior.width();
+    ampliada.resize(ampliada.width() + 300, ampliada.height());
+    QTRY_VERIFY(maior.width() > largura);
+    QTest::mouseClick(Controle<QPushButton>(ampliada, "btFechar"), Qt::LeftButton);
+    QVERIFY(!ampliada.isVisible());
+    QTest::mouseClick(Controle<QToolButton>(*Janela, "btAmpliar"), Qt::LeftButton);
+    QVERIFY(QTest::qWaitForWindowExposed(&ampliada));
 }
 
 QTEST_MAIN(TesteJanelaExperimento)

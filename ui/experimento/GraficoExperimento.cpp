@@ -3,33 +3,63 @@
 #include "GraficoAparencia.h"
 #include "GraficoLegenda.h"
 #include "GraficoRotulos.h"
+#include "VistasExperimento.h"
 
-#include <QAreaSeries>
+#include <QActionGroup>
+#include <QContextMenuEvent>
 #include <QFontMetrics>
 #include <QGraphicsLayout>
 #include <QLegend>
-#include <QLineSeries>
+#include <QMenu>
 #include <QValueAxis>
 
 #include <algorithm>
 
 namespace {
 
-// How translucent an experiment's band between the quartiles is.
-constexpr int OpacidadeFaixa = 70;
+// The widest a title may be in the legend, in pixels: on the page's chart the legend then
+// takes about a quarter of the width, however long the experiments' names.
+constexpr int LarguraTitulo = 120;
 
-QLineSeries* Linha(const std::vector<TPontoCurva>& curva, double TQuartis::*quartil,
-                   TQuartis TPontoCurva::*serie) {
-    auto* linha = new QLineSeries;
-    QList<QPointF> pontos;
-    pontos.reserve(static_cast<qsizetype>(curva.size()));
-    for (std::size_t g = 0; g < curva.size(); ++g)
-        pontos.append(QPointF(static_cast<double>(g), (curva[g].*serie).*quartil));
-    linha->replace(pontos);
-    return linha;
+// The chart's margins, in parts of its width or height, when no legend stands at its left.
+constexpr double MargemEsquerda = 0.02;
+constexpr double MargemDireita = 0.03;
+constexpr double MargemSuperior = 0.05;
+constexpr double MargemInferior = 0.01;
+
+QString DicaVista(TVistaExperimento vista) {
+    switch (vista) {
+        case TVistaExperimento::Distribuicao:
+            return QStringLiteral(
+                "Distribuição do tempo de execução: a fração das repetições que já tinham "
+                "atingido a tolerância, por número de avaliações (tamanho da população × "
+                "(geração + 1)), em escala logarítmica");
+        case TVistaExperimento::Caixas:
+            return QStringLiteral(
+                "Melhor aptidão da última geração: a caixa vai de um quartil ao outro, com a "
+                "mediana; os bigodes, até o valor mais distante dentro de 1,5 vez a altura da "
+                "caixa; além deles, os pontos atípicos");
+        case TVistaExperimento::Curvas:
+            break;
+    }
+    return QStringLiteral(
+        "Por geração: mediana da melhor aptidão (linha cheia) entre os quartis (faixa) e "
+        "mediana da aptidão média (pontilhada)");
 }
 
 }  // namespace
+
+QString NomeVista(TVistaExperimento vista) {
+    switch (vista) {
+        case TVistaExperimento::Distribuicao:
+            return QStringLiteral("Distribuição do tempo de execução");
+        case TVistaExperimento::Caixas:
+            return QStringLiteral("Caixas da melhor aptidão final");
+        case TVistaExperimento::Curvas:
+            break;
+    }
+    return QStringLiteral("Curvas por geração");
+}
 
 TGraficoExperimento::TGraficoExperimento(QWidget* parent) : QChartView(new QChart, parent) {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -37,71 +67,122 @@ TGraficoExperimento::TGraficoExperimento(QWidget* parent) : QChartView(new QChar
     setRubberBand(NoRubberBand);
     setInteractive(false);
     setFocusPolicy(Qt::NoFocus);
-    setToolTip(
-        QStringLiteral("Por geração: mediana da melhor aptidão (linha cheia) entre os "
-                       "quartis (faixa) e mediana da aptidão média (pontilhada)"));
     QChart& grafico = *chart();
     ConfiguraGrafico(grafico);
     grafico.layout()->setContentsMargins(0, 0, 0, 0);
     grafico.legend()->hide();
-    EixoFitness = CriaEixoEsquerdo();
-    // A grid line every 0.2 on a chart this low (QtCharts leaves out labels that would touch);
-    // the axis draws its own line here, in the fitness chart's pen.
-    EixoFitness->setTickCount(6);
-    EixoFitness->setLineVisible(true);
-    EixoFitness->setLinePen(MarcasEixoEsquerdo().Linha);
-    EixoGeracoes = CriaEixoGeracoes();
-    grafico.addAxis(EixoFitness, Qt::AlignLeft);
-    grafico.addAxis(EixoGeracoes, Qt::AlignBottom);
-    Mostra({});
+    Redesenha();
 }
 
-void TGraficoExperimento::Mostra(const std::vector<TCurvaMostrada>& curvas) {
-    QChart& grafico = *chart();
-    grafico.removeAllSeries();
+void TGraficoExperimento::Mostra(const std::vector<TExperimentoNoGrafico>& experimentos) {
+    Experimentos = experimentos;
+    Redesenha();
+}
 
-    int geracoes = 1;
-    for (const TCurvaMostrada& c : curvas) {
-        QColor corFaixa = c.Cor;
-        corFaixa.setAlpha(OpacidadeFaixa);
-        auto* faixa = new QAreaSeries(Linha(c.Curva, &TQuartis::Q3, &TPontoCurva::Melhor1),
-                                      Linha(c.Curva, &TQuartis::Q1, &TPontoCurva::Melhor1));
-        faixa->setBrush(corFaixa);
-        faixa->setPen(Qt::NoPen);
-        QLineSeries* media = Linha(c.Curva, &TQuartis::Mediana, &TPontoCurva::Media1);
-        media->setPen(QPen(c.Cor, 1, Qt::DotLine));
-        QLineSeries* melhor = Linha(c.Curva, &TQuartis::Mediana, &TPontoCurva::Melhor1);
-        melhor->setPen(QPen(c.Cor, 2));
-        melhor->setName(c.Titulo);  // the legend lists only the named lines
-        for (QAbstractSeries* serie :
-             {static_cast<QAbstractSeries*>(faixa), static_cast<QAbstractSeries*>(media),
-              static_cast<QAbstractSeries*>(melhor)}) {
-            grafico.addSeries(serie);
-            serie->attachAxis(EixoGeracoes);
-            serie->attachAxis(EixoFitness);
-        }
-        geracoes = std::max(geracoes, static_cast<int>(c.Curva.size()) - 1);
-    }
-    delete Legenda;
-    Legenda = new TLegendaGrafico(&grafico);
-    Legenda->setZValue(grafico.legend()->zValue());
-    PosicionaLegenda(grafico, *Legenda);
-    AjustaEixoGeracoes(geracoes);
+void TGraficoExperimento::MostraVista(TVistaExperimento vista) {
+    if (vista == VistaAtual)
+        return;
+    VistaAtual = vista;
+    Redesenha();
+    emit VistaMudou(vista);
+}
+
+void TGraficoExperimento::PermiteAmpliar(bool permite) {
+    Ampliavel = permite;
+    Redesenha();
 }
 
 QStringList TGraficoExperimento::TitulosLegenda() const {
     return Legenda->Titulos();
 }
 
-void TGraficoExperimento::resizeEvent(QResizeEvent* evento) {
-    QChartView::resizeEvent(evento);
-    PosicionaLegenda(*chart(), *Legenda);
-    AjustaEixoGeracoes(static_cast<int>(EixoGeracoes->max()));
+void TGraficoExperimento::Redesenha() {
+    QChart& grafico = *chart();
+    grafico.removeAllSeries();
+    for (QAbstractAxis* eixo : grafico.axes()) {
+        grafico.removeAxis(eixo);
+        delete eixo;
+    }
+    EixoGeracoes = nullptr;
+
+    const QFontMetrics metrica(FonteLegenda());
+    QStringList titulos;
+    for (const TExperimentoNoGrafico& e : Experimentos)
+        titulos.append(metrica.elidedText(e.Titulo, Qt::ElideRight, LarguraTitulo));
+    switch (VistaAtual) {
+        case TVistaExperimento::Curvas:
+            EixoGeracoes = MontaCurvas(grafico, Experimentos, titulos);
+            break;
+        case TVistaExperimento::Distribuicao:
+            MontaDistribuicoes(grafico, Experimentos, titulos);
+            break;
+        case TVistaExperimento::Caixas:
+            MontaCaixas(grafico, Experimentos, titulos);
+            break;
+    }
+    delete Legenda;
+    Legenda = new TLegendaGrafico(&grafico);
+    Legenda->setZValue(grafico.legend()->zValue());
+    Legenda->setVisible(!Legenda->Titulos().isEmpty());
+    Posiciona();
+    setToolTip(DicaVista(VistaAtual) +
+               (Ampliavel
+                    ? QStringLiteral("\nDuplo clique amplia; o botão direito escolhe a vista.")
+                    : QStringLiteral("\nO botão direito escolhe a vista.")));
 }
 
-// Generations 0..geracoes, labelled at a step that keeps the labels apart. The step goes first:
+// The legend at the chart's left with the plot right of it; without one, the plot takes the
+// chart but for its margins.
+void TGraficoExperimento::Posiciona() {
+    QChart& grafico = *chart();
+    if (Legenda->isVisible()) {
+        PosicionaLegenda(grafico, *Legenda);
+    } else {
+        const QSizeF area = grafico.size();
+        grafico.setMargins(
+            QMargins(qRound(area.width() * MargemEsquerda), qRound(area.height() * MargemSuperior),
+                     qRound(area.width() * MargemDireita), qRound(area.height() * MargemInferior)));
+    }
+    AjustaEixoGeracoes();
+}
+
+void TGraficoExperimento::resizeEvent(QResizeEvent* evento) {
+    QChartView::resizeEvent(evento);
+    Posiciona();
+}
+
+void TGraficoExperimento::mouseDoubleClickEvent(QMouseEvent* evento) {
+    if (Ampliavel)
+        emit PedeAmpliacao();
+    else
+        QChartView::mouseDoubleClickEvent(evento);
+}
+
+void TGraficoExperimento::contextMenuEvent(QContextMenuEvent* evento) {
+    QMenu menu(this);
+    auto* grupo = new QActionGroup(&menu);
+    for (const TVistaExperimento vista : VistasExperimento) {
+        QAction* acao =
+            menu.addAction(NomeVista(vista), this, [this, vista] { MostraVista(vista); });
+        acao->setCheckable(true);
+        acao->setChecked(vista == VistaAtual);
+        grupo->addAction(acao);
+    }
+    if (Ampliavel) {
+        menu.addSeparator();
+        menu.addAction(QStringLiteral("Ampliar…"), this, &TGraficoExperimento::PedeAmpliacao);
+    }
+    menu.exec(evento->globalPos());
+}
+
+// Generations 0..last, labelled at a step that keeps the labels apart. The step goes first:
 // a long range at the old step would make the axis build a label for every generation.
-void TGraficoExperimento::AjustaEixoGeracoes(int geracoes) {
+void TGraficoExperimento::AjustaEixoGeracoes() {
+    if (EixoGeracoes == nullptr)
+        return;
+    int geracoes = 1;
+    for (const TExperimentoNoGrafico& e : Experimentos)
+        geracoes = std::max(geracoes, static_cast<int>(e.Curva.size()) - 1);
     const QFontMetrics metrica(FonteRotulosEixo());
     const int espaco =
         metrica.horizontalAdvance(QString::number(geracoes)) + 2 * metrica.averageCharWidth();

@@ -1,45 +1,81 @@
 #pragma once
 
+#include "CaixaBigodes.h"
 #include "Curvas.h"
+#include "DistribuicaoTempo.h"
 
 #include <QChartView>
 #include <QColor>
 #include <QString>
 #include <QStringList>
 
+#include <cstdint>
 #include <vector>
 
 class QValueAxis;
 class TLegendaGrafico;
 
-/// One kept experiment as the chart draws it.
-struct TCurvaMostrada {
-    QString Titulo;
-    QColor Cor;
-    std::vector<TPontoCurva> Curva;  ///< generations 0..
+/// What the chart of the page "Experimento" shows of the kept experiments, in the order the
+/// menus offer them.
+enum class TVistaExperimento {
+    Curvas,        ///< per generation, the median best fitness between its quartiles
+    Distribuicao,  ///< the run-time distributions: share of runs reached, by evaluations
+    Caixas,        ///< box plots of the last generation's best fitness
 };
 
-/// The chart of the page "Experimento", in the look of the fitness chart: for each kept
-/// experiment, in its colour, the median best fitness per generation as a solid line over
-/// the band between its quartiles, and the median average fitness dotted. The legend names
-/// each experiment by its solid line.
+/// The views, in their order.
+inline constexpr TVistaExperimento VistasExperimento[] = {
+    TVistaExperimento::Curvas, TVistaExperimento::Distribuicao, TVistaExperimento::Caixas};
+
+/// A view's name in the menus.
+QString NomeVista(TVistaExperimento vista);
+
+/// One kept experiment as the chart draws it.
+struct TExperimentoNoGrafico {
+    QString Titulo;  ///< a few words; the legend cuts it short where it is still long
+    QColor Cor;
+    std::vector<TPontoCurva> Curva;                ///< generations 0..
+    std::vector<TPontoDistribuicao> Distribuicao;  ///< in evaluations
+    std::int64_t MenosAvaliacoes = 1;              ///< the fewest a run spends: its generation 0
+    std::int64_t MaisAvaliacoes = 1;               ///< the most: every generation up to the limit
+    TCaixaBigodes Caixa;                           ///< of the last generation's best fitness
+};
+
+/// The chart of the page "Experimento", in the look of the fitness chart, each kept experiment
+/// in its colour, in one of three views. The legend names each experiment by its solid line;
+/// long names are cut so that the plot keeps most of the chart. The context menu chooses the
+/// view and, where allowed, asks for the chart to be enlarged, as a double-click does.
 class TGraficoExperimento : public QChartView {
     Q_OBJECT
 public:
     explicit TGraficoExperimento(QWidget* parent = nullptr);
 
     /// Shows these experiments, in this order, in place of what was shown.
-    void Mostra(const std::vector<TCurvaMostrada>& curvas);
+    void Mostra(const std::vector<TExperimentoNoGrafico>& experimentos);
+    void MostraVista(TVistaExperimento vista);
+    [[nodiscard]] TVistaExperimento Vista() const { return VistaAtual; }
+    /// Whether a double-click and the context menu ask for an enlarged view (PedeAmpliacao).
+    void PermiteAmpliar(bool permite);
     /// The legend's titles, top to bottom.
     [[nodiscard]] QStringList TitulosLegenda() const;
 
+signals:
+    void PedeAmpliacao();
+    void VistaMudou(TVistaExperimento vista);
+
 protected:
     void resizeEvent(QResizeEvent* evento) override;
+    void mouseDoubleClickEvent(QMouseEvent* evento) override;
+    void contextMenuEvent(QContextMenuEvent* evento) override;
 
 private:
-    void AjustaEixoGeracoes(int geracoes);
+    void Redesenha();
+    void Posiciona();
+    void AjustaEixoGeracoes();
 
-    QValueAxis* EixoFitness = nullptr;
-    QValueAxis* EixoGeracoes = nullptr;
+    std::vector<TExperimentoNoGrafico> Experimentos;
+    TVistaExperimento VistaAtual = TVistaExperimento::Curvas;
+    bool Ampliavel = false;
+    QValueAxis* EixoGeracoes = nullptr;  ///< in the curves' view only
     TLegendaGrafico* Legenda = nullptr;
 };

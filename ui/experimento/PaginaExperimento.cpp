@@ -1,31 +1,32 @@
 #include "PaginaExperimento.h"
 
+#include "CaixaBigodes.h"
 #include "ComandoRepeticao.h"
 #include "CsvExperimento.h"
 #include "GraficoExperimento.h"
+#include "JanelaExperimento.h"
 #include "Resumo.h"
 #include "RotuloExperimento.h"
-#include "SpinEdit.h"
+#include "TabelaExperimento.h"
 #include "TrabalhoExperimento.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
-#include <QHeaderView>
 #include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
-#include <QPainter>
-#include <QPixmap>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QSpinBox>
+#include <QStyle>
 #include <QTimer>
+#include <QToolButton>
 #include <QTreeWidget>
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <thread>
 
 namespace {
@@ -36,24 +37,6 @@ const std::array<QColor, TPaginaExperimento::MaxMantidos> Cores{
     QColor(0, 255, 0), QColor(255, 0, 0), QColor(255, 255, 0), QColor(255, 0, 255)};
 
 constexpr std::chrono::milliseconds IntervaloProgresso{50};
-constexpr int LarguraMinimaNome = 80;
-
-enum Coluna {
-    ColNome,
-    ColRepeticoes,
-    ColAtingiram,
-    ColIntervalo,
-    ColGeracao,
-    ColMelhor,
-    ColPMw,
-    ColPFisher
-};
-
-QIcon Amostra(const QColor& cor) {
-    QPixmap amostra(10, 10);
-    amostra.fill(cor);
-    return QIcon(amostra);
-}
 
 }  // namespace
 
@@ -73,11 +56,17 @@ TPaginaExperimento::TPaginaExperimento(const TControlesExperimento& controles,
     connect(Controles.btSalvarCsv, &QPushButton::clicked, this,
             &TPaginaExperimento::btSalvarCsvClick);
     connect(Controles.btLimpar, &QPushButton::clicked, this, &TPaginaExperimento::btLimparClick);
+    connect(Controles.btAmpliar, &QToolButton::clicked, this, &TPaginaExperimento::btAmpliarClick);
+    connect(Controles.GraficoExperimento, &TGraficoExperimento::PedeAmpliacao, this,
+            &TPaginaExperimento::btAmpliarClick);
     connect(Trabalho, &TTrabalhoExperimento::Concluido, this, &TPaginaExperimento::AoConcluir);
     connect(Progresso, &QTimer::timeout, this, &TPaginaExperimento::MostraProgresso);
     Progresso->setInterval(IntervaloProgresso);
+    Controles.btAmpliar->setIcon(
+        Controles.btAmpliar->style()->standardIcon(QStyle::SP_TitleBarMaxButton));
+    Controles.GraficoExperimento->PermiteAmpliar(true);
     QTreeWidget& tabela = *Controles.ResumoExperimento;
-    tabela.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ConfiguraTabelaExperimento(tabela, Separador());
     tabela.setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Controles.ResumoExperimento, &QTreeWidget::customContextMenuRequested, this,
             &TPaginaExperimento::MenuResumo);
@@ -100,6 +89,7 @@ void TPaginaExperimento::btExecutarExperimentoClick() {
     EmAndamento = {};
     EmAndamento.Config = *config;
     EmAndamento.Semente = Relogio();
+    Controles.pcRepeticoes->interpretText();  // a number typed and not yet confirmed
     EmAndamento.Pedidas = Controles.pcRepeticoes->value();
     Controles.ProgressoExperimento->setRange(0, EmAndamento.Pedidas);
     Controles.ProgressoExperimento->setValue(0);
@@ -120,17 +110,29 @@ void TPaginaExperimento::AoConcluir() {
     EmAndamento.Resultados = std::move(conclusao.Resultados);
     EmAndamento.Curva = std::move(conclusao.Curva);
     EmAndamento.Cancelado = static_cast<int>(EmAndamento.Resultados.size()) < EmAndamento.Pedidas;
+    QString saiu;  // the name of the experiment a fifth one replaces
     if (!EmAndamento.Resultados.empty()) {
         // A fifth experiment takes the place of the oldest one after the first, against which
         // the others are compared.
-        if (Guardados.size() == MaxMantidos)
+        if (Guardados.size() == MaxMantidos) {
+            saiu = Nome(1);
             Guardados.erase(Guardados.begin() + 1);
+        }
         EmAndamento.Cor = CorLivre();
         Guardados.push_back(std::move(EmAndamento));
     }
     MostraProgresso();
     MostraMantidos();
     Trava(false);
+    if (!saiu.isEmpty()) {
+        QMessageBox caixa(QMessageBox::Information, QStringLiteral("Quivora"),
+                          QStringLiteral("Ficam guardados até %1 experimentos, e o primeiro é a "
+                                         "referência: “%2” saiu para dar lugar a “%3”.")
+                              .arg(MaxMantidos)
+                              .arg(saiu, Nome(Guardados.size() - 1)),
+                          QMessageBox::Ok, Janela);
+        caixa.exec();
+    }
     if (!conclusao.Erro.empty()) {
         QMessageBox caixa(
             QMessageBox::Critical, QStringLiteral("Quivora"),
@@ -157,6 +159,14 @@ void TPaginaExperimento::btLimparClick() {
     Controles.ProgressoExperimento->setValue(0);
     MostraMantidos();
     Trava(false);
+}
+
+void TPaginaExperimento::btAmpliarClick() {
+    if (Ampliada == nullptr) {
+        Ampliada = new TJanelaExperimento(Separador(), Janela);
+        Ampliada->Mostra(NoGrafico, NaTabela);
+    }
+    Ampliada->Abre(Controles.GraficoExperimento->Vista());
 }
 
 void TPaginaExperimento::btSalvarCsvClick() {
@@ -196,77 +206,65 @@ QString TPaginaExperimento::Comando(std::size_t k) const {
         ArgumentosRepeticao(e.Config, static_cast<int>(e.Resultados.size()), e.Semente)));
 }
 
-// The chart's curves and the summary's lines of the kept experiments, the first as reference.
+QString TPaginaExperimento::Nome(std::size_t k) const {
+    const TExperimentoMantido& e = Guardados.at(k);
+    QString nome = k == 0 ? QStringLiteral("Referência")
+                          : QString::fromStdString(
+                                RotuloExperimento(e.Config, Guardados.front().Config, Separador()));
+    if (e.Cancelado)
+        nome += QStringLiteral(" (cancelado)");
+    return nome;
+}
+
+// The chart's views and the summary's lines of the kept experiments, the first as reference,
+// on the page and in its enlarged window.
 void TPaginaExperimento::MostraMantidos() {
     const std::string separador = Separador();
-    TResumo resumo(static_cast<int>(Guardados.size()));
-    std::vector<TCurvaMostrada> curvas;
-    QStringList nomes;
-    for (std::size_t k = 0; k < Guardados.size(); ++k) {
-        const TExperimentoMantido& e = Guardados[k];
-        for (TResultadoExecucao r : e.Resultados) {
+    std::vector<TConfiguracao> configuracoes;
+    for (const TExperimentoMantido& e : Guardados)
+        configuracoes.push_back(e.Config);
+    TResumo resumo(configuracoes);
+    for (std::size_t k = 0; k < Guardados.size(); ++k)
+        for (TResultadoExecucao r : Guardados[k].Resultados) {
             r.Configuracao = static_cast<int>(k + 1);
             resumo.Acrescenta(r);
         }
-        QString nome = k == 0 ? QStringLiteral("Referência")
-                              : QString::fromStdString(RotuloExperimento(
-                                    e.Config, Guardados.front().Config, separador));
-        if (e.Cancelado)
-            nome += QStringLiteral(" (cancelado)");
-        nomes.append(nome);
-        curvas.push_back({nome, Cores[static_cast<std::size_t>(e.Cor)], e.Curva});
-    }
-    Controles.GraficoExperimento->Mostra(curvas);
-
-    const auto numero = [&](double valor, int algarismos) {
-        return std::isnan(valor)
-                   ? QStringLiteral("n.d.")
-                   : QString::fromStdString(FormataAlgarismos(valor, algarismos, separador));
-    };
-    const auto porcento = [&](double valor) {
-        return numero(100 * valor, 3) + QStringLiteral(" %");
-    };
-    QTreeWidget& tabela = *Controles.ResumoExperimento;
-    tabela.clear();
     const std::vector<TLinhaResumo> linhas = resumo.Linhas();
-    for (std::size_t k = 0; k < linhas.size(); ++k) {
-        const TLinhaResumo& l = linhas[k];
-        const TExperimentoMantido& e = Guardados[k];
-        auto* item = new QTreeWidgetItem(&tabela);
-        item->setIcon(ColNome, Amostra(Cores[static_cast<std::size_t>(e.Cor)]));
-        item->setText(ColNome, nomes[static_cast<qsizetype>(k)]);
-        item->setText(ColRepeticoes,
-                      e.Cancelado ? QStringLiteral("%1 de %2").arg(l.Execucoes).arg(e.Pedidas)
-                                  : QString::number(l.Execucoes));
-        item->setText(ColAtingiram,
-                      QStringLiteral("%1 (%2)").arg(l.Atingiram).arg(porcento(l.Taxa)));
-        item->setText(ColIntervalo, numero(100 * l.Wilson.Inferior, 3) + QStringLiteral("–") +
-                                        porcento(l.Wilson.Superior));
-        item->setText(ColGeracao, numero(l.MedianaPrimeira, 4));
-        item->setText(ColMelhor, numero(l.Melhor1.Mediana, 4));
-        item->setText(ColPMw, k == 0 ? QStringLiteral("–") : numero(l.PMannWhitney, 3));
-        item->setText(ColPFisher, k == 0 ? QStringLiteral("–") : numero(l.PFisher, 3));
-        const QString dica =
-            nomes[static_cast<qsizetype>(k)] + QStringLiteral("\nRepete com: ") + Comando(k);
-        for (int c = ColNome; c <= ColPFisher; ++c) {
-            item->setToolTip(c, dica);
-            if (c != ColNome)
-                item->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
-        }
-    }
-    AjustaColunas();
-}
+    const std::vector<std::vector<TPontoDistribuicao>> distribuicoes = resumo.Distribuicoes();
 
-// The numbers take the width they need; the name, elided, gets what is left.
-void TPaginaExperimento::AjustaColunas() {
-    QTreeWidget& tabela = *Controles.ResumoExperimento;
-    int numeros = 0;
-    for (int c = ColRepeticoes; c <= ColPFisher; ++c) {
-        tabela.resizeColumnToContents(c);
-        numeros += tabela.columnWidth(c);
+    NoGrafico.clear();
+    NaTabela.clear();
+    for (std::size_t k = 0; k < Guardados.size(); ++k) {
+        const TExperimentoMantido& e = Guardados[k];
+        const QColor cor = Cores[static_cast<std::size_t>(e.Cor)];
+        std::vector<double> melhores;
+        melhores.reserve(e.Resultados.size());
+        for (const TResultadoExecucao& r : e.Resultados)
+            melhores.push_back(r.MelhorAptidao1);
+        const int tamPop = e.Config.Painel.Valores.TamPop;
+        TExperimentoNoGrafico g;
+        g.Titulo = k == 0 ? QStringLiteral("Referência")
+                          : QString::fromStdString(
+                                RotuloCurto(e.Config, Guardados.front().Config, separador));
+        if (e.Cancelado)
+            g.Titulo += QStringLiteral(" (cancelado)");
+        g.Cor = cor;
+        g.Curva = e.Curva;
+        g.Distribuicao = distribuicoes[k];
+        g.MenosAvaliacoes = Avaliacoes(tamPop, 0);
+        g.MaisAvaliacoes = Avaliacoes(tamPop, e.Config.Painel.Valores.LimGer);
+        g.Caixa = CaixaBigodes(std::move(melhores));
+        NoGrafico.push_back(std::move(g));
+        const TLinhaResumo& l = linhas[k];
+        NaTabela.push_back({Nome(k), cor,
+                            e.Cancelado ? QStringLiteral("%1 de %2").arg(l.Execucoes).arg(e.Pedidas)
+                                        : QString::number(l.Execucoes),
+                            Comando(k), l});
     }
-    tabela.setColumnWidth(ColNome,
-                          std::max(LarguraMinimaNome, tabela.viewport()->width() - numeros));
+    Controles.GraficoExperimento->Mostra(NoGrafico);
+    PreencheTabelaExperimento(*Controles.ResumoExperimento, NaTabela, separador);
+    if (Ampliada != nullptr)
+        Ampliada->Mostra(NoGrafico, NaTabela);
 }
 
 void TPaginaExperimento::MenuResumo(const QPoint& posicao) {

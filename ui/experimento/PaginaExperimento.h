@@ -14,21 +14,26 @@
 
 class QProgressBar;
 class QPushButton;
+class QSpinBox;
 class QTimer;
+class QToolButton;
 class QTreeWidget;
 class QWidget;
 class TGraficoExperimento;
-class TSpinEdit;
+class TJanelaExperimento;
 class TTrabalhoExperimento;
+struct TExperimentoNoGrafico;
+struct TLinhaTabelaExperimento;
 
 /// The controls of the page "Experimento", and the panel it locks while an experiment runs.
 struct TControlesExperimento {
-    TSpinEdit* pcRepeticoes = nullptr;
+    QSpinBox* pcRepeticoes = nullptr;
     QPushButton* btExecutarExperimento = nullptr;
     QProgressBar* ProgressoExperimento = nullptr;
     QPushButton* btCancelar = nullptr;
     QPushButton* btSalvarCsv = nullptr;
     QPushButton* btLimpar = nullptr;
+    QToolButton* btAmpliar = nullptr;
     TGraficoExperimento* GraficoExperimento = nullptr;
     QTreeWidget* ResumoExperimento = nullptr;
     QWidget* Panel1 = nullptr;
@@ -46,9 +51,9 @@ struct TExperimentoMantido {
 };
 
 /// The page "Experimento": repeats the panel's configuration on worker threads while the
-/// window goes on responding, keeps up to four experiments, draws their curves and sums
-/// them up against the first, saves them as quivora-run's experiment CSV, and gives the
-/// command that repeats each one.
+/// window goes on responding, keeps up to four experiments, draws them and sums them up
+/// against the first, also in a window of their own, saves them as quivora-run's experiment
+/// CSV, and gives the command that repeats each one.
 class TPaginaExperimento : public QObject {
     Q_OBJECT
 public:
@@ -75,12 +80,14 @@ private:
     void btCancelarClick();
     void btSalvarCsvClick();
     void btLimparClick();
+    void btAmpliarClick();
     void AoConcluir();
     [[nodiscard]] int CorLivre() const;
     void MostraProgresso();
     void MostraMantidos();
+    /// Kept experiment k's whole name: what it changes from the first.
+    [[nodiscard]] QString Nome(std::size_t k) const;
     void Trava(bool emCurso);
-    void AjustaColunas();
     void MenuResumo(const QPoint& posicao);
     [[nodiscard]] static std::string Separador();
 
@@ -92,4 +99,8 @@ private:
     QTimer* Progresso;
     std::vector<TExperimentoMantido> Guardados;
     TExperimentoMantido EmAndamento;
+    // What the chart and the table show, kept for the enlarged window.
+    std::vector<TExperimentoNoGrafico> NoGrafico;
+    std::vector<TLinhaTabelaExperimento> NaTabela;
+    TJanelaExperimento* Ampliada = nullptr;  ///< made on first use, a child of the window
 };

@@ -1,0 +1,105 @@
+#include "ResumoCsv.h"
+
+#include "Csv.h"
+#include "FormatoNumero.h"
+
+#include <cmath>
+
+namespace {
+
+std::string Numero(double valor) {
+    if (std::isnan(valor))
+        return "NA";
+    if (std::isinf(valor))
+        return valor > 0 ? "Inf" : "-Inf";
+    return FormataReal(valor, ".");
+}
+
+const std::string NA = "NA";
+
+}  // namespace
+
+std::string ResumoCsv(const std::vector<TLinhaResumo>& linhas,
+                      const std::vector<std::string>& rotulos,
+                      const std::vector<TLinhaPar>& pares) {
+    std::string texto = RegistroCsv({"kind",
+                                     "config",
+                                     "against",
+                                     "varies",
+                                     "runs",
+                                     "reached",
+                                     "rate",
+                                     "wilson_low",
+                                     "wilson_high",
+                                     "best_q1",
+                                     "best_median",
+                                     "best_q3",
+                                     "first_reach_median",
+                                     "p_mann_whitney",
+                                     "p_fisher",
+                                     "ert",
+                                     "ert_p10",
+                                     "ert_p90",
+                                     "a12",
+                                     "a12_magnitude",
+                                     "p_mann_whitney_holm",
+                                     "p_fisher_holm"});
+    for (std::size_t k = 0; k < linhas.size(); ++k) {
+        const TLinhaResumo& l = linhas[k];
+        texto += RegistroCsv({"config",
+                              std::to_string(l.Configuracao),
+                              k == 0 ? NA : "1",
+                              rotulos[k],
+                              std::to_string(l.Execucoes),
+                              std::to_string(l.Atingiram),
+                              Numero(l.Taxa),
+                              Numero(l.Wilson.Inferior),
+                              Numero(l.Wilson.Superior),
+                              Numero(l.Melhor1.Q1),
+                              Numero(l.Melhor1.Mediana),
+                              Numero(l.Melhor1.Q3),
+                              Numero(l.MedianaPrimeira),
+                              Numero(l.PMannWhitney),
+                              Numero(l.PFisher),
+                              Numero(l.ERT.Valor),
+                              Numero(l.ERT.P10),
+                              Numero(l.ERT.P90),
+                              Numero(l.A12.Valor),
+                              NomeMagnitude(l.A12.Magnitude),
+                              Numero(l.PMannWhitneyHolm),
+                              Numero(l.PFisherHolm)});
+    }
+    for (const TLinhaPar& par : pares)
+        texto += RegistroCsv({"pair",
+                              std::to_string(par.Configuracao),
+                              std::to_string(par.Contra),
+                              NA,
+                              NA,
+                              NA,
+                              NA,
+                              NA,
+                              NA,
+                              NA,
+                              NA,
+                              NA,
+                              NA,
+                              Numero(par.PMannWhitney),
+                              Numero(par.PFisher),
+                              NA,
+                              NA,
+                              NA,
+                              Numero(par.A12.Valor),
+                              NomeMagnitude(par.A12.Magnitude),
+                              Numero(par.PMannWhitneyHolm),
+                              Numero(par.PFisherHolm)});
+    return texto;
+}
+
+std::string DistribuicoesCsv(const std::vector<std::vector<TPontoDistribuicao>>& distribuicoes) {
+    std::string texto = RegistroCsv({"config", "evaluations", "reached", "share"});
+    for (std::size_t k = 0; k < distribuicoes.size(); ++k)
+        for (const TPontoDistribuicao& p : distribuicoes[k])
+            texto += RegistroCsv({std::to_string(k + 1), std::to_string(p.Avaliacoes),
+                                  std::to_string(p.Atingiram), Numero(p.Fracao)});
+    return texto;
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+// The summary's files for programs, in the experiment CSV's conventions (RFC 4180, UTF-8,
+// comma separated, '.' decimals whatever the locale, CRLF): numbers with 15 significant
+// digits, "NA" where a statistic is undefined or does not apply and "Inf" for an infinite one,
+// as R writes them and as R and pandas read them back.
+
+#include "Resumo.h"
+
+#include <string>
+#include <vector>
+
+/// --summary-csv: the summary's tables as one. A row of kind "config" per configuration, with
+/// the text table's columns and "against" 1 (NA for configuration 1); with `pares`, a row of
+/// kind "pair" per pair, its configuration's own columns NA. `rotulos` say what each
+/// configuration varies.
+std::string ResumoCsv(const std::vector<TLinhaResumo>& linhas,
+                      const std::vector<std::string>& rotulos, const std::vector<TLinhaPar>& pares);
+
+/// --ecdf: config, evaluations, reached, share; a row per step of each configuration's
+/// run-time distribution.
+std::string DistribuicoesCsv(const std::vector<std::vector<TPontoDistribuicao>>& distribuicoes);
