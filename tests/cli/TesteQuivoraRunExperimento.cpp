@@ -253,7 +253,7 @@ TEST(Experimento, DashIsStandardOutputAndTheSummaryGoesToStderr) {
     EXPECT_EQ(SemTempo(padrao.Out), SemTempo(Le(Arquivo("arquivo.csv"))));
     EXPECT_EQ(SemTempoTotal(padrao.Err), SemTempoTotal(arquivo.Out));
 
-    const TSaida duas = Roda({"--runs", "3", "--csv", "-", "--curves=-"});
+    const TSaida duas = Roda({"--runs", "3", "--csv", "-", "--ecdf=-"});
     EXPECT_EQ(duas.Status, 2);
     EXPECT_TRUE(duas.Out.empty()) << duas.Out;
     EXPECT_NE(duas.Err.find("standard output"), std::string::npos) << duas.Err;
