@@ -22,10 +22,9 @@ std::string Aspas(const std::string& argumento) {
 
 }  // namespace
 
-std::vector<std::string> ArgumentosRepeticao(const TConfiguracao& c, int execucoes,
-                                             std::uint32_t semente, const std::string& separador) {
-    std::vector<std::string> argumentos{"--runs", std::to_string(execucoes), "--seed",
-                                        std::to_string(semente)};
+std::vector<std::string> ArgumentosExecucao(const TConfiguracao& c, std::uint32_t semente,
+                                            const std::string& separador) {
+    std::vector<std::string> argumentos{"--seed", std::to_string(semente)};
     const TConfiguracao padrao = ConfiguracaoPadrao(separador);
     for (const auto& opcao : OpcoesExecucao()) {
         if (ValorColuna(c, opcao) == ValorColuna(padrao, opcao))
@@ -38,6 +37,13 @@ std::vector<std::string> ArgumentosRepeticao(const TConfiguracao& c, int execuco
         else
             argumentos.push_back("--" + opcao.Nome);
     }
+    return argumentos;
+}
+
+std::vector<std::string> ArgumentosRepeticao(const TConfiguracao& c, int execucoes,
+                                             std::uint32_t semente, const std::string& separador) {
+    std::vector<std::string> argumentos = ArgumentosExecucao(c, semente, separador);
+    argumentos.insert(argumentos.begin(), {"--runs", std::to_string(execucoes)});
     return argumentos;
 }
 

@@ -6,9 +6,15 @@
 #include <string>
 #include <vector>
 
+/// The quivora-run arguments that repeat one run of `c` with seed `semente`, report byte for
+/// byte: the seed, then the options whose values differ from the panel's start values, the
+/// tolerance in the given decimal notation (the command is meant for the same user's shell
+/// and locale).
+std::vector<std::string> ArgumentosExecucao(const TConfiguracao& c, std::uint32_t semente,
+                                            const std::string& separador);
+
 /// The quivora-run arguments that repeat an experiment of `execucoes` runs of `c` from base seed
-/// `semente`: the options whose values differ from the panel's start values, the tolerance in
-/// the given decimal notation (the command is meant for the same user's shell and locale).
+/// `semente`: "--runs" and the arguments of one run (ArgumentosExecucao).
 std::vector<std::string> ArgumentosRepeticao(const TConfiguracao& c, int execucoes,
                                              std::uint32_t semente, const std::string& separador);
 
