@@ -3,6 +3,7 @@
 #include "ui_MainForm.h"
 
 #include "ControleVista.h"
+#include "DicasJanela.h"
 #include "EstiloLista.h"
 #include "FiltroDica.h"
 #include "PaginaExperimento.h"
@@ -27,6 +28,7 @@ TMainForm::TMainForm(TRelogio relogio, QWidget* parent)
     ConectaControles();
     CriaVista();
     CriaPaginaExperimento();
+    DaDicas(*this);
     FormCreate();
 }
 
