@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Screenshot of the window after a run, for the README.
 #
-#   tools/captura_janela.sh [--paralelo | --experimento] [BUILD_DIR] [OUTPUT_PNG]
+#   tools/captura_janela.sh [--paralelo | --experimento | --reproducao] [BUILD_DIR] [OUTPUT_PNG]
 #
 # With --paralelo the box "AG Paralelo (Pop. X e Y)" is checked before the run. With
 # --experimento the page "Experimento" compares 30 repetitions of the start values with 30 at
-# mutation rate 10 instead (default output docs/experimento.png), under a decimal comma.
+# mutation rate 10 instead (default output docs/experimento.png), under a decimal comma. With
+# --reproducao, after the run, a click on the chart's first point and four steps with the
+# Right key show generation 5 again (default output docs/reproducao.png).
 # Starts BUILD_DIR/app/quivora (BUILD_DIR defaults to build/padrao) maximised on a virtual
 # 1024x768 screen, chooses the stop criterion "n Gerações" (so the run makes all 60
 # generations), presses the run button, waits until the screen stops changing and saves it
@@ -14,9 +16,14 @@ set -euo pipefail
 
 paralelo=0
 experimento=0
+reproducao=0
 padrao=janela.png
 if [[ ${1:-} == --paralelo ]]; then
     paralelo=1
+    shift
+elif [[ ${1:-} == --reproducao ]]; then
+    reproducao=1
+    padrao=reproducao.png
     shift
 elif [[ ${1:-} == --experimento ]]; then
     experimento=1
@@ -31,6 +38,7 @@ programa=$build/app/quivora
 mkdir -p "$(dirname "$saida")"
 
 export PROGRAMA=$programa SAIDA=$saida PARALELO=$paralelo EXPERIMENTO=$experimento
+export REPRODUCAO=$reproducao
 if [[ $experimento == 1 ]]; then
     export LC_NUMERIC=pt_BR.UTF-8
 fi
@@ -55,7 +63,7 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
         done
         xdotool mousemove --window "$janela" 178 392 click 1
         sleep 4
-        xdotool mousemove 1000 760
+        xdotool mousemove 1000 700
         sleep 1
         import -window root "$SAIDA.tmp.png"
         install -m 644 "$SAIDA.tmp.png" "$SAIDA"
@@ -73,7 +81,8 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
     xdotool key Home Return
     sleep 0.5
     xdotool mousemove --window "$janela" 570 390 click 1
-    xdotool mousemove 1000 760
+    # Out of the way, and off the status line, whose controls would show their hints.
+    xdotool mousemove 1000 700
     # The chart and the surface change with every generation: the run is over once two
     # screens a second apart are the same.
     anterior=$(mktemp --suffix=.png) atual=$(mktemp --suffix=.png)
@@ -86,6 +95,16 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
         fi
         cp "$atual" "$anterior"
     done
+    if [[ $REPRODUCAO == 1 ]]; then
+        # Left of the first point, on the fitness axis, a click picks generation 1 and gives
+        # the chart the keyboard.
+        xdotool mousemove --window "$janela" 138 460 click 1
+        sleep 0.5
+        xdotool key Right Right Right Right
+        xdotool mousemove 1000 700
+        sleep 1
+        import -window root "$atual"
+    fi
     install -m 644 "$atual" "$SAIDA"
     rm -f "$anterior" "$atual"
 '
