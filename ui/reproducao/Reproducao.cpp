@@ -82,9 +82,11 @@ void TReproducao::Termina(const TFimExecucao& fim) {
 }
 
 void TReproducao::Escolhe(int geracao) {
-    if (!HaExecucao())
+    const int alvo = std::clamp(geracao, 0, Fim.Ultima);
+    // A drag over the chart picks the same generation many times: draw it once.
+    if (!HaExecucao() || (alvo == Mostrada && !Tocando()))
         return;
-    Mostra(std::clamp(geracao, 0, Fim.Ultima));
+    Mostra(alvo);
     if (Tocando()) {
         InicioToque = Mostrada;
         Cronometro.start();
