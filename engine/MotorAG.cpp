@@ -14,15 +14,15 @@ std::string Inteiro(int valor) {
 
 // The run, in the order it performs its steps.
 void TMotorAG::Executa(const TPainel& painel) {
-    TomaParametros(painel);       // 1. may stop the run here, before anything is cleared
-    Dono.LimpaGrafico();          // 2.
-    ReiniciaTabelas();            // 3.
-    Dono.LimpaRelatorio();        // 4.
-    Geracao = 0;                  // 5.
-    InicializaPop(Param.TamPop);  // 6.
-    EscreveCabecalho();           // 7.
-    AvaliaPop(Param.TamPop);      // 8. generation 0
-    Dono.AvaliouGeracaoInicial();
+    TomaParametros(painel);           // 1. may stop the run here, before anything is cleared
+    Dono.LimpaGrafico();              // 2.
+    ReiniciaTabelas();                // 3.
+    Dono.LimpaRelatorio();            // 4.
+    Geracao = 0;                      // 5.
+    InicializaPop(Param.TamPop);      // 6.
+    EscreveCabecalho();               // 7.
+    AvaliaPop(Param.TamPop);          // 8. generation 0
+    Dono.AvaliouGeracaoInicial();     //    told to the owner, which may keep it (no redraw)
     while (Geracao < Param.LimGer) {  // 9. every run makes at least one step
         PassoGeracao();
         if (CriterioAtingido())
