@@ -364,6 +364,13 @@ void TesteJanelaReproducao::dicasCabemNaLinhaDeEstado() {
     QTabBar& abas = *Controle<QTabWidget>(*Janela, "PageControl1")->tabBar();
     QTest::mouseMove(&abas, abas.tabRect(1).center());
     QTRY_VERIFY(mostrou(QStringLiteral("O melhor indivíduo")));
+
+    // A replay control's hint takes the text's place and leaves the controls on show.
+    auto* proxima = Controle<QToolButton>(*Janela, "btProxima");
+    QTest::mouseMove(proxima);
+    QTRY_COMPARE(Controle<QLabel>(*Janela, "TextoReproducao")->text(), proxima->statusTip());
+    QVERIFY(linha.currentMessage().isEmpty());
+    QVERIFY(proxima->isVisible());
 }
 
 QTEST_MAIN(TesteJanelaReproducao)
