@@ -3,7 +3,8 @@
 #
 #   tools/captura_janela.sh [--paralelo | --experimento | --reproducao] [BUILD_DIR] [OUTPUT_PNG]
 #
-# With --paralelo the box "AG Paralelo (Pop. X e Y)" is checked before the run. With
+# With --paralelo the box "AG Paralelo (Pop. X e Y)" is checked before the run (default output
+# docs/janela-paralelo.png). With
 # --experimento the page "Experimento" compares 30 repetitions of the start values with 30 at
 # mutation rate 10 instead (default output docs/experimento.png), under a decimal comma. With
 # --reproducao, after the run, a click on the chart's first point and four steps with the
@@ -20,6 +21,7 @@ reproducao=0
 padrao=janela.png
 if [[ ${1:-} == --paralelo ]]; then
     paralelo=1
+    padrao=janela-paralelo.png
     shift
 elif [[ ${1:-} == --reproducao ]]; then
     reproducao=1
