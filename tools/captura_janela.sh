@@ -4,11 +4,11 @@
 #   tools/captura_janela.sh [--paralelo | --experimento | --reproducao] [BUILD_DIR] [OUTPUT_PNG]
 #
 # With --paralelo the box "AG Paralelo (Pop. X e Y)" is checked before the run (default output
-# docs/janela-paralelo.png). With
-# --experimento the page "Experimento" compares 30 repetitions of the start values with 30 at
-# mutation rate 10 instead (default output docs/experimento.png), under a decimal comma. With
-# --reproducao, after the run, a click on the chart's first point and four steps with the
-# Right key show generation 5 again (default output docs/reproducao.png).
+# docs/janela-paralelo.png). With --experimento the page "Experimento" compares 30 repetitions
+# of the start values with 30 at mutation rate 10 instead (default output docs/experimento.png),
+# under a decimal comma. With --reproducao, after the run, a click on the chart's first point
+# and four steps with the Right key show generation 5 again (default output
+# docs/reproducao.png).
 # Starts BUILD_DIR/app/quivora (BUILD_DIR defaults to build/padrao) maximised on a virtual
 # 1024x768 screen, chooses the stop criterion "n Gerações" (so the run makes all 60
 # generations), presses the run button, waits until the screen stops changing and saves it
