@@ -2,6 +2,7 @@
 // needing a display); every other argument goes to Qt.
 #include "MainForm.h"
 #include "QuivoraVersao.h"
+#include "TraducaoQt.h"
 
 #include <QApplication>
 
@@ -31,6 +32,7 @@ int main(int argc, char* argv[]) {
         }
     }
     QApplication app(argc, argv);
+    InstalaTraducaoQt(app);
     TMainForm MainForm;
     MainForm.showMaximized();
     return QApplication::exec();

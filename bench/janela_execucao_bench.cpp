@@ -6,22 +6,33 @@
 // same window and at the same sizes, the parts a generation is made of, so that the split
 // of one generation can be read off: the engine alone (BM_MotorSemJanela), the surface
 // view's Redraw with 200 individuals (BM_RedrawJanela) and the chart's feed over a run of
-// 1000 generations (BM_GraficoJanela); what remains of the total is the report.
+// 1000 generations (BM_GraficoJanela); what remains of the total is the report and keeping
+// each generation's frame for the replay.
+//
+// After the run: BM_EscolheGeracao puts a generation of that run on screen as a pick does
+// (3D view, chart cursor, report mark and text, painted), BM_ExecucaoJanelaParalela runs it in
+// parallel mode and counts what the kept generations hold, and BM_Toca25 plays 100
+// generations at 25 per second and says how late the latest one came.
 #include "BenchmarksNaTela.h"
 #include "DonoMudo.h"
 #include "GLPanel.h"
 #include "Grafico.h"
 #include "MainForm.h"
 #include "MotorAG.h"
+#include "Reproducao.h"
 
 #include <benchmark/benchmark.h>
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QSpinBox>
 #include <QWindow>
 
+#include <algorithm>
 #include <memory>
+#include <random>
 
 namespace {
 
@@ -40,15 +51,108 @@ void PorGeracao(benchmark::State& estado) {
         Geracoes, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
-void BM_ExecucaoJanela(benchmark::State& estado) {
+void MaiorExecucao(bool paralelo) {
     Controle<QSpinBox>("pcTamPop")->setValue(200);
     Controle<QSpinBox>("pcTamCrom")->setValue(100);
     Controle<QSpinBox>("pcLimGer")->setValue(Geracoes);
     Controle<QComboBox>("pcCritParada")->setCurrentIndex(0);  // "n Gerações"
+    Controle<QCheckBox>("pcTipoAG")->setChecked(paralelo);
+}
+
+void BM_ExecucaoJanela(benchmark::State& estado) {
+    MaiorExecucao(false);
     auto* executar = Controle<QAbstractButton>("SpeedButton5");
     for (auto _ : estado)
         executar->click();
     PorGeracao(estado);
+}
+
+// Bytes the kept generations hold: the frames' individuals and the records around them.
+double BytesGuardados() {
+    const TGeracoesGuardadas& geracoes = Janela->Reproducao().Geracoes();
+    double bytes = 0;
+    for (int g = 0; g < geracoes.Total(); ++g)
+        bytes += sizeof(TGeracaoGuardada) +
+                 static_cast<double>(geracoes.Geracao(g).Quadro.Individuos.capacity() *
+                                     sizeof(TIndividuoQuadro));
+    return bytes;
+}
+
+void BM_ExecucaoJanelaParalela(benchmark::State& estado) {
+    MaiorExecucao(true);
+    auto* executar = Controle<QAbstractButton>("SpeedButton5");
+    for (auto _ : estado)
+        executar->click();
+    PorGeracao(estado);
+    estado.counters["guardado_MB"] = BytesGuardados() / (1024.0 * 1024.0);
+    MaiorExecucao(false);
+}
+
+// What keeping costs a run: one frame of 200 individuals copied per generation, 1001 times.
+void BM_GuardaGeracoes(benchmark::State& estado) {
+    TGeracoesGuardadas geracoes;
+    TQuadroPopulacao quadro;
+    quadro.Individuos.resize(200);
+    for (auto _ : estado) {
+        geracoes.Recomeca();
+        for (int g = 0; g <= Geracoes; ++g)
+            geracoes.Guarda(quadro, {});
+        benchmark::DoNotOptimize(geracoes.Total());
+    }
+    PorGeracao(estado);
+}
+
+// One pick of a generation of the largest run, chosen at random, until it is painted; the
+// slowest pick of the repetition is kept too.
+void BM_EscolheGeracao(benchmark::State& estado) {
+    TReproducao& reproducao = Janela->Reproducao();
+    if (reproducao.Geracoes().Total() != Geracoes + 1) {
+        MaiorExecucao(false);
+        Controle<QAbstractButton>("SpeedButton5")->click();
+    }
+    std::mt19937 sorteio(1);
+    std::uniform_int_distribution<int> geracao(0, Geracoes);
+    double pior = 0;
+    for (auto _ : estado) {
+        QElapsedTimer relogio;
+        relogio.start();
+        reproducao.Escolhe(geracao(sorteio));
+        QApplication::processEvents();
+        pior = std::max(pior, relogio.nsecsElapsed() / 1e6);
+    }
+    estado.counters["pior_ms"] = pior;
+}
+
+// Plays 100 generations at 25 per second. Generation k of the play is due k periods after it
+// started; "atraso_max_periodos" is how late, in periods, the latest came on screen, and
+// "geracoes_mostradas" how many of the 100 were shown (a late one is skipped, not delayed).
+void BM_Toca25(benchmark::State& estado) {
+    TReproducao& reproducao = Janela->Reproducao();
+    constexpr int Ritmo = 25;
+    constexpr int Tocadas = 100;
+    reproducao.DefineRitmo(Ritmo);
+    double atraso = 0;
+    int mostradas = 0;
+    for (auto _ : estado) {
+        reproducao.Escolhe(Geracoes - Tocadas);
+        reproducao.TocaOuPausa();
+        QElapsedTimer relogio;
+        relogio.start();
+        int vista = reproducao.Escolhida();
+        mostradas = 0;
+        while (reproducao.Tocando()) {
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+            if (reproducao.Escolhida() == vista)
+                continue;
+            vista = reproducao.Escolhida();
+            ++mostradas;
+            const double devida = (vista - (Geracoes - Tocadas)) * 1000.0 / Ritmo;
+            atraso = std::max(atraso, (relogio.nsecsElapsed() / 1e6 - devida) * Ritmo / 1000.0);
+        }
+    }
+    estado.counters["atraso_max_periodos"] = atraso;
+    estado.counters["geracoes_mostradas"] = mostradas;
+    reproducao.DefineRitmo(10);
 }
 
 void BM_MotorSemJanela(benchmark::State& estado) {
@@ -98,6 +202,14 @@ void Corridas(benchmark::internal::Benchmark* b) {
 }
 
 BENCHMARK(BM_ExecucaoJanela)->Apply(Corridas);
+BENCHMARK(BM_GuardaGeracoes)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_EscolheGeracao)
+    ->Iterations(200)
+    ->Repetitions(5)
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Toca25)->Iterations(1)->Repetitions(3)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ExecucaoJanelaParalela)->Apply(Corridas);
 BENCHMARK(BM_MotorSemJanela)->Apply(Corridas);
 BENCHMARK(BM_GraficoJanela)->Apply(Corridas);
 BENCHMARK(BM_RedrawJanela)

@@ -76,5 +76,5 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 # The runtime libraries the two programs link, as Debian 12 names their packages.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libc6, libstdc++6, libqt6core6, libqt6gui6, libqt6widgets6, libqt6charts6, libqt6opengl6, libgl1, libglu1-mesa, libjpeg62-turbo, libgl1-mesa-dri, fonts-liberation")
+    "libc6, libstdc++6, libqt6core6, libqt6gui6, libqt6widgets6, libqt6charts6, libqt6opengl6, libqt6svg6, qt6-translations-l10n, libgl1, libglu1-mesa, libjpeg62-turbo, libgl1-mesa-dri, fonts-liberation")
 include(CPack)

@@ -38,4 +38,7 @@ public:
                               double media2) = 0;
     /// After generation g, once the chart is up to date: draws the surface view at once.
     virtual void Redesenha() = 0;
+    /// After generation 0 has been evaluated and its line written, before the first step.
+    /// The run draws nothing for it; an owner that keeps every generation takes it here.
+    virtual void AvaliouGeracaoInicial() {}
 };

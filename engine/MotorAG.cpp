@@ -22,6 +22,7 @@ void TMotorAG::Executa(const TPainel& painel) {
     InicializaPop(Param.TamPop);      // 6.
     EscreveCabecalho();               // 7.
     AvaliaPop(Param.TamPop);          // 8. generation 0
+    Dono.AvaliouGeracaoInicial();     //    told to the owner, which may keep it (no redraw)
     while (Geracao < Param.LimGer) {  // 9. every run makes at least one step
         PassoGeracao();
         if (CriterioAtingido())

@@ -22,10 +22,8 @@ std::string Aspas(const std::string& argumento) {
 
 }  // namespace
 
-std::vector<std::string> ArgumentosRepeticao(const TConfiguracao& c, int execucoes,
-                                             std::uint32_t semente) {
-    std::vector<std::string> argumentos{"--runs", std::to_string(execucoes), "--seed",
-                                        std::to_string(semente)};
+std::vector<std::string> ArgumentosExecucao(const TConfiguracao& c, std::uint32_t semente) {
+    std::vector<std::string> argumentos{"--seed", std::to_string(semente)};
     const TConfiguracao padrao = ConfiguracaoPadrao(".");
     for (const auto& opcao : OpcoesExecucao()) {
         if (ValorColuna(c, opcao) == ValorColuna(padrao, opcao))
@@ -37,6 +35,13 @@ std::vector<std::string> ArgumentosRepeticao(const TConfiguracao& c, int execuco
         else
             argumentos.push_back("--" + opcao.Nome);
     }
+    return argumentos;
+}
+
+std::vector<std::string> ArgumentosRepeticao(const TConfiguracao& c, int execucoes,
+                                             std::uint32_t semente) {
+    std::vector<std::string> argumentos = ArgumentosExecucao(c, semente);
+    argumentos.insert(argumentos.begin(), {"--runs", std::to_string(execucoes)});
     return argumentos;
 }
 

@@ -6,10 +6,14 @@
 #include <string>
 #include <vector>
 
+/// The quivora-run arguments that repeat one run of `c` with seed `semente`, report byte for
+/// byte: the seed, then the options whose values differ from the panel's start values, the
+/// tolerance with a decimal point, which quivora-run reads under any locale, so that the
+/// command repeats the run on any machine.
+std::vector<std::string> ArgumentosExecucao(const TConfiguracao& c, std::uint32_t semente);
+
 /// The quivora-run arguments that repeat an experiment of `execucoes` runs of `c` from base seed
-/// `semente`: the options whose values differ from the panel's start values, the tolerance with
-/// a decimal point, which quivora-run reads under any locale, so that the command repeats the
-/// experiment on any machine.
+/// `semente`: "--runs" and the arguments of one run (ArgumentosExecucao).
 std::vector<std::string> ArgumentosRepeticao(const TConfiguracao& c, int execucoes,
                                              std::uint32_t semente);
 

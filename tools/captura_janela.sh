@@ -1,14 +1,17 @@
 #!/usr/bin/env bash
 # Screenshot of the window after a run, for the README.
 #
-#   tools/captura_janela.sh [--paralelo | --experimento | --ampliada] [BUILD_DIR] [OUTPUT_PNG]
+#   tools/captura_janela.sh [--paralelo | --experimento | --ampliada | --reproducao]
+#                           [BUILD_DIR] [OUTPUT_PNG]
 #
-# With --paralelo the box "AG Paralelo (Pop. X e Y)" is checked before the run. With
-# --experimento the page "Experimento" compares 30 repetitions of the start values with 30 at
-# mutation rate 10 instead (default output docs/experimento.png), under a decimal comma. With
-# --ampliada the same two experiments are then shown in the page's enlarged window, in the
-# view of their run-time distributions, and only that window is saved (default output
-# docs/experimento-ampliada.png).
+# With --paralelo the box "AG Paralelo (Pop. X e Y)" is checked before the run (default output
+# docs/janela-paralelo.png). With --experimento the page "Experimento" compares 30 repetitions
+# of the start values with 30 at mutation rate 10 instead (default output docs/experimento.png),
+# under a decimal comma. With --ampliada the same two experiments are then shown in the page's
+# enlarged window, in the view of their run-time distributions, and only that window is saved
+# (default output docs/experimento-ampliada.png). With --reproducao, after the run, a click on
+# the chart's first point and four steps with the Right key show generation 5 again (default
+# output docs/reproducao.png).
 # Starts BUILD_DIR/app/quivora (BUILD_DIR defaults to build/padrao) maximised on a virtual
 # 1024x768 screen, chooses the stop criterion "n Gerações" (so the run makes all 60
 # generations), presses the run button, waits until the screen stops changing and saves it
@@ -17,9 +20,15 @@ set -euo pipefail
 
 paralelo=0
 experimento=0
+reproducao=0
 padrao=janela.png
 if [[ ${1:-} == --paralelo ]]; then
     paralelo=1
+    padrao=janela-paralelo.png
+    shift
+elif [[ ${1:-} == --reproducao ]]; then
+    reproducao=1
+    padrao=reproducao.png
     shift
 elif [[ ${1:-} == --experimento ]]; then
     experimento=1
@@ -38,6 +47,7 @@ programa=$build/app/quivora
 mkdir -p "$(dirname "$saida")"
 
 export PROGRAMA=$programa SAIDA=$saida PARALELO=$paralelo EXPERIMENTO=$experimento
+export REPRODUCAO=$reproducao
 if [[ $experimento != 0 ]]; then
     export LC_NUMERIC=pt_BR.UTF-8
 fi
@@ -73,7 +83,7 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
             xdotool key Down Return
             sleep 1
         fi
-        xdotool mousemove 1000 760
+        xdotool mousemove 1000 700
         sleep 1
         import -window "$alvo" "$SAIDA.tmp.png"
         install -m 644 "$SAIDA.tmp.png" "$SAIDA"
@@ -91,7 +101,8 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
     xdotool key Home Return
     sleep 0.5
     xdotool mousemove --window "$janela" 570 390 click 1
-    xdotool mousemove 1000 760
+    # Out of the way, and off the status line, whose controls would show their hints.
+    xdotool mousemove 1000 700
     # The chart and the surface change with every generation: the run is over once two
     # screens a second apart are the same.
     anterior=$(mktemp --suffix=.png) atual=$(mktemp --suffix=.png)
@@ -104,6 +115,16 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
         fi
         cp "$atual" "$anterior"
     done
+    if [[ $REPRODUCAO == 1 ]]; then
+        # Left of the first point, on the fitness axis, a click picks generation 1 and gives
+        # the chart the keyboard.
+        xdotool mousemove --window "$janela" 138 460 click 1
+        sleep 0.5
+        xdotool key Right Right Right Right
+        xdotool mousemove 1000 700
+        sleep 1
+        import -window root "$atual"
+    fi
     install -m 644 "$atual" "$SAIDA"
     rm -f "$anterior" "$atual"
 '

@@ -5,7 +5,7 @@ set -euo pipefail
 
 pacotes=(
     build-essential cmake git
-    qt6-base-dev qt6-charts-dev libqt6opengl6-dev
+    qt6-base-dev qt6-charts-dev qt6-svg-dev libqt6opengl6-dev qt6-translations-l10n
     libgl-dev libglu1-mesa-dev libgl1-mesa-dri libjpeg-dev
     libboost-math-dev
     libgtest-dev libgmock-dev libbenchmark-dev

@@ -3,11 +3,13 @@
 #include "ui_MainForm.h"
 
 #include "ControleVista.h"
+#include "DicasJanela.h"
 #include "EstiloLista.h"
 #include "FiltroDica.h"
 #include "PaginaExperimento.h"
 #include "Recursos.h"
 #include "Relatorio.h"
+#include "Reproducao.h"
 
 #include <QEvent>
 #include <QIcon>
@@ -22,11 +24,13 @@ TMainForm::TMainForm(TRelogio relogio, QWidget* parent)
       Motor(*this) {
     ui->setupUi(this);
     Relatorio = std::make_unique<TRelatorio>(*ui->Visualizar);
+    CriaVista();
+    CriaReproducao();
     CompletaFormulario();
     MostraImagens();
     ConectaControles();
-    CriaVista();
     CriaPaginaExperimento();
+    DaDicas(*this);
     FormCreate();
 }
 
@@ -74,6 +78,23 @@ void TMainForm::CriaVista() {
     controles.SpeedButton4 = ui->SpeedButton4;
     controles.pcTipoAG = ui->pcTipoAG;
     Vista = std::make_unique<TControleVista>(controles, Motor);
+}
+
+// The replay shows a kept generation on the surface view, the chart, the report and the
+// status line, the one control that stretches: its controls go there.
+void TMainForm::CriaReproducao() {
+    TControlesReproducao controles;
+    controles.Janela = this;
+    controles.GLPanel1 = ui->GLPanel1;
+    controles.Vista = Vista.get();
+    controles.Chart1 = ui->Chart1;
+    controles.Visualizar = ui->Visualizar;
+    controles.StatusLine = ui->StatusLine;
+    FReproducao = std::make_unique<TReproducao>(controles);
+}
+
+const TQuadroPopulacao& TMainForm::QuadroDesenhado() const {
+    return Vista->QuadroDesenhado();
 }
 
 // The page "Experimento" repeats the panel's snapshot, seeded from the window's clock.

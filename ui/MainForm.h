@@ -16,6 +16,8 @@ class TMainForm;
 }
 class TControleVista;
 class TPaginaExperimento;
+class TReproducao;
+struct TQuadroPopulacao;
 
 /// Where a run's seed comes from: milliseconds since midnight. Tests pass a fixed one.
 using TRelogio = std::function<std::uint32_t()>;
@@ -39,6 +41,10 @@ public:
     [[nodiscard]] const TMotorAG& MotorAG() const { return Motor; }
     /// The page "Experimento".
     [[nodiscard]] const TPaginaExperimento& PaginaExperimento() const { return *Experimento; }
+    /// The replay of the last run.
+    [[nodiscard]] TReproducao& Reproducao() const { return *FReproducao; }
+    /// The population and best points the surface view drew last.
+    [[nodiscard]] const TQuadroPopulacao& QuadroDesenhado() const;
 
 protected:
     bool event(QEvent* evento) override;
@@ -51,6 +57,7 @@ private:
     void ConectaControles();
     void CriaVista();
     void CriaPaginaExperimento();
+    void CriaReproducao();
     void FormCreate();
     void FormDestroy();
     void FormActivate();
@@ -66,9 +73,13 @@ private:
     // The run (MainFormExecucao.cpp).
     void SpeedButton5Click();
     [[nodiscard]] TPainel LePainel() const;
+    /// Everything a run reads besides its seed, the tolerance still as text.
+    [[nodiscard]] TConfiguracao ConfiguracaoDoPainel() const;
     /// The whole snapshot an experiment repeats; after showing the run's error box, nothing
     /// when the tolerance text does not convert.
     std::optional<TConfiguracao> LeConfiguracao();
+    /// Hands the replay the end of the run just made from `configuracao`.
+    void TerminaExecucao(const TConfiguracao& configuracao);
     void MostraErroConversao(const std::exception& erro);
     [[nodiscard]] static std::string SeparadorDecimal();
 
@@ -84,11 +95,14 @@ private:
     void PlotaGeracao(int geracao, double melhor1, double melhor2, double media1,
                       double media2) override;
     void Redesenha() override;
+    void AvaliouGeracaoInicial() override;
 
     std::unique_ptr<Ui::TMainForm> ui;
     std::unique_ptr<TRelatorio> Relatorio;
     TRelogio Relogio;
+    std::uint32_t Semente = 0;  // of the last run
     TMotorAG Motor;
     std::unique_ptr<TControleVista> Vista;  // declared after Motor, which it reads: destroyed first
+    std::unique_ptr<TReproducao> FReproducao;         // draws through Vista: destroyed before it
     std::unique_ptr<TPaginaExperimento> Experimento;  // its worker threads end before the window
 };

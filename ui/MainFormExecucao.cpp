@@ -5,26 +5,40 @@
 // until it ends, so clicks and keys given meanwhile wait in the queue: no handler of the
 // panel runs and no parameter changes during a run. Only the chart and the surface view are
 // brought up to date on screen, by their own synchronous repaints; the report's lines go into
-// its page when the run ends.
+// its page when the run ends. Each generation's frame goes to the replay as it is drawn.
 
 #include "MainForm.h"
 
 #include "ui_MainForm.h"
 
+#include "ComandoRepeticao.h"
+#include "ControleVista.h"
 #include "FormatoNumero.h"
 #include "Relatorio.h"
+#include "Reproducao.h"
 
 #include <QLocale>
 #include <QMessageBox>
 
 void TMainForm::SpeedButton5Click() {
+    const TConfiguracao configuracao = ConfiguracaoDoPainel();
     try {
-        Motor.Executa(LePainel());
+        Motor.Executa(configuracao.Painel);
     } catch (const EConversao& erro) {
-        // The run stopped before clearing anything; the window goes on as it was.
+        // The run stopped before clearing anything; the window, replay included, goes on as
+        // it was.
         MostraErroConversao(erro);
+        return;
     }
     Relatorio->Descarrega();
+    TerminaExecucao(configuracao);
+}
+
+void TMainForm::TerminaExecucao(const TConfiguracao& configuracao) {
+    TFimExecucao fim = FimDaExecucao(Motor, AGParalelo());
+    fim.Semente = Semente;
+    fim.Comando = LinhaDeComando(ArgumentosExecucao(configuracao, Semente));
+    FReproducao->Termina(fim);
 }
 
 void TMainForm::MostraErroConversao(const std::exception& erro) {
@@ -33,13 +47,18 @@ void TMainForm::MostraErroConversao(const std::exception& erro) {
     caixa.exec();
 }
 
-std::optional<TConfiguracao> TMainForm::LeConfiguracao() {
+TConfiguracao TMainForm::ConfiguracaoDoPainel() const {
     TConfiguracao c;
     c.Painel = LePainel();
     c.Elitismo = UsaElitismo();
     c.Escalonamento = UsaEscalonamento();
     c.Paralelo = AGParalelo();
     c.Torneio = QuantTorneio();
+    return c;
+}
+
+std::optional<TConfiguracao> TMainForm::LeConfiguracao() {
+    TConfiguracao c = ConfiguracaoDoPainel();
     try {
         (void)Diferenca(c);
     } catch (const EConversao& erro) {
@@ -92,7 +111,8 @@ int TMainForm::QuantTorneio() const {
 }
 
 std::uint32_t TMainForm::LeRelogio() {
-    return Relogio();
+    Semente = Relogio();
+    return Semente;
 }
 
 void TMainForm::LimpaRelatorio() {
@@ -120,4 +140,13 @@ void TMainForm::PlotaGeracao(int geracao, double melhor1, double melhor2, double
 
 void TMainForm::Redesenha() {
     ui->GLPanel1->Redraw();
+    FReproducao->Guarda(Vista->QuadroDesenhado(), MelhorDaGeracao(Motor));
+}
+
+// Generation 0 is not drawn during the run; its frame is the one a draw would show now.
+void TMainForm::AvaliouGeracaoInicial() {
+    FReproducao->Recomeca();
+    TQuadroPopulacao quadro;
+    MontaQuadroPopulacao(Motor, AGParalelo(), quadro);
+    FReproducao->Guarda(quadro, MelhorDaGeracao(Motor));
 }

@@ -9,6 +9,8 @@
 #include "CaixaCentrada.h"
 #include "FormatoNumero.h"
 
+#include <QAbstractButton>
+
 namespace {
 
 enum ItemSelecao { ItemRoleta = 0, ItemTorneio = 1, ItemNMelhores = 2 };
@@ -26,6 +28,8 @@ void TMainForm::pcTipoSelChange() {
         return;
     TCaixaCentrada aviso(QMessageBox::Warning, QStringLiteral("Warning"),
                          QStringLiteral("Tipo de Seleção não implementado."), QMessageBox::Cancel);
+    // The box's texts are designed; Qt's translation would turn its button into "Cancelar".
+    aviso.button(QMessageBox::Cancel)->setText(QStringLiteral("Cancel"));
     aviso.exec();
     ui->pcTipoSel->setCurrentIndex(ItemRoleta);
     ui->GLPanel1->Redraw();

@@ -84,8 +84,13 @@ void TControleVista::SetProjection() {
 }
 
 void TControleVista::GLPanel1GLDraw() {
-    MontaQuadroPopulacao(Motor, Controles.pcTipoAG->isChecked(), FQuadro);
-    DesenhaQuadro(FNavegacao.Vista, FQuadro, Escala());
+    if (!QuadroFixo)
+        MontaQuadroPopulacao(Motor, Controles.pcTipoAG->isChecked(), FQuadro);
+    DesenhaQuadro(FNavegacao.Vista, QuadroDesenhado(), Escala());
+}
+
+void TControleVista::FixaQuadro(const TQuadroPopulacao* quadro) {
+    QuadroFixo = quadro;
 }
 
 void TControleVista::pcPlotagemChange() {

@@ -45,6 +45,14 @@ public:
     /// The view and drag state, as the mouse and the buttons left it.
     [[nodiscard]] const TNavegacao& Navegacao() const { return FNavegacao; }
 
+    /// Draws the given frame, kept from an earlier generation, instead of the engine's
+    /// current population, until called with nullptr. The frame must outlive that.
+    void FixaQuadro(const TQuadroPopulacao* quadro);
+    /// The population and best points of the last frame drawn.
+    [[nodiscard]] const TQuadroPopulacao& QuadroDesenhado() const {
+        return QuadroFixo ? *QuadroFixo : FQuadro;
+    }
+
     // The panel's events.
     void GLPanel1GLInit();
     void GLPanel1GLPrep();
@@ -72,4 +80,5 @@ private:
     const TMotorAG& Motor;
     TNavegacao FNavegacao;
     TQuadroPopulacao FQuadro;  // kept between frames to reuse its storage
+    const TQuadroPopulacao* QuadroFixo = nullptr;
 };

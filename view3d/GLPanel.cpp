@@ -4,6 +4,7 @@
 #include "JanelaGL.h"
 
 #include <QOpenGLContext>
+#include <QOpenGLFunctions>
 #include <QResizeEvent>
 
 TGLPanel::TGLPanel(QWidget* parent)
@@ -21,6 +22,7 @@ TGLPanel::TGLPanel(QWidget* parent)
     connect(FJanela, &TJanelaGL::Pressionado, this, &TGLPanel::OnMouseDown);
     connect(FJanela, &TJanelaGL::Movido, this, &TGLPanel::OnMouseMove);
     connect(FJanela, &TJanelaGL::Solto, this, &TGLPanel::OnMouseUp);
+    connect(FJanela, &TJanelaGL::TeclaPressionada, this, &TGLPanel::OnKeyDown);
     connect(FJanela, &TJanelaGL::PrimeiraExposicao, this, &TGLPanel::PrimeiraExposicao);
 }
 
@@ -113,6 +115,24 @@ void TGLPanel::Redraw() {
     // A window that is not on screen yet has nothing to show; Qt refuses to swap it.
     if (Contem(FGLFlags, GLf_DOUBLEBUFFER) && FJanela->isExposed())
         FRC->swapBuffers(FJanela);
+}
+
+QImage TGLPanel::Imagem() {
+    if (FFirstPaint)
+        Redraw();
+    AtivaContexto();
+    emit OnGLDraw();
+    const qreal escala = devicePixelRatioF();
+    // RGB only: the clear colour's alpha is 0, which would make the background transparent.
+    // Both GL and QImage pad each row of three-byte pixels to a multiple of four bytes.
+    QImage imagem(qRound(width() * escala), qRound(height() * escala), QImage::Format_RGB888);
+    QOpenGLFunctions* gl = FRC->functions();
+    gl->glPixelStorei(GL_PACK_ALIGNMENT, 4);
+    gl->glReadPixels(0, 0, imagem.width(), imagem.height(), GL_RGB, GL_UNSIGNED_BYTE,
+                     imagem.bits());
+    imagem = imagem.mirrored();  // GL counts rows from the bottom
+    imagem.setDevicePixelRatio(escala);
+    return imagem;
 }
 
 // Before the owner's first Redraw there is no picture to show; that Redraw will show itself.

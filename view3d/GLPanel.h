@@ -2,6 +2,7 @@
 
 #include "DescritorPixel.h"
 
+#include <QImage>
 #include <QWidget>
 
 #include <cstdint>
@@ -43,6 +44,10 @@ public:
     /// events (a display-list rebuild). False while there is no context yet.
     bool AtivaContexto();
 
+    /// The picture the panel shows, drawn once more and read back in device pixels, with the
+    /// device pixel ratio set. The frame is not swapped: the screen stays as it was.
+    [[nodiscard]] QImage Imagem();
+
     [[nodiscard]] TPFDFlags GLFlags() const { return FGLFlags; }
     void setGLFlags(TPFDFlags flags);
     [[nodiscard]] TPFDPixelTypes GLPixelType() const { return FGLPixelType; }
@@ -78,6 +83,8 @@ signals:
     void OnMouseDown(Qt::MouseButton botao, int x, int y);
     void OnMouseMove(int x, int y);
     void OnMouseUp(Qt::MouseButton botao, int x, int y);
+    /// A key pressed while the native window has the keyboard focus (a click gives it).
+    void OnKeyDown(int tecla);
 
 protected:
     void resizeEvent(QResizeEvent* evento) override;

@@ -1,5 +1,6 @@
 #include "JanelaGL.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 TJanelaGL::TJanelaGL() {
@@ -28,4 +29,8 @@ void TJanelaGL::mouseMoveEvent(QMouseEvent* evento) {
 void TJanelaGL::mouseReleaseEvent(QMouseEvent* evento) {
     const QPoint p = evento->position().toPoint();
     emit Solto(evento->button(), p.x(), p.y());
+}
+
+void TJanelaGL::keyPressEvent(QKeyEvent* evento) {
+    emit TeclaPressionada(evento->key());
 }

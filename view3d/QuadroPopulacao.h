@@ -22,6 +22,8 @@ struct TPontoModelo {
 struct TIndividuoQuadro {
     TPontoModelo Ponto;
     TPontoModelo PontoY;
+
+    bool operator==(const TIndividuoQuadro&) const = default;
 };
 
 struct TQuadroPopulacao {
@@ -32,6 +34,8 @@ struct TQuadroPopulacao {
     TPontoModelo Melhor1;
     /// (MelhorXGer, MelhorYGer, 100 x MelhorGer2); drawn in parallel mode only.
     TPontoModelo Melhor2;
+
+    bool operator==(const TQuadroPopulacao&) const = default;
 };
 
 /// Fills the frame from the engine's state, reusing the storage of `quadro`. Only slots that

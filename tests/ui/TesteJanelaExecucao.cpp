@@ -7,6 +7,7 @@
 #include "GLPanel.h"
 #include "Grafico.h"
 #include "MainForm.h"
+#include "TraducaoQt.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -45,6 +46,8 @@ QStringList QuivoraRun(const QStringList& argumentos) {
 class TesteJanelaExecucao : public QObject {
     Q_OBJECT
 private slots:
+    // Qt's texts in Portuguese, as the program loads them: the designed ones stay.
+    void initTestCase() { QVERIFY(InstalaTraducaoQt(*QCoreApplication::instance())); }
     void cleanup();
 
     void relatorioComoOQuivoraRun();

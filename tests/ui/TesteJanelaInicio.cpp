@@ -488,8 +488,8 @@ void TesteJanelaInicio::imagens() {
     QCOMPARE(imagem->alignment() & (Qt::AlignLeft | Qt::AlignTop), Qt::AlignLeft | Qt::AlignTop);
 }
 
-// The hint handler writes the hint of the control under the pointer into the status line;
-// no control carries one, so it stays empty unless a hint is given.
+// The hint handler writes the hint of the control under the pointer into the status line,
+// and clears it over a control without one (the panel's title).
 void TesteJanelaInicio::dicaNaLinhaDeEstado() {
     auto* linha = Controle<QStatusBar>(*Janela, "StatusLine");
     auto* tamanho = Controle<QWidget>(*Janela, "pcTamCrom");

@@ -4,10 +4,12 @@
 #include "AjudaJanela.h"
 #include "GLPanel.h"
 #include "MainForm.h"
+#include "TraducaoQt.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QSpinBox>
@@ -18,6 +20,8 @@
 class TesteJanelaRegras : public QObject {
     Q_OBJECT
 private slots:
+    // Qt's texts in Portuguese, as the program loads them: the designed ones stay.
+    void initTestCase() { QVERIFY(InstalaTraducaoQt(*QCoreApplication::instance())); }
     void init();
     void cleanup();
 
@@ -35,6 +39,7 @@ private slots:
     void setasDaTolerancia();
     void setasNoLimiteNaoTocamTexto();
     void textoDigitadoNaoVoltaParaSetas();
+    void menuDoTextoEmPortugues();
 
 private:
     QComboBox& Lista(const char* nome) { return *Controle<QComboBox>(*Janela, nome); }
@@ -284,6 +289,15 @@ void TesteJanelaRegras::textoDigitadoNaoVoltaParaSetas() {
     QCOMPARE(Spin("SpinEdit1").value(), 1);
     ClicaSeta(Spin("SpinEdit1"), true);
     QCOMPARE(Tolerancia().text(), Centesimos("0.02"));
+}
+
+// Qt's own texts speak Portuguese: the tolerance box's context menu.
+void TesteJanelaRegras::menuDoTextoEmPortugues() {
+    std::unique_ptr<QMenu> menu(Tolerancia().createStandardContextMenu());
+    QStringList textos;
+    for (const QAction* acao : menu->actions())
+        textos << acao->text().section(QLatin1Char('\t'), 0, 0);
+    QVERIFY2(textos.contains(QStringLiteral("&Copiar")), qPrintable(textos.join('|')));
 }
 
 QTEST_MAIN(TesteJanelaRegras)

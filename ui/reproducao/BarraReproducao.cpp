@@ -1,0 +1,184 @@
+#include "BarraReproducao.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QMenu>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QStyle>
+#include <QToolButton>
+#include <QToolTip>
+
+namespace {
+
+constexpr int LarguraSeta = 24;  // a list's arrow button and margins, in the window's style
+
+}  // namespace
+
+TRotuloElidido::TRotuloElidido(QWidget* parent) : QLabel(parent) {}
+
+void TRotuloElidido::DefineTexto(const QString& texto) {
+    Completo = texto;
+    setToolTip(texto);
+    Elide();
+}
+
+void TRotuloElidido::DefineDica(const QString& dica) {
+    Dica = dica;
+    Elide();
+}
+
+QSize TRotuloElidido::minimumSizeHint() const {
+    return {0, QLabel::minimumSizeHint().height()};
+}
+
+void TRotuloElidido::resizeEvent(QResizeEvent* evento) {
+    QLabel::resizeEvent(evento);
+    Elide();
+}
+
+void TRotuloElidido::Elide() {
+    setText(fontMetrics().elidedText(Dica.isEmpty() ? Completo : Dica, Qt::ElideRight,
+                                     contentsRect().width()));
+}
+
+TBarraReproducao::TBarraReproducao(QStatusBar& linha)
+    : QObject(&linha), Linha(linha), Texto(new TRotuloElidido), Controles(new QWidget) {
+    Texto->setObjectName(QStringLiteral("TextoReproducao"));
+    linha.addWidget(Texto, 1);
+    // The controls sit close together, leaving the text all the width they can.
+    auto* fila = new QHBoxLayout(Controles);
+    fila->setContentsMargins(0, 0, 0, 0);
+    fila->setSpacing(2);
+    linha.addWidget(Controles);
+    linha.installEventFilter(this);
+
+    btPrimeira = Botao("btPrimeira", QStringLiteral("Geração 0, a população inicial (Home)"));
+    btPrimeira->setIcon(linha.style()->standardIcon(QStyle::SP_MediaSkipBackward));
+    btAnterior = Botao("btAnterior", QStringLiteral("Geração anterior (←; PgUp: 10)"));
+    btAnterior->setIcon(linha.style()->standardIcon(QStyle::SP_MediaSeekBackward));
+    btTocar = Botao("btTocar", QStringLiteral("Reproduz até a última geração (Espaço)"));
+    btProxima = Botao("btProxima", QStringLiteral("Próxima geração (→; PgDn: 10)"));
+    btProxima->setIcon(linha.style()->standardIcon(QStyle::SP_MediaSeekForward));
+    btUltima = Botao("btUltima", QStringLiteral("Última geração da execução (End)"));
+    btUltima->setIcon(linha.style()->standardIcon(QStyle::SP_MediaSkipForward));
+    MostraTocando(false);
+    connect(btPrimeira, &QToolButton::clicked, this, &TBarraReproducao::Primeira);
+    connect(btAnterior, &QToolButton::clicked, this, &TBarraReproducao::Anterior);
+    connect(btTocar, &QToolButton::clicked, this, &TBarraReproducao::TocaOuPausa);
+    connect(btProxima, &QToolButton::clicked, this, &TBarraReproducao::Proxima);
+    connect(btUltima, &QToolButton::clicked, this, &TBarraReproducao::Ultima);
+
+    pcRitmo = new QComboBox;
+    pcRitmo->setObjectName(QStringLiteral("pcRitmo"));
+    for (const int ritmo : Ritmos)
+        pcRitmo->addItem(QStringLiteral("%1 ger/s").arg(ritmo), ritmo);
+    pcRitmo->setCurrentIndex(pcRitmo->findData(RitmoInicial));
+    pcRitmo->setFixedWidth(pcRitmo->fontMetrics().horizontalAdvance(QStringLiteral("25 ger/s")) +
+                           LarguraSeta);
+    pcRitmo->setStatusTip(QStringLiteral("Gerações por segundo ao reproduzir"));
+    pcRitmo->setToolTip(pcRitmo->statusTip());
+    connect(pcRitmo, &QComboBox::currentIndexChanged, this,
+            [this] { emit RitmoEscolhido(pcRitmo->currentData().toInt()); });
+    Controles->layout()->addWidget(pcRitmo);
+
+    // As wide as the widest position, so that the controls stay put while it changes.
+    Posicao = new QLabel;
+    Posicao->setObjectName(QStringLiteral("PosicaoReproducao"));
+    Posicao->setStatusTip(QStringLiteral("Geração mostrada e última da execução"));
+    Posicao->setToolTip(Posicao->statusTip());
+    Posicao->setAlignment(Qt::AlignCenter);
+    Posicao->setMinimumWidth(
+        Posicao->fontMetrics().horizontalAdvance(QStringLiteral("Geração 1000 de 1000")) + 4);
+    Controles->layout()->addWidget(Posicao);
+
+    btCopiarComando =
+        Botao("btCopiarComando", QStringLiteral("Copia o comando que repete a execução"));
+    btCopiarComando->setText(QStringLiteral("Copiar comando"));
+    btCopiarComando->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    connect(btCopiarComando, &QToolButton::clicked, this, &TBarraReproducao::CopiaComando);
+    CriaMenuImagens();
+    Limpa();
+}
+
+QToolButton* TBarraReproducao::Botao(const char* nome, const QString& dica) {
+    auto* botao = new QToolButton;
+    botao->setObjectName(QString::fromLatin1(nome));
+    botao->setAutoRaise(true);
+    botao->setIconSize({14, 14});
+    botao->setStatusTip(dica);
+    botao->setToolTip(dica);
+    Controles->layout()->addWidget(botao);
+    return botao;
+}
+
+void TBarraReproducao::CriaMenuImagens() {
+    btSalvarImagem =
+        Botao("btSalvarImagem", QStringLiteral("Salva ou copia a vista 3D ou o gráfico"));
+    btSalvarImagem->setText(QStringLiteral("Salvar imagem…"));
+    btSalvarImagem->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    btSalvarImagem->setPopupMode(QToolButton::InstantPopup);
+    auto* menu = new QMenu(btSalvarImagem);
+    const auto acao = [&](const QString& texto, const QString& dica,
+                          void (TBarraReproducao::*sinal)()) {
+        QAction* a = menu->addAction(texto);
+        a->setStatusTip(dica);
+        connect(a, &QAction::triggered, this, sinal);
+    };
+    acao(QStringLiteral("Vista 3D em PNG…"), QStringLiteral("A vista 3D como está, em PNG"),
+         &TBarraReproducao::SalvaVista);
+    acao(QStringLiteral("Gráfico em PNG…"), QStringLiteral("O gráfico como está, em PNG"),
+         &TBarraReproducao::SalvaGraficoPng);
+    acao(QStringLiteral("Gráfico em SVG…"),
+         QStringLiteral("O gráfico em SVG, que amplia sem perda"),
+         &TBarraReproducao::SalvaGraficoSvg);
+    menu->addSeparator();
+    acao(QStringLiteral("Copiar vista 3D"), QStringLiteral("A vista 3D na área de transferência"),
+         &TBarraReproducao::CopiaVista);
+    acao(QStringLiteral("Copiar gráfico"), QStringLiteral("O gráfico na área de transferência"),
+         &TBarraReproducao::CopiaGrafico);
+    btSalvarImagem->setMenu(menu);
+    // The style draws the menu's arrow over the caption without making room for it.
+    btSalvarImagem->setMinimumWidth(btSalvarImagem->sizeHint().width() + 8);
+}
+
+void TBarraReproducao::Limpa() {
+    for (QWidget* controle : std::initializer_list<QWidget*>{btPrimeira, btAnterior, btTocar,
+                                                             btProxima, btUltima, btCopiarComando})
+        controle->setEnabled(false);
+    Posicao->clear();
+    Texto->DefineTexto({});
+    MostraTocando(false);
+}
+
+void TBarraReproducao::MostraPosicao(int geracao, int ultima) {
+    btPrimeira->setEnabled(geracao > 0);
+    btAnterior->setEnabled(geracao > 0);
+    btTocar->setEnabled(true);
+    btProxima->setEnabled(geracao < ultima);
+    btUltima->setEnabled(geracao < ultima);
+    btCopiarComando->setEnabled(true);
+    Posicao->setText(QStringLiteral("Geração %1 de %2").arg(geracao).arg(ultima));
+}
+
+void TBarraReproducao::MostraTexto(const QString& texto) {
+    Texto->DefineTexto(texto);
+}
+
+void TBarraReproducao::MostraTocando(bool tocando) {
+    btTocar->setIcon(
+        Linha.style()->standardIcon(tocando ? QStyle::SP_MediaPause : QStyle::SP_MediaPlay));
+}
+
+void TBarraReproducao::AvisaCopia(const QString& comando) {
+    QToolTip::showText(btCopiarComando->mapToGlobal(QPoint(0, 0)),
+                       QStringLiteral("Copiado: ") + comando, btCopiarComando);
+}
+
+// Hints of these controls (status tips on their way up to the window) stop here.
+bool TBarraReproducao::eventFilter(QObject* objeto, QEvent* evento) {
+    if (evento->type() != QEvent::StatusTip)
+        return QObject::eventFilter(objeto, evento);
+    Texto->DefineDica(static_cast<QStatusTipEvent*>(evento)->tip());
+    return true;
+}

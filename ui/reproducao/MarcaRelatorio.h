@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QObject>
+
+class QPlainTextEdit;
+
+/// The shown generation on the page "Relatório": its heading and best-individual lines are
+/// marked and scrolled into view, and a click on any line of a generation picks it. The
+/// report's text is not touched.
+///
+/// The report's layout is fixed: eight header lines, then for every generation g an empty
+/// line, the separator, "Geração g" and the best individual's line (generation 0 included),
+/// so generation g holds lines 4g + 6 to 4g + 9, counted from 0.
+class TMarcaRelatorio : public QObject {
+    Q_OBJECT
+public:
+    explicit TMarcaRelatorio(QPlainTextEdit& relatorio);
+
+    /// Marks generation g's heading and best line and scrolls them into view.
+    void Mostra(int geracao);
+    /// Removes the mark.
+    void Esconde();
+
+signals:
+    /// The user clicked on one of generation g's lines.
+    void Escolhida(int geracao);
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+
+private:
+    QPlainTextEdit& Relatorio;
+};

@@ -1,0 +1,218 @@
+#include "Reproducao.h"
+
+#include "BarraReproducao.h"
+#include "ControleVista.h"
+#include "CursorGrafico.h"
+#include "GLPanel.h"
+#include "Grafico.h"
+#include "ImagemGrafico.h"
+#include "MarcaRelatorio.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int PassoLongo = 10;  // PageUp and PageDown
+
+}  // namespace
+
+TReproducao::TReproducao(const TControlesReproducao& controles, QObject* parent)
+    : QObject(parent),
+      Controles(controles),
+      Barra(new TBarraReproducao(*controles.StatusLine)),
+      Cursor(new TCursorGrafico(*controles.Chart1)),
+      Marca(new TMarcaRelatorio(*controles.Visualizar)),
+      Ritmo(TBarraReproducao::RitmoInicial) {
+    Relogio.setSingleShot(true);
+    Relogio.setTimerType(Qt::PreciseTimer);
+    connect(&Relogio, &QTimer::timeout, this, &TReproducao::Passo);
+
+    connect(Barra, &TBarraReproducao::Primeira, this, [this] { Escolhe(0); });
+    connect(Barra, &TBarraReproducao::Anterior, this, [this] { Escolhe(Atual() - 1); });
+    connect(Barra, &TBarraReproducao::TocaOuPausa, this, &TReproducao::TocaOuPausa);
+    connect(Barra, &TBarraReproducao::Proxima, this, [this] { Escolhe(Atual() + 1); });
+    connect(Barra, &TBarraReproducao::Ultima, this, [this] { Escolhe(Fim.Ultima); });
+    connect(Barra, &TBarraReproducao::RitmoEscolhido, this, &TReproducao::DefineRitmo);
+    connect(Barra, &TBarraReproducao::CopiaComando, this, &TReproducao::CopiaComando);
+    connect(Barra, &TBarraReproducao::SalvaVista, this, &TReproducao::SalvaVista);
+    connect(Barra, &TBarraReproducao::CopiaVista, this,
+            [this] { CopiaImagem(Controles.GLPanel1->Imagem()); });
+    connect(Barra, &TBarraReproducao::SalvaGraficoPng, this, [this] { SalvaGrafico(false); });
+    connect(Barra, &TBarraReproducao::SalvaGraficoSvg, this, [this] { SalvaGrafico(true); });
+    connect(Barra, &TBarraReproducao::CopiaGrafico, this,
+            [this] { CopiaImagem(ImagemDoWidget(*Controles.Chart1)); });
+
+    connect(Cursor, &TCursorGrafico::Escolhida, this, &TReproducao::Escolhe);
+    connect(Marca, &TMarcaRelatorio::Escolhida, this, &TReproducao::Escolhe);
+    connect(Controles.GLPanel1, &TGLPanel::OnKeyDown, this, &TReproducao::Tecla);
+    // The chart takes the keyboard focus from a click, for the keys that step.
+    Controles.Chart1->setFocusPolicy(Qt::ClickFocus);
+    Controles.Chart1->installEventFilter(this);
+}
+
+// The view must not keep drawing a frame that goes with this object.
+TReproducao::~TReproducao() {
+    Controles.Vista->FixaQuadro(nullptr);
+}
+
+void TReproducao::Recomeca() {
+    Pausa();
+    FGeracoes.Recomeca();
+    Fim = {};
+    Mostrada = -1;
+    Controles.Vista->FixaQuadro(nullptr);
+    Cursor->Esconde();
+    Marca->Esconde();
+    Barra->Limpa();
+}
+
+void TReproducao::Guarda(const TQuadroPopulacao& quadro, const TMelhorGeracao& melhor) {
+    FGeracoes.Guarda(quadro, melhor);
+}
+
+void TReproducao::Termina(const TFimExecucao& fim) {
+    Fim = fim;
+    Barra->MostraPosicao(Fim.Ultima, Fim.Ultima);
+    Barra->MostraTexto(QString::fromStdString(TextoFim(Fim)));
+}
+
+void TReproducao::Escolhe(int geracao) {
+    const int alvo = std::clamp(geracao, 0, Fim.Ultima);
+    // A drag over the chart picks the same generation many times: draw it once.
+    if (!HaExecucao() || (alvo == Mostrada && !Tocando()))
+        return;
+    Mostra(alvo);
+    if (Tocando()) {
+        InicioToque = Mostrada;
+        Cronometro.start();
+        AgendaPasso();
+    }
+}
+
+void TReproducao::Mostra(int geracao) {
+    Mostrada = geracao;
+    const TGeracaoGuardada& guardada = FGeracoes.Geracao(geracao);
+    Controles.Vista->FixaQuadro(&guardada.Quadro);
+    Controles.GLPanel1->Redraw();
+    Cursor->Mostra(geracao);
+    Marca->Mostra(geracao);
+    Barra->MostraPosicao(geracao, Fim.Ultima);
+    Barra->MostraTexto(QString::fromStdString(
+        TextoGeracao(geracao, guardada.Melhor, guardada.Quadro.Paralelo, Fim.Separador) + " · " +
+        TextoFim(Fim)));
+}
+
+bool TReproducao::Tecla(int tecla) {
+    if (!HaExecucao())
+        return false;
+    switch (tecla) {
+        case Qt::Key_Left:
+            Escolhe(Atual() - 1);
+            return true;
+        case Qt::Key_Right:
+            Escolhe(Atual() + 1);
+            return true;
+        case Qt::Key_PageUp:
+            Escolhe(Atual() - PassoLongo);
+            return true;
+        case Qt::Key_PageDown:
+            Escolhe(Atual() + PassoLongo);
+            return true;
+        case Qt::Key_Home:
+            Escolhe(0);
+            return true;
+        case Qt::Key_End:
+            Escolhe(Fim.Ultima);
+            return true;
+        case Qt::Key_Space:
+            TocaOuPausa();
+            return true;
+        default:
+            return false;
+    }
+}
+
+// From the last generation, playing starts over from the first.
+void TReproducao::TocaOuPausa() {
+    if (Tocando()) {
+        Pausa();
+        return;
+    }
+    if (!HaExecucao())
+        return;
+    Mostra(Atual() == Fim.Ultima ? 0 : Atual());
+    InicioToque = Mostrada;
+    Cronometro.start();
+    Barra->MostraTocando(true);
+    AgendaPasso();
+}
+
+void TReproducao::Pausa() {
+    Relogio.stop();
+    Barra->MostraTocando(false);
+}
+
+// The generation due now, which skips any whose time has passed while the window was busy.
+void TReproducao::Passo() {
+    const qint64 decorrido = Cronometro.nsecsElapsed();
+    const auto devida = static_cast<int>(InicioToque + decorrido * Ritmo / 1'000'000'000);
+    if (devida > Mostrada)
+        Mostra(std::min(devida, Fim.Ultima));
+    if (Mostrada == Fim.Ultima)
+        Pausa();
+    else
+        AgendaPasso();
+}
+
+void TReproducao::AgendaPasso() {
+    const qint64 proxima = (Mostrada - InicioToque + 1) * 1'000'000'000LL / Ritmo;
+    const qint64 falta = proxima - Cronometro.nsecsElapsed();
+    Relogio.start(static_cast<int>(std::max<qint64>(0, (falta + 999'999) / 1'000'000)));
+}
+
+void TReproducao::DefineRitmo(int geracoesPorSegundo) {
+    Ritmo = geracoesPorSegundo;
+    if (Tocando())
+        Escolhe(Mostrada);  // the new pace counts from the generation shown
+}
+
+void TReproducao::CopiaComando() {
+    const QString comando = QString::fromStdString(Fim.Comando);
+    QApplication::clipboard()->setText(comando);
+    Barra->AvisaCopia(comando);
+}
+
+void TReproducao::SalvaVista() {
+    const QImage imagem = Controles.GLPanel1->Imagem();
+    const QString nome = HaExecucao() ? QStringLiteral("quivora-geracao-%1.png").arg(Atual())
+                                      : QStringLiteral("quivora-vista.png");
+    SalvaImagemComo(
+        *Controles.Janela, nome, TFormatoImagem::Png,
+        [&](const QString& caminho, QString& erro) { return GravaPng(imagem, caminho, erro); });
+}
+
+void TReproducao::SalvaGrafico(bool svg) {
+    TChart& grafico = *Controles.Chart1;
+    if (svg) {
+        SalvaImagemComo(*Controles.Janela, QStringLiteral("quivora-grafico.svg"),
+                        TFormatoImagem::Svg, [&](const QString& caminho, QString& erro) {
+                            return GravaSvg(grafico, caminho, QStringLiteral("Quivora"), erro);
+                        });
+        return;
+    }
+    const QImage imagem = ImagemDoWidget(grafico);
+    SalvaImagemComo(
+        *Controles.Janela, QStringLiteral("quivora-grafico.png"), TFormatoImagem::Png,
+        [&](const QString& caminho, QString& erro) { return GravaPng(imagem, caminho, erro); });
+}
+
+bool TReproducao::eventFilter(QObject* objeto, QEvent* evento) {
+    if (evento->type() == QEvent::KeyPress && Tecla(static_cast<QKeyEvent*>(evento)->key()))
+        return true;
+    return QObject::eventFilter(objeto, evento);
+}

@@ -1,0 +1,96 @@
+#pragma once
+
+#include "GeracoesGuardadas.h"
+#include "TextosReproducao.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QTimer>
+
+class QPlainTextEdit;
+class QStatusBar;
+class QWidget;
+class TBarraReproducao;
+class TChart;
+class TControleVista;
+class TCursorGrafico;
+class TGLPanel;
+class TMarcaRelatorio;
+
+/// The window's parts that the replay shows the chosen generation on and takes picks from.
+struct TControlesReproducao {
+    QWidget* Janela = nullptr;  ///< parent of the file dialogs
+    TGLPanel* GLPanel1 = nullptr;
+    TControleVista* Vista = nullptr;
+    TChart* Chart1 = nullptr;
+    QPlainTextEdit* Visualizar = nullptr;
+    QStatusBar* StatusLine = nullptr;
+};
+
+/// Watching the last run again. The run hands over every generation's frame as it draws it
+/// (generation 0 as evaluated); once it has ended, the user picks any generation, from the
+/// chart (click or drag), the report (click), keys on the 3D view and the chart, or the
+/// controls in the status line, and it shows at once on the 3D view, as a cursor on the
+/// chart, marked in the report and as a text. Playing steps from the shown generation to
+/// the last at the chosen pace, on the clock: a late step catches up rather than delay the
+/// ones after it.
+///
+/// Until the user picks a generation after a run, nothing is marked and the 3D view draws
+/// the engine's state, as it does without replay.
+class TReproducao : public QObject {
+    Q_OBJECT
+public:
+    TReproducao(const TControlesReproducao& controles, QObject* parent = nullptr);
+    ~TReproducao() override;
+
+    // The run's side.
+    /// A run starts: the replay ends, the kept generations are forgotten.
+    void Recomeca();
+    /// Keeps the next generation (0 first after Recomeca) as the 3D view draws it.
+    void Guarda(const TQuadroPopulacao& quadro, const TMelhorGeracao& melhor);
+    /// The run ended as `fim` says; its generations can now be picked.
+    void Termina(const TFimExecucao& fim);
+
+    // The user's side.
+    /// Shows generation g, brought into 0..last; while playing, playing goes on from there.
+    void Escolhe(int geracao);
+    /// Left/Right one generation, PageUp/PageDown ten, Home/End the first and the last,
+    /// Space plays or pauses. False for other keys and while there is nothing to replay.
+    bool Tecla(int tecla);
+    void TocaOuPausa();
+    /// Generations per second while playing.
+    void DefineRitmo(int geracoesPorSegundo);
+    void CopiaComando();
+
+    [[nodiscard]] bool Tocando() const { return Relogio.isActive(); }
+    /// The generation shown, or -1 when the user has picked none since the run.
+    [[nodiscard]] int Escolhida() const { return Mostrada; }
+    [[nodiscard]] const TGeracoesGuardadas& Geracoes() const { return FGeracoes; }
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+
+private:
+    [[nodiscard]] bool HaExecucao() const { return Fim.Ultima > 0; }
+    [[nodiscard]] int Atual() const { return Mostrada < 0 ? Fim.Ultima : Mostrada; }
+    void Mostra(int geracao);
+    void Pausa();
+    void Passo();
+    void AgendaPasso();
+    void SalvaVista();
+    void SalvaGrafico(bool svg);
+
+    TControlesReproducao Controles;
+    TBarraReproducao* Barra;
+    TCursorGrafico* Cursor;
+    TMarcaRelatorio* Marca;
+    TGeracoesGuardadas FGeracoes;
+    TFimExecucao Fim;
+    int Mostrada = -1;
+    // Playing: generation InicioToque was shown when Cronometro started; generation
+    // InicioToque + k is due k periods later.
+    int Ritmo;
+    int InicioToque = 0;
+    QElapsedTimer Cronometro;
+    QTimer Relogio;
+};
