@@ -81,3 +81,19 @@ void SalvaImagemComo(QWidget& janela, const QString& nome, TFormatoImagem format
                              QStringLiteral("Não foi possível gravar %1: %2")
                                  .arg(QDir::toNativeSeparators(caminho), erro));
 }
+
+void SalvaWidgetComo(QWidget& janela, QWidget& widget, const QString& nome,
+                     TFormatoImagem formato) {
+    if (formato == TFormatoImagem::Svg) {
+        SalvaImagemComo(janela, nome + QStringLiteral(".svg"), formato,
+                        [&](const QString& caminho, QString& erro) {
+                            return GravaSvg(widget, caminho, QStringLiteral("Quivora"), erro);
+                        });
+        return;
+    }
+    // Taken before the dialog opens, so that the picture is the one the user chose to save.
+    const QImage imagem = ImagemDoWidget(widget);
+    SalvaImagemComo(
+        janela, nome + QStringLiteral(".png"), formato,
+        [&](const QString& caminho, QString& erro) { return GravaPng(imagem, caminho, erro); });
+}

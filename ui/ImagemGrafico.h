@@ -32,3 +32,7 @@ enum class TFormatoImagem { Png, Svg };
 /// pictures folder, and writes it with `grava`; a failure is shown in a warning box.
 void SalvaImagemComo(QWidget& janela, const QString& nome, TFormatoImagem formato,
                      const std::function<bool(const QString& caminho, QString& erro)>& grava);
+
+/// Saves the widget as it shows now, as PNG at the screen's pixel ratio or as SVG, asking for
+/// the file name over `janela` with `nome` (without its suffix) proposed.
+void SalvaWidgetComo(QWidget& janela, QWidget& widget, const QString& nome, TFormatoImagem formato);

@@ -16,6 +16,7 @@
 #include <QBoxPlotSeries>
 #include <QBoxSet>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QFile>
@@ -402,6 +403,14 @@ void TesteJanelaExperimento::ampliadaMostraAsVistas() {
     QVERIFY(caixas != nullptr);
     QCOMPARE(caixas->count(), 2);
     QCOMPARE(caixas->boxSets()[1]->at(QBoxSet::Median), linhas[1].Melhor1.Mediana);
+
+    // "Salvar imagem…" saves or copies the chart as the window shows it.
+    QMenu* imagem = Controle<QPushButton>(ampliada, "btSalvarImagem")->menu();
+    QVERIFY(imagem != nullptr);
+    QCOMPARE(imagem->actions().size(), 3);
+    imagem->actions().last()->trigger();
+    const auto rgb = [](const QImage& i) { return i.convertToFormat(QImage::Format_RGB32); };
+    QCOMPARE(rgb(QApplication::clipboard()->image()), rgb(maior.grab().toImage()));
 
     // Resizable; closed, the page's button opens it again.
     const int largura = maior.width();

@@ -3,6 +3,7 @@
 #include "GraficoAparencia.h"
 #include "GraficoLegenda.h"
 #include "GraficoRotulos.h"
+#include "ImagemGrafico.h"
 #include "VistasExperimento.h"
 
 #include <QActionGroup>
@@ -158,6 +159,18 @@ void TGraficoExperimento::mouseDoubleClickEvent(QMouseEvent* evento) {
         QChartView::mouseDoubleClickEvent(evento);
 }
 
+void TGraficoExperimento::AcrescentaAcoesImagem(QMenu& menu) {
+    QWidget& janela = *window();
+    menu.addAction(QStringLiteral("Gráfico em PNG…"), this, [this, &janela] {
+        SalvaWidgetComo(janela, *this, QStringLiteral("quivora-experimento"), TFormatoImagem::Png);
+    });
+    menu.addAction(QStringLiteral("Gráfico em SVG…"), this, [this, &janela] {
+        SalvaWidgetComo(janela, *this, QStringLiteral("quivora-experimento"), TFormatoImagem::Svg);
+    });
+    menu.addAction(QStringLiteral("Copiar gráfico"), this,
+                   [this] { CopiaImagem(ImagemDoWidget(*this)); });
+}
+
 void TGraficoExperimento::contextMenuEvent(QContextMenuEvent* evento) {
     QMenu menu(this);
     auto* grupo = new QActionGroup(&menu);
@@ -172,6 +185,8 @@ void TGraficoExperimento::contextMenuEvent(QContextMenuEvent* evento) {
         menu.addSeparator();
         menu.addAction(QStringLiteral("Ampliar…"), this, &TGraficoExperimento::PedeAmpliacao);
     }
+    menu.addSeparator();
+    AcrescentaAcoesImagem(menu);
     menu.exec(evento->globalPos());
 }
 

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <vector>
 
+class QMenu;
 class QValueAxis;
 class TLegendaGrafico;
 
@@ -44,7 +45,8 @@ struct TExperimentoNoGrafico {
 /// The chart of the page "Experimento", in the look of the fitness chart, each kept experiment
 /// in its colour, in one of three views. The legend names each experiment by its solid line;
 /// long names are cut so that the plot keeps most of the chart. The context menu chooses the
-/// view and, where allowed, asks for the chart to be enlarged, as a double-click does.
+/// view, where allowed asks for the chart to be enlarged, as a double-click does, and saves or
+/// copies the chart's picture.
 class TGraficoExperimento : public QChartView {
     Q_OBJECT
 public:
@@ -58,6 +60,8 @@ public:
     void PermiteAmpliar(bool permite);
     /// The legend's titles, top to bottom.
     [[nodiscard]] QStringList TitulosLegenda() const;
+    /// Adds to `menu` the chart's picture saved as PNG or SVG, or copied.
+    void AcrescentaAcoesImagem(QMenu& menu);
 
 signals:
     void PedeAmpliacao();

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -36,6 +37,12 @@ TJanelaExperimento::TJanelaExperimento(const std::string& separador, QWidget* pa
     ResumoAmpliado->setUniformRowHeights(true);
     ResumoAmpliado->setIconSize(QSize(10, 10));
     ConfiguraTabelaExperimento(*ResumoAmpliado, Separador);
+    auto* salvar = new QPushButton(QStringLiteral("Salvar imagem…"), this);
+    salvar->setObjectName(QStringLiteral("btSalvarImagem"));
+    salvar->setAutoDefault(false);
+    auto* menuImagem = new QMenu(salvar);
+    GraficoAmpliado->AcrescentaAcoesImagem(*menuImagem);
+    salvar->setMenu(menuImagem);
     auto* fechar = new QPushButton(QStringLiteral("Fechar"), this);
     fechar->setObjectName(QStringLiteral("btFechar"));
     fechar->setAutoDefault(false);
@@ -46,9 +53,9 @@ TJanelaExperimento::TJanelaExperimento(const std::string& separador, QWidget* pa
     escolha->addWidget(rotulo);
     escolha->addWidget(cbVista);
     escolha->addStretch();
-    // The row of the window's buttons, where the chart's picture is also to be saved.
     auto* botoes = new QHBoxLayout;
     botoes->addStretch();
+    botoes->addWidget(salvar);
     botoes->addWidget(fechar);
     auto* coluna = new QVBoxLayout(this);
     coluna->addLayout(escolha);

@@ -197,18 +197,8 @@ void TReproducao::SalvaVista() {
 }
 
 void TReproducao::SalvaGrafico(bool svg) {
-    TChart& grafico = *Controles.Chart1;
-    if (svg) {
-        SalvaImagemComo(*Controles.Janela, QStringLiteral("quivora-grafico.svg"),
-                        TFormatoImagem::Svg, [&](const QString& caminho, QString& erro) {
-                            return GravaSvg(grafico, caminho, QStringLiteral("Quivora"), erro);
-                        });
-        return;
-    }
-    const QImage imagem = ImagemDoWidget(grafico);
-    SalvaImagemComo(
-        *Controles.Janela, QStringLiteral("quivora-grafico.png"), TFormatoImagem::Png,
-        [&](const QString& caminho, QString& erro) { return GravaPng(imagem, caminho, erro); });
+    SalvaWidgetComo(*Controles.Janela, *Controles.Chart1, QStringLiteral("quivora-grafico"),
+                    svg ? TFormatoImagem::Svg : TFormatoImagem::Png);
 }
 
 bool TReproducao::eventFilter(QObject* objeto, QEvent* evento) {
