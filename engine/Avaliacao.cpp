@@ -1,7 +1,11 @@
 #include "FormatoNumero.h"
 #include "MotorAG.h"
 
+#include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstring>
+#include <limits>
 
 namespace {
 
@@ -13,19 +17,45 @@ double MaxDecod(int meio) {
     return soma;
 }
 
-// Value of the genes de..ate as a binary number, the lowest position most significant.
+// Value of the genes de..ate as a binary number, the lowest position most significant. Eight
+// genes at a time: genes are bytes 0 or 1, and one multiplication by 0x8040201008040201 moves
+// bit 0 of byte j of a little-endian word to bit 63 - j, so that the top byte of the product
+// holds the eight genes as a binary number, the first one on top (no two partial products
+// overlap, so nothing carries into it).
 double ValorGenes(const TCromossomo& c, int de, int ate) {
+    const std::uint8_t* gene = c.Gene.data();
     std::uint64_t soma = 0;
-    for (int k = de; k <= ate; ++k)
-        soma = 2 * soma + static_cast<std::uint64_t>(c.Gene[k]);
+    int k = de;
+    for (; k + 7 <= ate; k += 8) {
+        std::uint64_t oito = 0;
+        std::memcpy(&oito, gene + k, sizeof oito);
+        if constexpr (std::endian::native == std::endian::big)
+            oito = __builtin_bswap64(oito);
+        soma = (soma << 8) | ((oito * 0x8040201008040201ULL) >> 56);
+    }
+    for (; k <= ate; ++k)
+        soma = 2 * soma + gene[k];
     return static_cast<double>(soma);
 }
 
-// Maps a half's value linearly onto ValMin..ValMax and rounds, halves to even (the default
-// rounding mode), all in extended precision.
+// 1.5 * 2^(p - 1) for the p-bit mantissa of long double: a sum with it has no fraction bits left.
+constexpr long double Arredondador() {
+    long double m = 1.5L;
+    for (int i = 1; i < std::numeric_limits<long double>::digits; ++i)
+        m *= 2;
+    return m;
+}
+
+// Maps a half's value linearly onto ValMin..ValMax and rounds, halves to even, all in extended
+// precision. Adding and taking away 1.5 * 2^63 rounds in the default mode, to nearest and
+// halves to even, exactly as llrint would, without its library call; the whole number that
+// results (|x| is at most 100) passes through double exactly, whose conversion to an integer
+// needs no change of the x87 rounding mode.
 std::int32_t Decodifica(double valor, double maxDecod, int valMin, int valMax) {
     const long double escala = static_cast<long double>(valMax - valMin) / maxDecod;
-    return static_cast<std::int32_t>(std::llrint(escala * valor + valMin));
+    const long double x = escala * valor + valMin;
+    constexpr long double m = Arredondador();
+    return static_cast<std::int32_t>(static_cast<double>((x + m) - m));
 }
 
 // The directed-scaling factor: not monotonic around the average, by design of the scheme.
@@ -48,26 +78,31 @@ double Soma(double acumulado, double parcela) {
 }
 
 std::string Genes(const TCromossomo& c, int de, int ate) {
-    std::string texto;
+    std::string texto(static_cast<std::size_t>(std::max(0, ate - de + 1)), '0');
     for (int k = de; k <= ate; ++k)
-        texto += c.Gene[k] != 0 ? '1' : '0';
+        texto[static_cast<std::size_t>(k - de)] = c.Gene[k] != 0 ? '1' : '0';
     return texto;
 }
 
 }  // namespace
 
+// Gene k is Random(2): a chromosome's draws come in one block.
 void TMotorAG::InicializaPop(int count) {
+    if (Populacao)  // the last run's individuals, for reuse where nothing else holds them
+        for (PCromossomo& slot : Populacao->Crom)
+            Solta(slot);
     Populacao = std::make_unique<TPopulacao>();  // 1.
     Aleatorio.Semeia(Dono.LeRelogio());          // 2.
     for (int i = 1; i <= count; ++i) {           // 3.
-        auto c = std::make_shared<TCromossomo>();
-        Populacao->Crom[i] = c;
-        for (int k = 1; k <= Param.TamCrom; ++k)
-            c->Gene[k] = static_cast<std::int32_t>(Aleatorio.Random(2));
+        PCromossomo c = NovoCromossomo();
+        Aleatorio.ProximosBits(c->Gene.data() + 1, Param.TamCrom);
+        Populacao->Crom[i] = std::move(c);
     }
     if (Dono.UsaElitismo()) {  // 4.
+        if (Elite)
+            Solta(Elite->Crom[1]);
         Elite = std::make_unique<TElite>();
-        Elite->Crom[1] = std::make_shared<TCromossomo>();
+        Elite->Crom[1] = NovoCromossomo();
     }
 }
 
@@ -100,15 +135,20 @@ void TMotorAG::AvaliaPop(int count) {
             pop.IndMelhorY = i;
             MelhorYGer[g] = c.Y;
         }
-        if (elitismo)  // 2.6
-            AtualizaElite(paralelo);
+        if (elitismo && paralelo)  // 2.6, parallel mode: the genes change with every slot
+            AtualizaElite();
         somaApt = Soma(somaApt, c.Aptidao);  // 2.7
         somaZy = Soma(somaZy, zy);
     }
+    // 2.6, simple mode: the elite is a reference, so only the last one taken in the loop,
+    // the generation's best, is ever seen.
+    if (elitismo && !paralelo)
+        Aponta(Elite->Crom[1], pop.Crom[pop.IndMelhor]);
     MediaGer1[g] = static_cast<double>(static_cast<long double>(somaApt) / count);  // 3.
     MediaGer2[g] = static_cast<double>(static_cast<long double>(somaZy) / count);
-    Escalona(paralelo, count);     // 4.
-    EscreveLinhaMelhor(paralelo);  // 5.
+    Escalona(paralelo, count);  // 4.
+    if (Relata)
+        EscreveLinhaMelhor(paralelo);  // 5.
 }
 
 // Parallel mode judges each half against the other population's best coordinate as it
@@ -128,23 +168,17 @@ void TMotorAG::DecodificaEPontua(TCromossomo& c, double maxDecod, bool paralelo)
     c.AptidaoY = TabelaF6(parceiroX * parceiroX + c.Y * c.Y);
 }
 
-// Simple mode: the elite is the best individual itself. Parallel mode: the elite's own
-// chromosome takes the best x half and the best y half, copied in place; when population
-// slot 1 already refers to it, that slot's genes change with it.
-void TMotorAG::AtualizaElite(bool paralelo) {
+// Parallel mode: the elite's own chromosome takes the best x half and the best y half, copied
+// in place; when population slot 1 already refers to it, that slot's genes change with it.
+void TMotorAG::AtualizaElite() {
     const TPopulacao& pop = *Populacao;
-    if (!paralelo) {
-        Elite->Crom[1] = pop.Crom[pop.IndMelhor];
-        return;
-    }
     TCromossomo& elite = *Elite->Crom[1];
     const TCromossomo& melhorX = *pop.Crom[pop.IndMelhor];
     const TCromossomo& melhorY = *pop.Crom[pop.IndMelhorY];
     const int meio = Param.MeioCrom();
-    for (int k = 1; k <= meio; ++k)
-        elite.Gene[k] = melhorX.Gene[k];
-    for (int k = meio + 1; k <= Param.TamCrom; ++k)
-        elite.Gene[k] = melhorY.Gene[k];
+    std::copy(melhorX.Gene.begin() + 1, melhorX.Gene.begin() + meio + 1, elite.Gene.begin() + 1);
+    std::copy(melhorY.Gene.begin() + meio + 1, melhorY.Gene.begin() + Param.TamCrom + 1,
+              elite.Gene.begin() + meio + 1);
 }
 
 void TMotorAG::Escalona(bool paralelo, int count) {

@@ -1,12 +1,16 @@
 #include "MotorAG.h"
 
+#include <algorithm>
+
 namespace {
+
+using TMascara = std::array<std::uint8_t, MaxGenes + 1>;
 
 // What one pair's two children share: the cut points or the mask.
 struct TMaterial {
     int Corte1 = 0;
     int Corte2 = 0;
-    std::array<std::int32_t, MaxGenes + 1> Mascara{};
+    TMascara Mascara{};
 };
 
 enum class TTipoCruz { UmPonto, DoisPontos, Uniforme };
@@ -20,22 +24,13 @@ TTipoCruz TipoDe(const std::string& texto) {
 }
 
 void CopiaGenes(TCromossomo& filho, const TCromossomo& pai, int de, int ate) {
-    for (int b = de; b <= ate; ++b)
-        filho.Gene[b] = pai.Gene[b];
+    if (de <= ate)
+        std::copy(pai.Gene.begin() + de, pai.Gene.begin() + ate + 1, filho.Gene.begin() + de);
 }
 
-// mask[b] = Random(2) for b = 1..tamCrom, in order. Random(2) is the seed's top bit, so the
-// draws can be taken four at a time.
-void SorteiaMascara(TAleatorio& aleatorio, std::array<std::int32_t, MaxGenes + 1>& mascara,
-                    int tamCrom) {
-    int b = 1;
-    for (; b + 3 <= tamCrom; b += 4) {
-        const auto sementes = aleatorio.Proximas4();
-        for (std::size_t j = 0; j < 4; ++j)
-            mascara[b + static_cast<int>(j)] = static_cast<std::int32_t>(sementes[j] >> 31);
-    }
-    for (; b <= tamCrom; ++b)
-        mascara[b] = static_cast<std::int32_t>(aleatorio.Random(2));
+// mask[b] = Random(2) for b = 1..tamCrom, in order.
+void SorteiaMascara(TAleatorio& aleatorio, TMascara& mascara, int tamCrom) {
+    aleatorio.ProximosBits(mascara.data() + 1, tamCrom);
 }
 
 }  // namespace
@@ -48,9 +43,7 @@ void TMotorAG::CruzaPais(const std::string& tipoCruz, int /*taxaCruz*/) {
     const bool paralelo = Dono.AGParalelo();
     const TTipoCruz tipo = TipoDe(tipoCruz);
 
-    Descendencia = std::make_unique<TDescendencia>();  // 1.
-    for (int m = 1; m <= filhos; ++m)
-        Descendencia->Crom[m] = std::make_shared<TCromossomo>();
+    NovaDescendencia(filhos);  // 1.
 
     TMaterial material;
     const auto sorteia = [&] {
@@ -104,10 +97,11 @@ void TMotorAG::CruzaPais(const std::string& tipoCruz, int /*taxaCruz*/) {
                 CopiaGenes(filho, p2x, material.Corte2, tamCrom);
                 break;
             case TTipoCruz::Uniforme:
-                // Arithmetic instead of a branch: the mask is random, so a branch would
+                // A blend instead of a branch: the mask is random, so a branch would
                 // mispredict half the time.
-                for (int b = 1; b <= tamCrom; ++b)
-                    filho.Gene[b] = p1x.Gene[b] + (p2x.Gene[b] - p1x.Gene[b]) * material.Mascara[b];
+                for (std::size_t b = 1; b <= static_cast<std::size_t>(tamCrom); ++b)
+                    filho.Gene[b] = static_cast<std::uint8_t>(
+                        p1x.Gene[b] ^ ((p1x.Gene[b] ^ p2x.Gene[b]) & material.Mascara[b]));
                 break;
         }
         if (!primeiro)

@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 
 namespace {
@@ -48,10 +47,13 @@ std::string FormataReal(double valor, const std::string& separador) {
     if (valor == 0)
         return "0";
 
-    // %.14e rounds correctly to 15 significant digits: d.dddddddddddddde±XX.
+    // Scientific notation with 14 decimals rounds correctly to 15 significant digits, as
+    // printf's %.14e does: d.dddddddddddddde±XX.
     char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.*e", Precisao - 1, std::fabs(valor));
-    const std::string cientifico(buffer);
+    const auto fim = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(valor),
+                                   std::chars_format::scientific, Precisao - 1)
+                         .ptr;
+    const std::string cientifico(buffer, fim);
     const std::size_t posE = cientifico.find('e');
     std::string digitos = cientifico.substr(0, 1) + cientifico.substr(2, posE - 2);
     const int expoente = std::atoi(cientifico.c_str() + posE + 1);

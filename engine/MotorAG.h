@@ -33,6 +33,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 /// The tables of one run, indexed by generation 0..1000.
 using TTabelaReal = std::array<double, MaxGeracoes + 1>;
@@ -90,6 +91,8 @@ public:
     TAleatorio Aleatorio;
     /// Decimal separator of the report's numbers, taken from the panel at each run.
     std::string Separador = ",";
+    /// Whether this run writes its report: asked of the owner at the start of each run.
+    bool Relata = true;
 
 private:
     void TomaParametros(const TPainel& painel);
@@ -99,12 +102,20 @@ private:
     [[nodiscard]] bool CriterioAtingido() const;
 
     void DecodificaEPontua(TCromossomo& c, double maxDecod, bool paralelo);
-    void AtualizaElite(bool paralelo);
+    void AtualizaElite();
     void Escalona(bool paralelo, int count);
     void EscreveLinhaMelhor(bool paralelo);
     void EscolheRoleta(bool paralelo);
     void EscolheTorneio(bool paralelo);
 
+    // Chromosomes that no slot refers to any more are kept here and handed out again as new
+    // ones, instead of being freed and allocated anew in every generation.
+    PCromossomo NovoCromossomo();
+    void Solta(PCromossomo& slot);
+    void Aponta(PCromossomo& slot, const PCromossomo& cromossomo);
+    void NovaDescendencia(int filhos);
+
     TDonoMotor& Dono;
     TTabelaF6 TabelaF6;
+    std::vector<PCromossomo> Livres;
 };

@@ -18,14 +18,20 @@ void Acumula(const TPopulacao& pop, int tamPop, bool y, TSomas& soma) {
     }
 }
 
-// One roulette draw: the smallest i with soma[i] > u * total. Every selection fitness is
-// positive, so the sums rise strictly and a binary search finds the same slot as a linear
-// scan from slot 1; the clamp keeps the slot valid whatever the sums hold.
+// One roulette draw: the smallest i with soma[i] > u * total, which a scan upwards from slot 1
+// would find. The sums never fall, so a binary search finds the same slot; this one has no
+// branch to mispredict (the halving is a conditional move), and the clamp keeps the slot valid
+// whatever the sums hold.
 int GiraRoleta(TAleatorio& aleatorio, const TSomas& soma, int tamPop) {
     const auto alvo = static_cast<double>(aleatorio.RandomReal() * soma[tamPop]);
-    const auto* primeiro = soma.data() + 1;
-    const auto* achado = std::upper_bound(primeiro, soma.data() + tamPop + 1, alvo);
-    return std::min(static_cast<int>(achado - primeiro) + 1, tamPop);
+    const double* base = soma.data() + 1;
+    for (int n = tamPop; n > 1;) {
+        const int metade = n / 2;
+        base = base[metade] <= alvo ? base + metade : base;
+        n -= metade;
+    }
+    const int achado = static_cast<int>(base - soma.data()) + (*base <= alvo ? 1 : 0);
+    return std::min(achado, tamPop);
 }
 
 }  // namespace
@@ -46,8 +52,8 @@ void TMotorAG::SelecionaPais(const std::string& tipoSel, int taxaCruz) {
 
 void TMotorAG::EscolheRoleta(bool paralelo) {
     const int tamPop = Param.TamPop;
-    TSomas somaX{};
-    TSomas somaY{};
+    TSomas somaX;  // entries 1..tamPop are written before they are read
+    TSomas somaY;
     Acumula(*Populacao, tamPop, false, somaX);
     if (paralelo)
         Acumula(*Populacao, tamPop, true, somaY);

@@ -9,7 +9,7 @@ void TMotorAG::SubstituiPop(const std::string& tipoSubs) {
     // the front in even generations, the back, filled backwards, in odd ones.
     const bool frente = tipoSubs == Legenda::Imediata || Geracao % 2 == 0;
     for (int m = 1; m <= filhos; ++m)
-        pop.Crom[frente ? m : Param.TamPop - m + 1] = Descendencia->Crom[m];
+        Aponta(pop.Crom[frente ? m : Param.TamPop - m + 1], Descendencia->Crom[m]);
     if (Dono.UsaElitismo() && Elite != nullptr)
-        pop.Crom[1] = Elite->Crom[1];
+        Aponta(pop.Crom[1], Elite->Crom[1]);
 }
