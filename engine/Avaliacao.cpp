@@ -9,12 +9,10 @@
 
 namespace {
 
-// Sum of 2^k for k = 0..meio-1: the value of a half whose genes are all 1 (exact in double).
+// Sum of 2^k for k = 0..meio-1: the value of a half whose genes are all 1. That sum is exact
+// in double for meio up to 53, so it is 2^meio - 1 (meio is at most 50).
 double MaxDecod(int meio) {
-    double soma = 0;
-    for (int k = 0; k < meio; ++k)
-        soma += std::ldexp(1.0, k);
-    return soma;
+    return static_cast<double>((std::uint64_t{1} << meio) - 1);
 }
 
 // Value of the genes de..ate as a binary number, the lowest position most significant. Eight
@@ -46,31 +44,33 @@ constexpr long double Arredondador() {
     return m;
 }
 
-// Maps a half's value linearly onto ValMin..ValMax and rounds, halves to even, all in extended
-// precision. Adding and taking away 1.5 * 2^63 rounds in the default mode, to nearest and
-// halves to even, exactly as llrint would, without its library call; the whole number that
-// results (|x| is at most 100) passes through double exactly, whose conversion to an integer
-// needs no change of the x87 rounding mode.
-std::int32_t Decodifica(double valor, double maxDecod, int valMin, int valMax) {
-    const long double escala = static_cast<long double>(valMax - valMin) / maxDecod;
+// Maps a half's value linearly onto ValMin..ValMax (escala is (ValMax - ValMin) / MaxDecod)
+// and rounds, halves to even, all in extended precision. Adding and taking away 1.5 * 2^63
+// rounds in the default mode, to nearest and halves to even, exactly as llrint would, without
+// its library call; the whole number that results (|x| is at most 100) passes through double
+// exactly, whose conversion to an integer needs no change of the x87 rounding mode.
+std::int32_t Decodifica(double valor, long double escala, int valMin) {
     const long double x = escala * valor + valMin;
     constexpr long double m = Arredondador();
     return static_cast<std::int32_t>(static_cast<double>((x + m) - m));
 }
 
 // The directed-scaling factor: not monotonic around the average, by design of the scheme.
-long double Fator(double v, double melhor, double media) {
-    if (v == melhor)
-        return 10000;
-    if (v > media)
-        return 5000;
-    if (v == media)
-        return 1000;
-    return 100;
+// The first row that applies wins: 10000 at the best, 5000 above the average, 1000 at it, 100
+// below. The row is picked by arithmetic on the comparisons, not by branches, which the
+// fitness values would mispredict.
+double Fator(double v, double melhor, double media) {
+    static constexpr std::array<double, 4> Fatores{100, 1000, 5000, 10000};
+    const int noMelhor = v == melhor ? 1 : 0;
+    const int acima = v > media ? 1 : 0;
+    const int naMedia = v == media ? 1 : 0;  // never with acima
+    const int linha = 3 * noMelhor + (1 - noMelhor) * (2 * acima + naMedia);
+    return Fatores[static_cast<std::size_t>(linha)];
 }
 
 double Escala(double v, double melhor, double media, bool dirigido) {
-    return static_cast<double>(v * (dirigido ? Fator(v, melhor, media) : 100.0L));
+    return static_cast<double>(
+        v * static_cast<long double>(dirigido ? Fator(v, melhor, media) : 100.0));
 }
 
 double Soma(double acumulado, double parcela) {
@@ -116,9 +116,10 @@ void TMotorAG::AvaliaPop(int count) {
     double zy = 0;  // Z(y) of the current slot; stays 0 in simple mode
 
     const double maxDecod = MaxDecod(Param.MeioCrom());  // 1.
-    for (int i = 1; i <= count; ++i) {                   // 2.
+    const long double escala = static_cast<long double>(Param.ValMax - Param.ValMin) / maxDecod;
+    for (int i = 1; i <= count; ++i) {  // 2.
         TCromossomo& c = *pop.Crom[i];
-        DecodificaEPontua(c, maxDecod, paralelo);  // 2.1 to 2.3
+        DecodificaEPontua(c, escala, paralelo);  // 2.1 to 2.3
         if (paralelo)
             zy = c.AptidaoY;
         if (c.Aptidao > MelhorGer1[g]) {  // 2.4; a tie keeps the earlier slot
@@ -153,11 +154,11 @@ void TMotorAG::AvaliaPop(int count) {
 
 // Parallel mode judges each half against the other population's best coordinate as it
 // stands now, so earlier slots of the generation set the partner of later ones.
-void TMotorAG::DecodificaEPontua(TCromossomo& c, double maxDecod, bool paralelo) {
+void TMotorAG::DecodificaEPontua(TCromossomo& c, long double escala, bool paralelo) {
     const int meio = Param.MeioCrom();
     const int g = Geracao;
-    c.X = Decodifica(ValorGenes(c, 1, meio), maxDecod, Param.ValMin, Param.ValMax);
-    c.Y = Decodifica(ValorGenes(c, meio + 1, Param.TamCrom), maxDecod, Param.ValMin, Param.ValMax);
+    c.X = Decodifica(ValorGenes(c, 1, meio), escala, Param.ValMin);
+    c.Y = Decodifica(ValorGenes(c, meio + 1, Param.TamCrom), escala, Param.ValMin);
     if (!paralelo) {
         c.Aptidao = TabelaF6(c.X * c.X + c.Y * c.Y);
         return;

@@ -13,12 +13,3 @@ double F6(std::int32_t r2) {
 TTabelaF6::TTabelaF6() {
     Valor.fill(std::numeric_limits<double>::quiet_NaN());
 }
-
-double TTabelaF6::operator()(std::int32_t r2) {
-    if (r2 < 0 || r2 > MaiorRaio2)
-        return F6(r2);
-    double& v = Valor[static_cast<std::size_t>(r2)];
-    if (std::isnan(v))
-        v = F6(r2);
-    return v;
-}

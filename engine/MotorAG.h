@@ -101,7 +101,7 @@ private:
     void PassoGeracao();
     [[nodiscard]] bool CriterioAtingido() const;
 
-    void DecodificaEPontua(TCromossomo& c, double maxDecod, bool paralelo);
+    void DecodificaEPontua(TCromossomo& c, long double escala, bool paralelo);
     void AtualizaElite();
     void Escalona(bool paralelo, int count);
     void EscreveLinhaMelhor(bool paralelo);
@@ -118,4 +118,8 @@ private:
     TDonoMotor& Dono;
     TTabelaF6 TabelaF6;
     std::vector<PCromossomo> Livres;
+    // What a reused chromosome is cleared to. Copied from here rather than zeroed in place:
+    // the compiler clears a zero it knows of with a slow-starting string instruction, and
+    // copies this one, whose value it cannot see at the copy, with a few vector moves.
+    const TCromossomo Vazio{};
 };

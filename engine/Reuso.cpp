@@ -7,7 +7,7 @@ PCromossomo TMotorAG::NovoCromossomo() {
         return std::make_shared<TCromossomo>();
     PCromossomo c = std::move(Livres.back());
     Livres.pop_back();
-    *c = TCromossomo{};
+    *c = Vazio;
     return c;
 }
 

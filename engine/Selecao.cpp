@@ -1,7 +1,6 @@
 #include "MotorAG.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
@@ -34,12 +33,23 @@ int GiraRoleta(TAleatorio& aleatorio, const TSomas& soma, int tamPop) {
     return std::min(achado, tamPop);
 }
 
+// Pairs first, whatever the type: round(TamPop * rate / 100), halves to even, then halved.
+// In whole numbers: the quotient p / 100 lies either exactly on a half or at least 1/100 away
+// from one, so the rounding of the quotient in floating point could not change this result.
+std::int64_t Filhos(int tamPop, int taxaCruz) {
+    const std::int64_t produto = static_cast<std::int64_t>(tamPop) * taxaCruz;
+    const std::int64_t absoluto = produto < 0 ? -produto : produto;
+    std::int64_t q = absoluto / 100;
+    const std::int64_t resto = absoluto % 100;
+    if (resto > 50 || (resto == 50 && q % 2 == 1))
+        ++q;
+    return produto < 0 ? -q : q;
+}
+
 }  // namespace
 
 void TMotorAG::SelecionaPais(const std::string& tipoSel, int taxaCruz) {
-    // Pairs first, whatever the type: round(TamPop * rate / 100), halves to even, then halved.
-    const long double filhos = std::nearbyint(Param.TamPop * taxaCruz / 100.0L);
-    NumPares = static_cast<std::int32_t>(filhos) / 2;
+    NumPares = static_cast<std::int32_t>(Filhos(Param.TamPop, taxaCruz)) / 2;
 
     const bool paralelo = Dono.AGParalelo();
     if (tipoSel == Legenda::Roleta)
