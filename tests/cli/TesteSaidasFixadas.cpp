@@ -85,14 +85,23 @@ TEST(SaidaFixada, LongRunsKeepTheirBytes) {
 }
 
 // Six configurations of 40 runs under the default stop criterion, so that runs end at many
-// different generations, on two threads.
+// different generations, on two threads; then simple and parallel mode with elitism, whose
+// curves carry population 2 too.
 TEST(SaidaFixada, ExperimentCurves) {
     const std::string curvas = ::testing::TempDir() + "quivora-fixado-curvas.csv";
-    const TSaida s =
-        Roda({"--seed", "9", "--runs", "40", "--vary", "crossover=1 ponto,2 pontos,Uniforme",
-              "--vary", "mutation=Flip,Inversão", "--jobs", "2", "--curves", curvas});
-    ASSERT_EQ(s.Status, 0) << s.Err;
-    EXPECT_EQ(Sha256(curvas), "a4d31e3fe7ccecffa4d3c024f4925eee03cc9fe0e01669785cdee9582aeec236");
+    const std::vector<std::pair<std::vector<std::string>, std::string>> casos{
+        {{"--seed", "9", "--runs", "40", "--vary", "crossover=1 ponto,2 pontos,Uniforme", "--vary",
+          "mutation=Flip,Inversão"},
+         "a4d31e3fe7ccecffa4d3c024f4925eee03cc9fe0e01669785cdee9582aeec236"},
+        {{"--seed", "10", "--runs", "30", "--vary", "parallel=off,on", "--elitism", "--generations",
+          "200"},
+         "e26251bef9c03b268fc9f433a347c179aa9387c2a91ba0d5c650da1ed815f3ff"}};
+    for (auto [args, sha] : casos) {
+        args.insert(args.end(), {"--jobs", "2", "--curves", curvas});
+        const TSaida s = Roda(args);
+        ASSERT_EQ(s.Status, 0) << s.Err;
+        EXPECT_EQ(Sha256(curvas), sha) << args[1];
+    }
 }
 
 }  // namespace
