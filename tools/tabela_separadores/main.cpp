@@ -72,7 +72,7 @@ int main(int argc, char* argv[]) {
 
     std::map<std::string, std::string> tabela;
     const auto registra = [&](const QString& nome, const std::string& geral) {
-        const std::string separador = Separador(nome);
+        std::string separador = Separador(nome);
         if (separador != geral)
             tabela[nome.toStdString()] = separador;
         return separador;
