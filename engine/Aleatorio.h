@@ -26,22 +26,11 @@ constexpr TSaltosLcg SaltosLcg(std::uint32_t multiplicador) {
     return saltos;
 }
 
-// The blocks of draws are the engine's innermost loops: on x86-64 they are built twice, for
-// AVX2 and for the baseline instruction set, and the loader picks the one the processor runs.
-// Not under a sanitizer: the loader calls the picking function before the sanitizer's runtime
-// is up, and an instrumented one crashes there.
-#if defined(__x86_64__) && defined(__GNUC__) && !defined(__SANITIZE_THREAD__) && \
-    !defined(__SANITIZE_ADDRESS__)
-#define QUIVORA_VETORES __attribute__((target_clones("avx2", "default")))
-#else
-#define QUIVORA_VETORES
-#endif
-
 /// abaixo[k] = 1 where the seed k + 1 draws after `semente` lies below `limite`, else 0, for
 /// k < n <= MaxBlocoSorteios. Each seed comes from `semente` through its own constants, so
 /// they do not wait on each other as chained draws would, and the loop runs on vectors.
-QUIVORA_VETORES void SementesAbaixo(const TSaltosLcg& saltos, std::uint32_t semente,
-                                    std::uint32_t limite, std::uint8_t* abaixo, int n);
+void SementesAbaixo(const TSaltosLcg& saltos, std::uint32_t semente, std::uint32_t limite,
+                    std::uint8_t* abaixo, int n);
 
 /// The engine's only source of random numbers: a 32-bit linear congruential generator.
 ///
