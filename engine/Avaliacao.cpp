@@ -5,22 +5,15 @@
 #include <bit>
 #include <cmath>
 #include <cstring>
-#include <limits>
 
 namespace {
-
-// Sum of 2^k for k = 0..meio-1: the value of a half whose genes are all 1. That sum is exact
-// in double for meio up to 53, so it is 2^meio - 1 (meio is at most 50).
-double MaxDecod(int meio) {
-    return static_cast<double>((std::uint64_t{1} << meio) - 1);
-}
 
 // Value of the genes de..ate as a binary number, the lowest position most significant. Eight
 // genes at a time: genes are bytes 0 or 1, and one multiplication by 0x8040201008040201 moves
 // bit 0 of byte j of a little-endian word to bit 63 - j, so that the top byte of the product
 // holds the eight genes as a binary number, the first one on top (no two partial products
 // overlap, so nothing carries into it).
-double ValorGenes(const TCromossomo& c, int de, int ate) {
+std::uint64_t ValorGenes(const TCromossomo& c, int de, int ate) {
     const std::uint8_t* gene = c.Gene.data();
     std::uint64_t soma = 0;
     int k = de;
@@ -33,26 +26,7 @@ double ValorGenes(const TCromossomo& c, int de, int ate) {
     }
     for (; k <= ate; ++k)
         soma = 2 * soma + gene[k];
-    return static_cast<double>(soma);
-}
-
-// 1.5 * 2^(p - 1) for the p-bit mantissa of long double: a sum with it has no fraction bits left.
-constexpr long double Arredondador() {
-    long double m = 1.5L;
-    for (int i = 1; i < std::numeric_limits<long double>::digits; ++i)
-        m *= 2;
-    return m;
-}
-
-// Maps a half's value linearly onto ValMin..ValMax (escala is (ValMax - ValMin) / MaxDecod)
-// and rounds, halves to even, all in extended precision. Adding and taking away 1.5 * 2^63
-// rounds in the default mode, to nearest and halves to even, exactly as llrint would, without
-// its library call; the whole number that results (|x| is at most 100) passes through double
-// exactly, whose conversion to an integer needs no change of the x87 rounding mode.
-std::int32_t Decodifica(double valor, long double escala, int valMin) {
-    const long double x = escala * valor + valMin;
-    constexpr long double m = Arredondador();
-    return static_cast<std::int32_t>(static_cast<double>((x + m) - m));
+    return soma;
 }
 
 // The directed-scaling factor: not monotonic around the average, by design of the scheme.
@@ -115,11 +89,10 @@ void TMotorAG::AvaliaPop(int count) {
     double somaZy = 0;
     double zy = 0;  // Z(y) of the current slot; stays 0 in simple mode
 
-    const double maxDecod = MaxDecod(Param.MeioCrom());  // 1.
-    const long double escala = static_cast<long double>(Param.ValMax - Param.ValMin) / maxDecod;
-    for (int i = 1; i <= count; ++i) {  // 2.
+    Decodificacao.Prepara(Param.MeioCrom(), Param.ValMin, Param.ValMax);  // 1.
+    for (int i = 1; i <= count; ++i) {                                    // 2.
         TCromossomo& c = *pop.Crom[i];
-        DecodificaEPontua(c, escala, paralelo);  // 2.1 to 2.3
+        DecodificaEPontua(c, paralelo);  // 2.1 to 2.3
         if (paralelo)
             zy = c.AptidaoY;
         if (c.Aptidao > MelhorGer1[g]) {  // 2.4; a tie keeps the earlier slot
@@ -154,11 +127,11 @@ void TMotorAG::AvaliaPop(int count) {
 
 // Parallel mode judges each half against the other population's best coordinate as it
 // stands now, so earlier slots of the generation set the partner of later ones.
-void TMotorAG::DecodificaEPontua(TCromossomo& c, long double escala, bool paralelo) {
+void TMotorAG::DecodificaEPontua(TCromossomo& c, bool paralelo) {
     const int meio = Param.MeioCrom();
     const int g = Geracao;
-    c.X = Decodifica(ValorGenes(c, 1, meio), escala, Param.ValMin);
-    c.Y = Decodifica(ValorGenes(c, meio + 1, Param.TamCrom), escala, Param.ValMin);
+    c.X = Decodificacao(ValorGenes(c, 1, meio));
+    c.Y = Decodificacao(ValorGenes(c, meio + 1, Param.TamCrom));
     if (!paralelo) {
         c.Aptidao = TabelaF6(c.X * c.X + c.Y * c.Y);
         return;

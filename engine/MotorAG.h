@@ -25,6 +25,7 @@
 
 #include "Aleatorio.h"
 #include "Cromossomo.h"
+#include "Decodificacao.h"
 #include "DonoMotor.h"
 #include "F6.h"
 #include "Parametros.h"
@@ -101,7 +102,7 @@ private:
     void PassoGeracao();
     [[nodiscard]] bool CriterioAtingido() const;
 
-    void DecodificaEPontua(TCromossomo& c, long double escala, bool paralelo);
+    void DecodificaEPontua(TCromossomo& c, bool paralelo);
     void AtualizaElite();
     void Escalona(bool paralelo, int count);
     void EscreveLinhaMelhor(bool paralelo);
@@ -117,6 +118,7 @@ private:
 
     TDonoMotor& Dono;
     TTabelaF6 TabelaF6;
+    TDecodificacao Decodificacao;
     std::vector<PCromossomo> Livres;
     // What a reused chromosome is cleared to. Copied from here rather than zeroed in place:
     // the compiler clears a zero it knows of with a slow-starting string instruction, and
