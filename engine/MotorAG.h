@@ -16,6 +16,7 @@
 //   NumPares      - number of parent pairs that mate in this generation
 //   Pai1X, Pai2X, Pai1Y, Pai2Y - the parents of each pair, as population slots
 //   TAleatorio    - the one random generator (Aleatorio.h)
+//   TDecodificacao - a half's genes into the integer X or Y (Decodificacao.h)
 //   TDonoMotor    - the owner (window or command line) that the run reports to (DonoMotor.h)
 //
 // The operations, in the order a generation runs them: InicializaPop (random population),
