@@ -29,7 +29,8 @@ void TMotorAG::Aponta(PCromossomo& slot, const PCromossomo& cromossomo) {
 }
 
 // The store of this generation's children, `filhos` new chromosomes in slots 1..filhos and
-// nothing in the others. The container is reused; its previous children are let go.
+// nothing in the others. The container is reused; its previous children are let go (most are
+// plain references by now, see SubstituiPop, and letting them go costs nothing).
 void TMotorAG::NovaDescendencia(int filhos) {
     if (!Descendencia)
         Descendencia = std::make_unique<TDescendencia>();
