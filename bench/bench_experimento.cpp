@@ -24,6 +24,7 @@ const TOpcoes& Padrao() {
 void BM_1000EngineRuns(benchmark::State& estado) {
     const TConfiguracao& config = Padrao().Config();
     TDonoMudo dono;
+    dono.Relatorio = false;
     TMotorAG motor(dono);
     for (auto _ : estado) {
         for (dono.Semente = 0; dono.Semente < Execucoes; ++dono.Semente) {

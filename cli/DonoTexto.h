@@ -21,6 +21,7 @@ public:
     [[nodiscard]] bool UsaEscalonamento() const override { return Config.Escalonamento; }
     [[nodiscard]] int QuantTorneio() const override { return Config.Torneio; }
     std::uint32_t LeRelogio() override;
+    [[nodiscard]] bool GuardaRelatorio() const override { return !Series; }
     void LimpaRelatorio() override;
     void AdicionaLinha(const std::string& linha) override;
     void LimpaGrafico() override;

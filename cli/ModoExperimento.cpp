@@ -40,10 +40,12 @@ extern "C" void AoInterromper(int /*sinal*/) {
 }
 
 // The curves of each configuration, written once its last run has arrived (runs arrive in
-// order, configuration by configuration).
+// order, configuration by configuration). Only one configuration's trajectories are kept at a
+// time, in compact form.
 class TEscritaCurvas {
 public:
-    explicit TEscritaCurvas(TArquivoSaida& arquivo) : Arquivo(arquivo) {
+    TEscritaCurvas(TArquivoSaida& arquivo, const TPlanoExperimento& plano)
+        : Arquivo(arquivo), Plano(plano) {
         std::vector<std::string> colunas{"config", "generation"};
         for (const char* serie :
              {"best_fitness_1", "average_fitness_1", "best_fitness_2", "average_fitness_2"})
@@ -53,16 +55,23 @@ public:
     }
 
     void Acrescenta(TResultadoExecucao& r) {
-        if (r.Configuracao != Configuracao)
+        if (r.Configuracao != Configuracao) {
             Conclui();
-        Configuracao = r.Configuracao;
-        Trajetorias.push_back(std::move(r.Trajetoria));
+            Configuracao = r.Configuracao;
+            const TConfiguracao& c =
+                Plano.Configuracoes[static_cast<std::size_t>(Configuracao - 1)];
+            Trajetorias.emplace(c.Paralelo);
+            Trajetorias->Reserva(Plano.Execucoes, c.Painel.Valores.LimGer + 1);
+        }
+        Trajetorias->Acrescenta(r.Trajetoria);
+        r.Trajetoria = {};
     }
 
     void Conclui() {
-        if (Trajetorias.empty())
+        if (!Trajetorias || Trajetorias->Vazia())
             return;
-        const std::vector<TPontoCurva> curva = CalculaCurva(Trajetorias);
+        const std::vector<TPontoCurva> curva = Trajetorias->Curva();
+        Trajetorias.reset();
         std::string registros;
         for (std::size_t g = 0; g < curva.size(); ++g) {
             std::vector<std::string> campos{std::to_string(Configuracao), std::to_string(g)};
@@ -73,14 +82,34 @@ public:
             registros += RegistroCsv(campos);
         }
         Arquivo.Escreve(registros);
-        Trajetorias.clear();
     }
 
 private:
     TArquivoSaida& Arquivo;
+    const TPlanoExperimento& Plano;
     int Configuracao = 0;
-    std::vector<std::vector<TPontoGeracao>> Trajetorias;
+    std::optional<TTrajetorias> Trajetorias;
 };
+
+// The curves keep every run of a configuration until it is complete: an experiment whose
+// trajectories would not fit their bound is refused before anything runs or is written.
+std::string CurvasExcedemOLimite(const TPlanoExperimento& plano) {
+    for (std::size_t i = 0; i < plano.Configuracoes.size(); ++i) {
+        const TConfiguracao& c = plano.Configuracoes[i];
+        const std::int64_t bytes = BytesDasCurvas(c, plano.Execucoes);
+        if (bytes <= MaxBytesCurvas)
+            continue;
+        char texto[320];
+        std::snprintf(texto, sizeof texto,
+                      "--curves would keep %.2f GiB of trajectories for configuration %zu (%d "
+                      "runs of up to %d generations), more than its limit of %.0f GiB; ask for "
+                      "fewer runs or generations",
+                      static_cast<double>(bytes) / (1 << 30), i + 1, plano.Execucoes,
+                      c.Painel.Valores.LimGer + 1, static_cast<double>(MaxBytesCurvas) / (1 << 30));
+        return texto;
+    }
+    return {};
+}
 
 // The base seed, or the base seed of each configuration where they differ.
 std::string SementesBase(const std::vector<std::uint32_t>& sementes) {
@@ -270,6 +299,13 @@ int ExecutaExperimento(const TOpcoes& opcoes, const std::string& separador) {
         plano.Feitas = retomada->Execucoes;
     }
 
+    if (plano.GuardaTrajetorias) {
+        if (const std::string excesso = CurvasExcedemOLimite(plano); !excesso.empty()) {
+            std::cerr << "quivora-run: " << excesso << '\n';
+            return 2;
+        }
+    }
+
     std::vector<std::vector<std::string>> parametros;  // each configuration's CSV fields
     for (const auto& c : plano.Configuracoes)
         parametros.push_back(ParametrosCsv(c));
@@ -289,7 +325,7 @@ int ExecutaExperimento(const TOpcoes& opcoes, const std::string& separador) {
                 csv->Escreve(CabecalhoCsvExperimento());
         }
         if (saidas.Curvas)
-            curvas.emplace(*saidas.Curvas);
+            curvas.emplace(*saidas.Curvas, plano);
         Interrompido = false;
         std::signal(SIGINT, AoInterromper);
         std::signal(SIGTERM, AoInterromper);

@@ -6,13 +6,12 @@
 #include "MotorAG.h"
 #include "OpcoesLinha.h"
 #include "QuivoraVersao.h"
-
-#include <QLocale>
+#include "SeparadorDecimal.h"
 
 #include <iostream>
 
 int main(int argc, char* argv[]) {
-    const std::string separador = QLocale::system().decimalPoint().toStdString();
+    const std::string separador = SeparadorDoAmbiente();  // the window's, without Qt
     TOpcoes opcoes;
     try {
         opcoes = LeOpcoes({argv + 1, argv + argc}, separador);

@@ -1,24 +1,36 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
-/// k draws of the generator map a seed s to Mult * s + Soma (mod 2^32).
-struct TSaltoLcg {
-    std::uint32_t Mult;
-    std::uint32_t Soma;
+/// The most draws that one block call of TAleatorio hands out: a chromosome's worth.
+inline constexpr int MaxBlocoSorteios = 100;
+
+/// Jump-ahead constants: k + 1 draws map a seed s to Mult[k] * s + Soma[k] (mod 2^32).
+struct TSaltosLcg {
+    std::array<std::uint32_t, MaxBlocoSorteios> Mult;
+    std::array<std::uint32_t, MaxBlocoSorteios> Soma;
 };
 
-/// The maps of 1, 2, 3 and 4 draws.
-constexpr std::array<TSaltoLcg, 4> SaltosLcg(std::uint32_t multiplicador) {
-    std::array<TSaltoLcg, 4> saltos{};
-    TSaltoLcg atual{1u, 0u};
-    for (auto& salto : saltos) {
-        atual = {atual.Mult * multiplicador, atual.Soma * multiplicador + 1u};
-        salto = atual;
+constexpr TSaltosLcg SaltosLcg(std::uint32_t multiplicador) {
+    TSaltosLcg saltos{};
+    std::uint32_t mult = 1u;
+    std::uint32_t soma = 0u;
+    for (std::size_t k = 0; k < MaxBlocoSorteios; ++k) {
+        mult *= multiplicador;
+        soma = soma * multiplicador + 1u;
+        saltos.Mult[k] = mult;
+        saltos.Soma[k] = soma;
     }
     return saltos;
 }
+
+/// abaixo[k] = 1 where the seed k + 1 draws after `semente` lies below `limite`, else 0, for
+/// k < n <= MaxBlocoSorteios. Each seed comes from `semente` through its own constants, so
+/// they do not wait on each other as chained draws would, and the loop runs on vectors.
+void SementesAbaixo(const TSaltosLcg& saltos, std::uint32_t semente, std::uint32_t limite,
+                    std::uint8_t* abaixo, int n);
 
 /// The engine's only source of random numbers: a 32-bit linear congruential generator.
 ///
@@ -44,27 +56,28 @@ public:
         return static_cast<long double>(Semente) * 0x1p-32L;
     }
 
-    /// True with probability limite / 2^32, drawing once. Random(n) < k is the same test as
-    /// seed < ceil(k * 2^32 / n), which the mutation loop uses to skip the multiplication.
-    bool SorteiaAbaixo(std::uint64_t limite) {
-        Avanca();
-        return Semente < limite;
+    /// n draws at once (n <= MaxBlocoSorteios): abaixo[k] is 1 where draw k + 1 leaves a
+    /// seed below `limite`, else 0. Random(n) <= k for a divisor n is such a test of the seed.
+    void ProximasAbaixo(std::uint8_t* abaixo, int n, std::uint32_t limite) {
+        if (n <= 0)
+            return;
+        SementesAbaixo(Salto, Semente, limite, abaixo, n);
+        const auto ultimo = static_cast<std::size_t>(n - 1);
+        Semente = Salto.Mult[ultimo] * Semente + Salto.Soma[ultimo];
     }
 
-    /// The next four seeds, as four draws would leave them, advancing the state past them.
-    /// Each is computed from the current seed with its own jump-ahead constants, so the four
-    /// multiplications do not wait on each other as four chained draws would.
-    std::array<std::uint32_t, 4> Proximas4() {
-        const std::uint32_t s = Semente;
-        Semente = Salto[3].Mult * s + Salto[3].Soma;
-        return {Salto[0].Mult * s + Salto[0].Soma, Salto[1].Mult * s + Salto[1].Soma,
-                Salto[2].Mult * s + Salto[2].Soma, Semente};
+    /// n draws at once (n <= MaxBlocoSorteios): bit[k] is Random(2) of draw k + 1, the top
+    /// bit of its seed.
+    void ProximosBits(std::uint8_t* bit, int n) {
+        ProximasAbaixo(bit, n, 1u << 31);
+        for (std::size_t k = 0; k < static_cast<std::size_t>(std::max(n, 0)); ++k)
+            bit[k] ^= 1u;
     }
 
 private:
     void Avanca() { Semente = Semente * Multiplicador + 1u; }
 
-    static constexpr std::array<TSaltoLcg, 4> Salto = SaltosLcg(Multiplicador);
+    static constexpr TSaltosLcg Salto = SaltosLcg(Multiplicador);
 
     std::uint32_t Semente = 0;
 };

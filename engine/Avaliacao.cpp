@@ -1,46 +1,50 @@
 #include "FormatoNumero.h"
 #include "MotorAG.h"
 
+#include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstring>
 
 namespace {
 
-// Sum of 2^k for k = 0..meio-1: the value of a half whose genes are all 1 (exact in double).
-double MaxDecod(int meio) {
-    double soma = 0;
-    for (int k = 0; k < meio; ++k)
-        soma += std::ldexp(1.0, k);
+// Value of the genes de..ate as a binary number, the lowest position most significant. Eight
+// genes at a time: genes are bytes 0 or 1, and one multiplication by 0x8040201008040201 moves
+// bit 0 of byte j of a little-endian word to bit 63 - j, so that the top byte of the product
+// holds the eight genes as a binary number, the first one on top (no two partial products
+// overlap, so nothing carries into it).
+std::uint64_t ValorGenes(const TCromossomo& c, int de, int ate) {
+    const std::uint8_t* gene = c.Gene.data();
+    std::uint64_t soma = 0;
+    int k = de;
+    for (; k + 7 <= ate; k += 8) {
+        std::uint64_t oito = 0;
+        std::memcpy(&oito, gene + k, sizeof oito);
+        if constexpr (std::endian::native == std::endian::big)
+            oito = __builtin_bswap64(oito);
+        soma = (soma << 8) | ((oito * 0x8040201008040201ULL) >> 56);
+    }
+    for (; k <= ate; ++k)
+        soma = 2 * soma + gene[k];
     return soma;
 }
 
-// Value of the genes de..ate as a binary number, the lowest position most significant.
-double ValorGenes(const TCromossomo& c, int de, int ate) {
-    std::uint64_t soma = 0;
-    for (int k = de; k <= ate; ++k)
-        soma = 2 * soma + static_cast<std::uint64_t>(c.Gene[k]);
-    return static_cast<double>(soma);
-}
-
-// Maps a half's value linearly onto ValMin..ValMax and rounds, halves to even (the default
-// rounding mode), all in extended precision.
-std::int32_t Decodifica(double valor, double maxDecod, int valMin, int valMax) {
-    const long double escala = static_cast<long double>(valMax - valMin) / maxDecod;
-    return static_cast<std::int32_t>(std::llrint(escala * valor + valMin));
-}
-
 // The directed-scaling factor: not monotonic around the average, by design of the scheme.
-long double Fator(double v, double melhor, double media) {
-    if (v == melhor)
-        return 10000;
-    if (v > media)
-        return 5000;
-    if (v == media)
-        return 1000;
-    return 100;
+// The first row that applies wins: 10000 at the best, 5000 above the average, 1000 at it, 100
+// below. The row is picked by arithmetic on the comparisons, not by branches, which the
+// fitness values would mispredict.
+double Fator(double v, double melhor, double media) {
+    static constexpr std::array<double, 4> Fatores{100, 1000, 5000, 10000};
+    const int noMelhor = v == melhor ? 1 : 0;
+    const int acima = v > media ? 1 : 0;
+    const int naMedia = v == media ? 1 : 0;  // never with acima
+    const int linha = 3 * noMelhor + (1 - noMelhor) * (2 * acima + naMedia);
+    return Fatores[static_cast<std::size_t>(linha)];
 }
 
 double Escala(double v, double melhor, double media, bool dirigido) {
-    return static_cast<double>(v * (dirigido ? Fator(v, melhor, media) : 100.0L));
+    return static_cast<double>(
+        v * static_cast<long double>(dirigido ? Fator(v, melhor, media) : 100.0));
 }
 
 double Soma(double acumulado, double parcela) {
@@ -48,26 +52,31 @@ double Soma(double acumulado, double parcela) {
 }
 
 std::string Genes(const TCromossomo& c, int de, int ate) {
-    std::string texto;
+    std::string texto(static_cast<std::size_t>(std::max(0, ate - de + 1)), '0');
     for (int k = de; k <= ate; ++k)
-        texto += c.Gene[k] != 0 ? '1' : '0';
+        texto[static_cast<std::size_t>(k - de)] = c.Gene[k] != 0 ? '1' : '0';
     return texto;
 }
 
 }  // namespace
 
+// Gene k is Random(2): a chromosome's draws come in one block.
 void TMotorAG::InicializaPop(int count) {
+    if (Populacao)  // the last run's individuals, for reuse where nothing else holds them
+        for (PCromossomo& slot : Populacao->Crom)
+            Solta(slot);
     Populacao = std::make_unique<TPopulacao>();  // 1.
     Aleatorio.Semeia(Dono.LeRelogio());          // 2.
     for (int i = 1; i <= count; ++i) {           // 3.
-        auto c = std::make_shared<TCromossomo>();
-        Populacao->Crom[i] = c;
-        for (int k = 1; k <= Param.TamCrom; ++k)
-            c->Gene[k] = static_cast<std::int32_t>(Aleatorio.Random(2));
+        PCromossomo c = NovoCromossomo();
+        Aleatorio.ProximosBits(c->Gene.data() + 1, Param.TamCrom);
+        Populacao->Crom[i] = std::move(c);
     }
     if (Dono.UsaElitismo()) {  // 4.
+        if (Elite)
+            Solta(Elite->Crom[1]);
         Elite = std::make_unique<TElite>();
-        Elite->Crom[1] = std::make_shared<TCromossomo>();
+        Elite->Crom[1] = NovoCromossomo();
     }
 }
 
@@ -80,10 +89,10 @@ void TMotorAG::AvaliaPop(int count) {
     double somaZy = 0;
     double zy = 0;  // Z(y) of the current slot; stays 0 in simple mode
 
-    const double maxDecod = MaxDecod(Param.MeioCrom());  // 1.
-    for (int i = 1; i <= count; ++i) {                   // 2.
+    Decodificacao.Prepara(Param.MeioCrom(), Param.ValMin, Param.ValMax);  // 1.
+    for (int i = 1; i <= count; ++i) {                                    // 2.
         TCromossomo& c = *pop.Crom[i];
-        DecodificaEPontua(c, maxDecod, paralelo);  // 2.1 to 2.3
+        DecodificaEPontua(c, paralelo);  // 2.1 to 2.3
         if (paralelo)
             zy = c.AptidaoY;
         if (c.Aptidao > MelhorGer1[g]) {  // 2.4; a tie keeps the earlier slot
@@ -100,24 +109,29 @@ void TMotorAG::AvaliaPop(int count) {
             pop.IndMelhorY = i;
             MelhorYGer[g] = c.Y;
         }
-        if (elitismo)  // 2.6
-            AtualizaElite(paralelo);
+        if (elitismo && paralelo)  // 2.6, parallel mode: the genes change with every slot
+            AtualizaElite();
         somaApt = Soma(somaApt, c.Aptidao);  // 2.7
         somaZy = Soma(somaZy, zy);
     }
+    // 2.6, simple mode: the elite is a reference, so only the last one taken in the loop,
+    // the generation's best, is ever seen.
+    if (elitismo && !paralelo)
+        Aponta(Elite->Crom[1], pop.Crom[pop.IndMelhor]);
     MediaGer1[g] = static_cast<double>(static_cast<long double>(somaApt) / count);  // 3.
     MediaGer2[g] = static_cast<double>(static_cast<long double>(somaZy) / count);
-    Escalona(paralelo, count);     // 4.
-    EscreveLinhaMelhor(paralelo);  // 5.
+    Escalona(paralelo, count);  // 4.
+    if (Relata)
+        EscreveLinhaMelhor(paralelo);  // 5.
 }
 
 // Parallel mode judges each half against the other population's best coordinate as it
 // stands now, so earlier slots of the generation set the partner of later ones.
-void TMotorAG::DecodificaEPontua(TCromossomo& c, double maxDecod, bool paralelo) {
+void TMotorAG::DecodificaEPontua(TCromossomo& c, bool paralelo) {
     const int meio = Param.MeioCrom();
     const int g = Geracao;
-    c.X = Decodifica(ValorGenes(c, 1, meio), maxDecod, Param.ValMin, Param.ValMax);
-    c.Y = Decodifica(ValorGenes(c, meio + 1, Param.TamCrom), maxDecod, Param.ValMin, Param.ValMax);
+    c.X = Decodificacao(ValorGenes(c, 1, meio));
+    c.Y = Decodificacao(ValorGenes(c, meio + 1, Param.TamCrom));
     if (!paralelo) {
         c.Aptidao = TabelaF6(c.X * c.X + c.Y * c.Y);
         return;
@@ -128,23 +142,17 @@ void TMotorAG::DecodificaEPontua(TCromossomo& c, double maxDecod, bool paralelo)
     c.AptidaoY = TabelaF6(parceiroX * parceiroX + c.Y * c.Y);
 }
 
-// Simple mode: the elite is the best individual itself. Parallel mode: the elite's own
-// chromosome takes the best x half and the best y half, copied in place; when population
-// slot 1 already refers to it, that slot's genes change with it.
-void TMotorAG::AtualizaElite(bool paralelo) {
+// Parallel mode: the elite's own chromosome takes the best x half and the best y half, copied
+// in place; when population slot 1 already refers to it, that slot's genes change with it.
+void TMotorAG::AtualizaElite() {
     const TPopulacao& pop = *Populacao;
-    if (!paralelo) {
-        Elite->Crom[1] = pop.Crom[pop.IndMelhor];
-        return;
-    }
     TCromossomo& elite = *Elite->Crom[1];
     const TCromossomo& melhorX = *pop.Crom[pop.IndMelhor];
     const TCromossomo& melhorY = *pop.Crom[pop.IndMelhorY];
     const int meio = Param.MeioCrom();
-    for (int k = 1; k <= meio; ++k)
-        elite.Gene[k] = melhorX.Gene[k];
-    for (int k = meio + 1; k <= Param.TamCrom; ++k)
-        elite.Gene[k] = melhorY.Gene[k];
+    std::copy(melhorX.Gene.begin() + 1, melhorX.Gene.begin() + meio + 1, elite.Gene.begin() + 1);
+    std::copy(melhorY.Gene.begin() + meio + 1, melhorY.Gene.begin() + Param.TamCrom + 1,
+              elite.Gene.begin() + meio + 1);
 }
 
 void TMotorAG::Escalona(bool paralelo, int count) {

@@ -11,9 +11,10 @@ inline constexpr int MaxGeracoes = 1000;
 
 /// One individual: a bit string that encodes an integer point (X, Y), and its fitness values.
 /// A new chromosome has every field zero. Gene position 0 is never used; within each half
-/// the lowest position is the most significant bit.
+/// the lowest position is the most significant bit. A gene is one byte, 0 or 1: a whole
+/// chromosome fits in a few cache lines, and the operators work on it byte-wise.
 struct TCromossomo {
-    std::array<std::int32_t, MaxGenes + 1> Gene{};
+    std::array<std::uint8_t, MaxGenes + 1> Gene{};
     std::int32_t X = 0;
     std::int32_t Y = 0;
     double Aptidao = 0;      ///< F6(X, Y) in simple mode, Z(x) in parallel mode

@@ -1,12 +1,16 @@
 #include "MotorAG.h"
 
+#include <algorithm>
+
 namespace {
+
+using TMascara = std::array<std::uint8_t, MaxGenes + 1>;
 
 // What one pair's two children share: the cut points or the mask.
 struct TMaterial {
     int Corte1 = 0;
     int Corte2 = 0;
-    std::array<std::int32_t, MaxGenes + 1> Mascara{};
+    TMascara Mascara{};
 };
 
 enum class TTipoCruz { UmPonto, DoisPontos, Uniforme };
@@ -19,23 +23,31 @@ TTipoCruz TipoDe(const std::string& texto) {
     return TTipoCruz::Uniforme;  // "Uniforme" and any other text
 }
 
-void CopiaGenes(TCromossomo& filho, const TCromossomo& pai, int de, int ate) {
-    for (int b = de; b <= ate; ++b)
-        filho.Gene[b] = pai.Gene[b];
+// Gene positions as bytes, for comparisons that run on vectors alongside the genes.
+constexpr std::array<std::uint8_t, MaxGenes + 1> Posicoes = [] {
+    std::array<std::uint8_t, MaxGenes + 1> p{};
+    for (std::size_t k = 0; k < p.size(); ++k)
+        p[k] = static_cast<std::uint8_t>(k);
+    return p;
+}();
+
+// Genes de..ate of the child: from `antes` up to position `corte`, from `depois` after it.
+// A select on the position rather than two copies: a chromosome is too short for a copy
+// routine to pay off.
+void Corta(TCromossomo& filho, const TCromossomo& antes, const TCromossomo& depois, int de, int ate,
+           int corte) {
+    const auto limite = static_cast<std::uint8_t>(std::clamp(corte, 0, MaxGenes));
+    for (auto k = static_cast<std::size_t>(de); k <= static_cast<std::size_t>(ate); ++k) {
+        const std::uint8_t a = antes.Gene[k];
+        const std::uint8_t d = depois.Gene[k];
+        const std::uint8_t deAntes = Posicoes[k] <= limite ? 0xFF : 0;
+        filho.Gene[k] = static_cast<std::uint8_t>(d ^ ((a ^ d) & deAntes));
+    }
 }
 
-// mask[b] = Random(2) for b = 1..tamCrom, in order. Random(2) is the seed's top bit, so the
-// draws can be taken four at a time.
-void SorteiaMascara(TAleatorio& aleatorio, std::array<std::int32_t, MaxGenes + 1>& mascara,
-                    int tamCrom) {
-    int b = 1;
-    for (; b + 3 <= tamCrom; b += 4) {
-        const auto sementes = aleatorio.Proximas4();
-        for (std::size_t j = 0; j < 4; ++j)
-            mascara[b + static_cast<int>(j)] = static_cast<std::int32_t>(sementes[j] >> 31);
-    }
-    for (; b <= tamCrom; ++b)
-        mascara[b] = static_cast<std::int32_t>(aleatorio.Random(2));
+// mask[b] = Random(2) for b = 1..tamCrom, in order.
+void SorteiaMascara(TAleatorio& aleatorio, TMascara& mascara, int tamCrom) {
+    aleatorio.ProximosBits(mascara.data() + 1, tamCrom);
 }
 
 }  // namespace
@@ -48,9 +60,7 @@ void TMotorAG::CruzaPais(const std::string& tipoCruz, int /*taxaCruz*/) {
     const bool paralelo = Dono.AGParalelo();
     const TTipoCruz tipo = TipoDe(tipoCruz);
 
-    Descendencia = std::make_unique<TDescendencia>();  // 1.
-    for (int m = 1; m <= filhos; ++m)
-        Descendencia->Crom[m] = std::make_shared<TCromossomo>();
+    NovaDescendencia(filhos);  // 1.
 
     TMaterial material;
     const auto sorteia = [&] {
@@ -86,28 +96,26 @@ void TMotorAG::CruzaPais(const std::string& tipoCruz, int /*taxaCruz*/) {
         switch (tipo) {
             case TTipoCruz::UmPonto:
                 if (!paralelo) {
-                    CopiaGenes(filho, p1x, 1, c);
-                    CopiaGenes(filho, p2x, c + 1, tamCrom);
+                    Corta(filho, p1x, p2x, 1, tamCrom, c);
                 } else {
                     const TCromossomo& p1y = *Populacao->Crom[primeiro ? Pai1Y[j] : Pai2Y[j]];
                     const TCromossomo& p2y = *Populacao->Crom[primeiro ? Pai2Y[j] : Pai1Y[j]];
-                    CopiaGenes(filho, p1x, 1, c);
-                    CopiaGenes(filho, p2x, c + 1, meio);
-                    CopiaGenes(filho, p1y, meio + 1, meio + c);
-                    CopiaGenes(filho, p2y, meio + c + 1, tamCrom);
+                    Corta(filho, p1x, p2x, 1, meio, c);
+                    Corta(filho, p1y, p2y, meio + 1, tamCrom, meio + c);
                 }
                 break;
             case TTipoCruz::DoisPontos:
-                // The middle segment ends at c2 - 1; bit c2 belongs to the outer part.
-                CopiaGenes(filho, p2x, 1, c);
-                CopiaGenes(filho, p1x, c + 1, material.Corte2 - 1);
-                CopiaGenes(filho, p2x, material.Corte2, tamCrom);
+                // The middle segment c1 + 1..c2 - 1 comes from the first parent; bit c2
+                // belongs to the outer part, from the second.
+                Corta(filho, p2x, p1x, 1, c, c);
+                Corta(filho, p1x, p2x, c + 1, tamCrom, material.Corte2 - 1);
                 break;
             case TTipoCruz::Uniforme:
-                // Arithmetic instead of a branch: the mask is random, so a branch would
+                // A blend instead of a branch: the mask is random, so a branch would
                 // mispredict half the time.
-                for (int b = 1; b <= tamCrom; ++b)
-                    filho.Gene[b] = p1x.Gene[b] + (p2x.Gene[b] - p1x.Gene[b]) * material.Mascara[b];
+                for (std::size_t b = 1; b <= static_cast<std::size_t>(tamCrom); ++b)
+                    filho.Gene[b] = static_cast<std::uint8_t>(
+                        p1x.Gene[b] ^ ((p1x.Gene[b] ^ p2x.Gene[b]) & material.Mascara[b]));
                 break;
         }
         if (!primeiro)

@@ -25,6 +25,9 @@ public:
     /// The seed of a run: the time of day in UTC, in milliseconds since midnight.
     virtual std::uint32_t LeRelogio() = 0;
 
+    /// Whether the owner keeps the report. A run for an owner that does not (an experiment's
+    /// runs, the chart's series alone) builds no report line and makes no AdicionaLinha call.
+    [[nodiscard]] virtual bool GuardaRelatorio() const { return true; }
     /// Empties the report (start of a run).
     virtual void LimpaRelatorio() = 0;
     /// Appends one whole line (UTF-8, no line break) to the report.

@@ -14,7 +14,8 @@ std::string Inteiro(int valor) {
 
 // The run, in the order it performs its steps.
 void TMotorAG::Executa(const TPainel& painel) {
-    TomaParametros(painel);           // 1. may stop the run here, before anything is cleared
+    TomaParametros(painel);  // 1. may stop the run here, before anything is cleared
+    Relata = Dono.GuardaRelatorio();
     Dono.LimpaGrafico();              // 2.
     ReiniciaTabelas();                // 3.
     Dono.LimpaRelatorio();            // 4.
@@ -59,6 +60,8 @@ void TMotorAG::ReiniciaTabelas() {
 }
 
 void TMotorAG::EscreveCabecalho() {
+    if (!Relata)
+        return;
     const bool paralelo = Dono.AGParalelo();
     const int comprimento = paralelo ? Param.MeioCrom() : Param.TamCrom;
     Dono.AdicionaLinha(std::string("Tipo de Algoritmo:  Algoritmo Genético ") +
@@ -78,10 +81,13 @@ void TMotorAG::EscreveCabecalho() {
 
 // One generation step; the numbers follow the order in which the run performs them.
 void TMotorAG::PassoGeracao() {
-    Dono.AdicionaLinha("");           // 1.
-    ++Geracao;                        // 2.
-    Dono.AdicionaLinha(Separador65);  // 3.
-    Dono.AdicionaLinha("Geração " + Inteiro(Geracao));
+    if (Relata)
+        Dono.AdicionaLinha("");  // 1.
+    ++Geracao;                   // 2.
+    if (Relata) {
+        Dono.AdicionaLinha(Separador65);  // 3.
+        Dono.AdicionaLinha("Geração " + Inteiro(Geracao));
+    }
     SelecionaPais(Param.TipoSel, Param.TaxaCruz);                         // 4.
     CruzaPais(Param.TipoCruz, Param.TaxaCruz);                            // 5.
     MutaDesc(Param.TipoMut, Param.TaxaMut);                               // 6.

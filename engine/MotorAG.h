@@ -16,6 +16,7 @@
 //   NumPares      - number of parent pairs that mate in this generation
 //   Pai1X, Pai2X, Pai1Y, Pai2Y - the parents of each pair, as population slots
 //   TAleatorio    - the one random generator (Aleatorio.h)
+//   TDecodificacao - a half's genes into the integer X or Y (Decodificacao.h)
 //   TDonoMotor    - the owner (window or command line) that the run reports to (DonoMotor.h)
 //
 // The operations, in the order a generation runs them: InicializaPop (random population),
@@ -25,6 +26,7 @@
 
 #include "Aleatorio.h"
 #include "Cromossomo.h"
+#include "Decodificacao.h"
 #include "DonoMotor.h"
 #include "F6.h"
 #include "Parametros.h"
@@ -33,6 +35,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 /// The tables of one run, indexed by generation 0..1000.
 using TTabelaReal = std::array<double, MaxGeracoes + 1>;
@@ -90,6 +93,8 @@ public:
     TAleatorio Aleatorio;
     /// Decimal separator of the report's numbers, taken from the panel at each run.
     std::string Separador = ",";
+    /// Whether this run writes its report: asked of the owner at the start of each run.
+    bool Relata = true;
 
 private:
     void TomaParametros(const TPainel& painel);
@@ -98,13 +103,26 @@ private:
     void PassoGeracao();
     [[nodiscard]] bool CriterioAtingido() const;
 
-    void DecodificaEPontua(TCromossomo& c, double maxDecod, bool paralelo);
-    void AtualizaElite(bool paralelo);
+    void DecodificaEPontua(TCromossomo& c, bool paralelo);
+    void AtualizaElite();
     void Escalona(bool paralelo, int count);
     void EscreveLinhaMelhor(bool paralelo);
     void EscolheRoleta(bool paralelo);
     void EscolheTorneio(bool paralelo);
 
+    // Chromosomes that no slot refers to any more are kept here and handed out again as new
+    // ones, instead of being freed and allocated anew in every generation.
+    PCromossomo NovoCromossomo();
+    void Solta(PCromossomo& slot);
+    void Aponta(PCromossomo& slot, const PCromossomo& cromossomo);
+    void NovaDescendencia(int filhos);
+
     TDonoMotor& Dono;
     TTabelaF6 TabelaF6;
+    TDecodificacao Decodificacao;
+    std::vector<PCromossomo> Livres;
+    // What a reused chromosome is cleared to. Copied from here rather than zeroed in place:
+    // the compiler clears a zero it knows of with a slow-starting string instruction, and
+    // copies this one, whose value it cannot see at the copy, with a few vector moves.
+    const TCromossomo Vazio{};
 };

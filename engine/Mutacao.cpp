@@ -1,56 +1,91 @@
 #include "MotorAG.h"
 
-#include <utility>
+#include <limits>
 
 namespace {
 
 // Random(101) <= taxa is the same test as seed < ceil((taxa + 1) * 2^32 / 101): one
-// comparison per bit instead of a multiplication, in the loop that dominates a run.
+// comparison per bit instead of a multiplication, in the loop that dominates a run. The
+// result lies in 0..2^32: no seed passes below rate 0 - 1, every seed from rate 100 on.
 std::uint64_t LimiteAcerto(int taxa) {
     constexpr std::uint64_t n = 101;
+    if (taxa < -1)
+        return 0;
+    if (taxa >= 100)
+        return std::uint64_t{1} << 32;
     return ((static_cast<std::uint64_t>(taxa + 1) << 32) + n - 1) / n;
 }
 
-// One test per gene position de..ate of c, in ascending order; `muta(b)` runs on each hit.
-// Hits do not depend on the genes, so drawing four tests at a time changes nothing but speed.
-template <typename F>
-void Testa(TAleatorio& aleatorio, std::uint64_t limite, int de, int ate, F muta) {
-    int b = de;
-    for (; b + 3 <= ate; b += 4) {
-        const auto sementes = aleatorio.Proximas4();
-        for (int j = 0; j < 4; ++j)
-            if (sementes[static_cast<std::size_t>(j)] < limite)
-                muta(b + j);
+using TAcertos = std::array<std::uint8_t, MaxGenes>;
+
+// The outcome of the next `testes` tests, in order: acerto[k] is 1 where test k + 1 hits.
+// Hits do not depend on the genes, so all of a child's tests are drawn in one block.
+void SorteiaAcertos(TAleatorio& aleatorio, std::uint64_t limite, int testes, TAcertos& acerto) {
+    if (limite > std::numeric_limits<std::uint32_t>::max()) {
+        aleatorio.ProximasAbaixo(acerto.data(), testes, 0);  // the draws still advance
+        acerto.fill(1);
+        return;
     }
-    for (; b <= ate; ++b)
-        if (aleatorio.SorteiaAbaixo(limite))
-            muta(b);
+    aleatorio.ProximasAbaixo(acerto.data(), testes, static_cast<std::uint32_t>(limite));
+}
+
+enum class TTipoMut { Flip, Para1, Para0, Inversao };
+
+TTipoMut TipoDe(const std::string& texto) {
+    if (texto == Legenda::Flip)
+        return TTipoMut::Flip;
+    if (texto == Legenda::MutarPara1)
+        return TTipoMut::Para1;
+    if (texto == Legenda::MutarPara0)
+        return TTipoMut::Para0;
+    return TTipoMut::Inversao;  // "Inversão" and any other text
 }
 
 }  // namespace
 
 // Each test hits with probability (rate + 1) / 101, so even rate 0 mutates now and then.
+// Genes are 0 or 1, so flipping, setting and clearing are byte-wise xor, or and and-not
+// with the hits, without a branch.
 void TMotorAG::MutaDesc(const std::string& tipoMut, int taxaMut) {
     const int filhos = 2 * NumPares;
-    const int tamCrom = Param.TamCrom;
+    const auto tamCrom = static_cast<std::size_t>(Param.TamCrom);
     const std::uint64_t limite = LimiteAcerto(taxaMut);
-
-    if (tipoMut == Legenda::Flip || tipoMut == Legenda::MutarPara1 ||
-        tipoMut == Legenda::MutarPara0) {
-        const bool flip = tipoMut == Legenda::Flip;
-        const std::int32_t alvo = tipoMut == Legenda::MutarPara1 ? 1 : 0;
-        for (int m = 1; m <= filhos; ++m) {
-            TCromossomo& c = *Descendencia->Crom[m];
-            Testa(Aleatorio, limite, 1, tamCrom,
-                  [&](int b) { c.Gene[b] = flip ? 1 - c.Gene[b] : alvo; });
-        }
-        return;
-    }
-    // Inversion ("Inversão" and any other text): neighbours swap, in ascending order, so a
-    // bit can travel several places towards the end in one pass.
+    const TTipoMut tipo = TipoDe(tipoMut);
+    TAcertos acerto{};
     for (int m = 1; m <= filhos; ++m) {
-        TCromossomo& c = *Descendencia->Crom[m];
-        Testa(Aleatorio, limite, 1, tamCrom - 1,
-              [&](int b) { std::swap(c.Gene[b], c.Gene[b + 1]); });
+        std::uint8_t* gene = Descendencia->Crom[m]->Gene.data() + 1;  // gene[b - 1] is bit b
+        switch (tipo) {
+            case TTipoMut::Flip:
+                SorteiaAcertos(Aleatorio, limite, Param.TamCrom, acerto);
+                for (std::size_t b = 0; b < tamCrom; ++b)
+                    gene[b] ^= acerto[b];
+                break;
+            case TTipoMut::Para1:
+                SorteiaAcertos(Aleatorio, limite, Param.TamCrom, acerto);
+                for (std::size_t b = 0; b < tamCrom; ++b)
+                    gene[b] |= acerto[b];
+                break;
+            case TTipoMut::Para0:
+                SorteiaAcertos(Aleatorio, limite, Param.TamCrom, acerto);
+                for (std::size_t b = 0; b < tamCrom; ++b)
+                    gene[b] &= static_cast<std::uint8_t>(acerto[b] ^ 1);
+                break;
+            case TTipoMut::Inversao: {
+                // Neighbours swap, in ascending order, so a bit can travel several places
+                // towards the end in one pass: tamCrom - 1 tests. `atual` is the bit at
+                // position b after the swaps before it; a hit sends it on to b + 1 and brings
+                // the bit from b + 1 back, without a branch on the (random) hits.
+                SorteiaAcertos(Aleatorio, limite, Param.TamCrom - 1, acerto);
+                std::uint8_t atual = gene[0];
+                for (std::size_t b = 0; b + 1 < tamCrom; ++b) {
+                    const std::uint8_t proximo = gene[b + 1];
+                    const auto troca = static_cast<std::uint8_t>((atual ^ proximo) & acerto[b]);
+                    gene[b] = atual ^ troca;
+                    atual = proximo ^ troca;
+                }
+                gene[tamCrom - 1] = atual;
+                break;
+            }
+        }
     }
 }

@@ -1,7 +1,6 @@
 #include "MotorAG.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
@@ -18,22 +17,39 @@ void Acumula(const TPopulacao& pop, int tamPop, bool y, TSomas& soma) {
     }
 }
 
-// One roulette draw: the smallest i with soma[i] > u * total. Every selection fitness is
-// positive, so the sums rise strictly and a binary search finds the same slot as a linear
-// scan from slot 1; the clamp keeps the slot valid whatever the sums hold.
+// One roulette draw: the smallest i with soma[i] > u * total, which a scan upwards from slot 1
+// would find. The sums never fall, so a binary search finds the same slot; this one has no
+// branch to mispredict (the halving is a conditional move), and the clamp keeps the slot valid
+// whatever the sums hold.
 int GiraRoleta(TAleatorio& aleatorio, const TSomas& soma, int tamPop) {
     const auto alvo = static_cast<double>(aleatorio.RandomReal() * soma[tamPop]);
-    const auto* primeiro = soma.data() + 1;
-    const auto* achado = std::upper_bound(primeiro, soma.data() + tamPop + 1, alvo);
-    return std::min(static_cast<int>(achado - primeiro) + 1, tamPop);
+    const double* base = soma.data() + 1;
+    for (int n = tamPop; n > 1;) {
+        const int metade = n / 2;
+        base = base[metade] <= alvo ? base + metade : base;
+        n -= metade;
+    }
+    const int achado = static_cast<int>(base - soma.data()) + (*base <= alvo ? 1 : 0);
+    return std::min(achado, tamPop);
+}
+
+// Pairs first, whatever the type: round(TamPop * rate / 100), halves to even, then halved.
+// In whole numbers: the quotient p / 100 lies either exactly on a half or at least 1/100 away
+// from one, so the rounding of the quotient in floating point could not change this result.
+std::int64_t Filhos(int tamPop, int taxaCruz) {
+    const std::int64_t produto = static_cast<std::int64_t>(tamPop) * taxaCruz;
+    const std::int64_t absoluto = produto < 0 ? -produto : produto;
+    std::int64_t q = absoluto / 100;
+    const std::int64_t resto = absoluto % 100;
+    if (resto > 50 || (resto == 50 && q % 2 == 1))
+        ++q;
+    return produto < 0 ? -q : q;
 }
 
 }  // namespace
 
 void TMotorAG::SelecionaPais(const std::string& tipoSel, int taxaCruz) {
-    // Pairs first, whatever the type: round(TamPop * rate / 100), halves to even, then halved.
-    const long double filhos = std::nearbyint(Param.TamPop * taxaCruz / 100.0L);
-    NumPares = static_cast<std::int32_t>(filhos) / 2;
+    NumPares = static_cast<std::int32_t>(Filhos(Param.TamPop, taxaCruz)) / 2;
 
     const bool paralelo = Dono.AGParalelo();
     if (tipoSel == Legenda::Roleta)
@@ -46,8 +62,8 @@ void TMotorAG::SelecionaPais(const std::string& tipoSel, int taxaCruz) {
 
 void TMotorAG::EscolheRoleta(bool paralelo) {
     const int tamPop = Param.TamPop;
-    TSomas somaX{};
-    TSomas somaY{};
+    TSomas somaX;  // entries 1..tamPop are written before they are read
+    TSomas somaY;
     Acumula(*Populacao, tamPop, false, somaX);
     if (paralelo)
         Acumula(*Populacao, tamPop, true, somaY);

@@ -24,6 +24,7 @@ public:
     [[nodiscard]] bool UsaEscalonamento() const override { return Config->Escalonamento; }
     [[nodiscard]] int QuantTorneio() const override { return Config->Torneio; }
     std::uint32_t LeRelogio() override { return Semente; }
+    [[nodiscard]] bool GuardaRelatorio() const override { return false; }
     void LimpaRelatorio() override {}
     void AdicionaLinha(const std::string& /*linha*/) override {}
     void LimpaGrafico() override {}
@@ -61,6 +62,8 @@ std::optional<TResultadoExecucao> TExecutor::Executa(const TConfiguracao& c, std
     r.Semente = semente;
     r.Geracoes = m.Geracao;
     r.Milissegundos = duracao.count();
+    if (guardaTrajetoria)
+        r.Trajetoria.reserve(static_cast<std::size_t>(m.Geracao) + 1);
     for (int g = 0; g <= m.Geracao; ++g) {
         if (!r.Atingiu && m.DentroDaTolerancia(m.MelhorGer1[g], m.MelhorGer2[g])) {
             r.Atingiu = true;

@@ -63,26 +63,32 @@ TEST(Aleatorio, BelowLimitAgreesWithRandom101AtEveryBoundary) {
         const std::uint64_t limite = ((taxa + 1) << 32) / 101 + (((taxa + 1) << 32) % 101 != 0);
         for (std::uint64_t s : {limite - 2, limite - 1, limite, limite + 1}) {
             const auto semente = static_cast<std::uint32_t>(s);
-            TAleatorio porSorteio, porLimite;
+            TAleatorio porSorteio;
             porSorteio.Semeia(Anterior(semente));
-            porLimite.Semeia(Anterior(semente));
-            EXPECT_EQ(porSorteio.Random(101) <= taxa, porLimite.SorteiaAbaixo(limite))
+            EXPECT_EQ(porSorteio.Random(101) <= taxa, semente < limite)
                 << "rate " << taxa << " seed " << semente;
         }
     }
 }
 
-TEST(Aleatorio, FourAtOnceEqualsFourDraws) {
+// A block of draws gives, draw by draw, what single draws give, and leaves the same seed.
+TEST(Aleatorio, BlocksEqualTheirDrawsOneByOne) {
     for (std::uint32_t semente : {0u, 1u, 12345u, 0xFFFFFFFFu, 0x9E3779B9u}) {
-        TAleatorio emBloco, umAUm;
-        emBloco.Semeia(semente);
-        umAUm.Semeia(semente);
-        for (int rodada = 0; rodada < 3; ++rodada) {
-            for (std::uint32_t s : emBloco.Proximas4()) {
-                umAUm.Random(1);
-                EXPECT_EQ(s, umAUm.LeSemente());
+        for (int n : {0, 1, 4, 17, MaxBlocoSorteios}) {
+            TAleatorio abaixo, bits, umAUm;
+            abaixo.Semeia(semente);
+            bits.Semeia(semente);
+            umAUm.Semeia(semente);
+            std::array<std::uint8_t, MaxBlocoSorteios> acerto{}, bit{};
+            abaixo.ProximasAbaixo(acerto.data(), n, 0x60000000u);
+            bits.ProximosBits(bit.data(), n);
+            for (std::size_t k = 0; k < static_cast<std::size_t>(n); ++k) {
+                TAleatorio copia = umAUm;
+                EXPECT_EQ(bit[k], copia.Random(2)) << n;
+                EXPECT_EQ(acerto[k], umAUm.Random(8) < 3 ? 1 : 0) << n;  // 3/8 of 2^32
             }
-            EXPECT_EQ(emBloco.LeSemente(), umAUm.LeSemente());
+            EXPECT_EQ(abaixo.LeSemente(), umAUm.LeSemente()) << n;
+            EXPECT_EQ(bits.LeSemente(), umAUm.LeSemente()) << n;
         }
     }
 }

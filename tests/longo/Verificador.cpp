@@ -158,7 +158,7 @@ std::string TVerificador::ConfereCromossomos() const {
         for (int k = 0; k <= MaxGenes; ++k) {
             const bool usado = k >= 1 && k <= p.TamCrom;
             if (usado ? c.Gene[k] != 0 && c.Gene[k] != 1 : c.Gene[k] != 0)
-                return Diz("slot ", i, ", gene ", k, " is ", c.Gene[k]);
+                return Diz("slot ", i, ", gene ", k, " is ", static_cast<int>(c.Gene[k]));
         }
         if (c.X < p.ValMin || c.X > p.ValMax || c.Y < p.ValMin || c.Y > p.ValMax)
             return Diz("slot ", i, " at (", c.X, ", ", c.Y, ") outside the interval");

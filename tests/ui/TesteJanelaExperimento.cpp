@@ -182,7 +182,9 @@ void TesteJanelaExperimento::cancelarGuardaAsTerminadas() {
     EscolheItem(*Controle<QComboBox>(*Janela, "pcCritParada"), QStringLiteral("n Gerações"));
     PARA_SE_FALHOU();
     QTest::mouseClick(&Botao("btExecutarExperimento"), Qt::LeftButton);
-    QTRY_VERIFY(Controle<QProgressBar>(*Janela, "ProgressoExperimento")->value() >= 2);
+    // Under ThreadSanitizer a largest run takes seconds: the wait allows for it.
+    QTRY_VERIFY_WITH_TIMEOUT(Controle<QProgressBar>(*Janela, "ProgressoExperimento")->value() >= 2,
+                             60000);
     QTest::mouseClick(&Botao("btCancelar"), Qt::LeftButton);
     EsperaOFim();
 
