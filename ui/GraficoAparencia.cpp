@@ -77,6 +77,12 @@ QLineSeries* CriaSerie(const QString& titulo, const QColor& cor, bool pontilhada
     return serie;
 }
 
+void TitulaEixo(QAbstractAxis& eixo, const QString& titulo) {
+    eixo.setTitleText(titulo);
+    eixo.setTitleFont(FonteGrafico(11, true));
+    eixo.setTitleBrush(Agua);
+}
+
 QValueAxis* CriaEixoEsquerdo() {
     auto* eixo = new QValueAxis;
     ConfiguraEixo(*eixo, Cinza);
@@ -96,9 +102,7 @@ QCategoryAxis* CriaEixoInferior() {
     eixo->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     eixo->setMinorTickCount(MarcasMenores);
     eixo->setMinorGridLineVisible(false);
-    eixo->setTitleText(QStringLiteral("Geração"));
-    eixo->setTitleFont(FonteGrafico(11, true));
-    eixo->setTitleBrush(Agua);
+    TitulaEixo(*eixo, QStringLiteral("Geração"));
     return eixo;
 }
 

@@ -5,6 +5,7 @@
 #include <QPen>
 #include <QString>
 
+class QAbstractAxis;
 class QBarCategoryAxis;
 class QCategoryAxis;
 class QChart;
@@ -29,6 +30,9 @@ void ConfiguraGrafico(QChart& grafico);
 /// A line through its points without markers or value labels: dotted and 1 pixel wide for
 /// the averages, solid and 2 pixels wide for the bests.
 QLineSeries* CriaSerie(const QString& titulo, const QColor& cor, bool pontilhada);
+
+/// Gives the axis a title in the look of the generation axis's "Geração".
+void TitulaEixo(QAbstractAxis& eixo, const QString& titulo);
 
 /// Fitness axis: fixed at 0..1, a label and a grid line every 0.1, 3 minor ticks between.
 QValueAxis* CriaEixoEsquerdo();

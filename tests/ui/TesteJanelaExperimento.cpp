@@ -399,6 +399,9 @@ void TesteJanelaExperimento::ampliadaMostraAsVistas() {
         degraus.append(qobject_cast<QLineSeries*>(serie));
     QCOMPARE(degraus.size(), 2);
     QCOMPARE(degraus[1]->points().last().y(), linhas[1].Taxa);  // the share that reached
+    // The enlarged chart has the room to say what its axes measure; the page's has not.
+    QCOMPARE(maior.chart()->axes(Qt::Horizontal).constFirst()->titleText(), "Avaliações");
+    QVERIFY(grafico.chart()->axes(Qt::Vertical).constFirst()->titleText().isEmpty());
     EscolheItem(vista, NomeVista(TVistaExperimento::Caixas));
     PARA_SE_FALHOU();
     const auto* caixas = qobject_cast<QBoxPlotSeries*>(maior.chart()->series().front());

@@ -93,6 +93,11 @@ void TGraficoExperimento::PermiteAmpliar(bool permite) {
     Redesenha();
 }
 
+void TGraficoExperimento::MostraTitulosEixos(bool mostra) {
+    TitulosEixos = mostra;
+    Redesenha();
+}
+
 QStringList TGraficoExperimento::TitulosLegenda() const {
     return Legenda->Titulos();
 }
@@ -121,6 +126,8 @@ void TGraficoExperimento::Redesenha() {
             MontaCaixas(grafico, Experimentos, titulos);
             break;
     }
+    if (TitulosEixos)
+        TitulaEixos(grafico, VistaAtual);
     delete Legenda;
     Legenda = new TLegendaGrafico(&grafico);
     Legenda->setZValue(grafico.legend()->zValue());

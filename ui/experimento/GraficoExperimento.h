@@ -58,6 +58,8 @@ public:
     [[nodiscard]] TVistaExperimento Vista() const { return VistaAtual; }
     /// Whether a double-click and the context menu ask for an enlarged view (PedeAmpliacao).
     void PermiteAmpliar(bool permite);
+    /// Whether the axes carry titles: a chart with the room for them says what they measure.
+    void MostraTitulosEixos(bool mostra);
     /// The legend's titles, top to bottom.
     [[nodiscard]] QStringList TitulosLegenda() const;
     /// Adds to `menu` the chart's picture saved as PNG or SVG, or copied.
@@ -80,6 +82,7 @@ private:
     std::vector<TExperimentoNoGrafico> Experimentos;
     TVistaExperimento VistaAtual = TVistaExperimento::Curvas;
     bool Ampliavel = false;
+    bool TitulosEixos = false;
     QValueAxis* EixoGeracoes = nullptr;  ///< in the curves' view only
     TLegendaGrafico* Legenda = nullptr;
 };

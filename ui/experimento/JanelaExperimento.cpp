@@ -32,6 +32,7 @@ TJanelaExperimento::TJanelaExperimento(const std::string& separador, QWidget* pa
     for (const TVistaExperimento vista : VistasExperimento)
         cbVista->addItem(NomeVista(vista));
     GraficoAmpliado->setObjectName(QStringLiteral("GraficoAmpliado"));
+    GraficoAmpliado->MostraTitulosEixos(true);
     ResumoAmpliado->setObjectName(QStringLiteral("ResumoAmpliado"));
     ResumoAmpliado->setRootIsDecorated(false);
     ResumoAmpliado->setUniformRowHeights(true);

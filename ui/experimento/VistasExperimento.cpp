@@ -177,3 +177,25 @@ void MontaCaixas(QChart& grafico, const std::vector<TExperimentoNoGrafico>& expe
     fitness->setTickInterval(PassoRedondo((topo - menor + folga) / LinhasGradeCaixas));
     fitness->setLabelFormat(QStringLiteral("%.4g"));
 }
+
+void TitulaEixos(QChart& grafico, TVistaExperimento vista) {
+    QString horizontal;
+    QString vertical;
+    switch (vista) {
+        case TVistaExperimento::Curvas:
+            horizontal = QStringLiteral("Geração");
+            vertical = QStringLiteral("Aptidão (medianas e quartis)");
+            break;
+        case TVistaExperimento::Distribuicao:
+            horizontal = QStringLiteral("Avaliações");
+            vertical = QStringLiteral("Fração das execuções que atingiram");
+            break;
+        case TVistaExperimento::Caixas:
+            vertical = QStringLiteral("Melhor aptidão da última geração");
+            break;
+    }
+    for (QAbstractAxis* eixo : grafico.axes(Qt::Horizontal))
+        TitulaEixo(*eixo, horizontal);
+    for (QAbstractAxis* eixo : grafico.axes(Qt::Vertical))
+        TitulaEixo(*eixo, vertical);
+}

@@ -24,6 +24,9 @@ QValueAxis* MontaCurvas(QChart& grafico, const std::vector<TExperimentoNoGrafico
 void MontaDistribuicoes(QChart& grafico, const std::vector<TExperimentoNoGrafico>& experimentos,
                         const QStringList& titulos);
 
+/// Titles the chart's axes by what they measure in the view.
+void TitulaEixos(QChart& grafico, TVistaExperimento vista);
+
 /// For each experiment, a box of its final best fitness (Tukey's whiskers) with its outliers
 /// as points, named on the axis below; no series for the legend.
 void MontaCaixas(QChart& grafico, const std::vector<TExperimentoNoGrafico>& experimentos,
