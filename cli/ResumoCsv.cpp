@@ -48,7 +48,7 @@ std::string ResumoCsv(const std::vector<TLinhaResumo>& linhas,
         const TLinhaResumo& l = linhas[k];
         texto += RegistroCsv({"config",
                               std::to_string(l.Configuracao),
-                              k == 0 ? NA : "1",
+                              l.Configuracao == 1 ? NA : "1",
                               rotulos[k],
                               std::to_string(l.Execucoes),
                               std::to_string(l.Atingiram),

@@ -69,7 +69,10 @@ std::string TabelaResumo(const std::vector<TLinhaResumo>& linhas,
                                                   "p_fisher_holm"}};
     for (std::size_t k = 0; k < linhas.size(); ++k) {
         const TLinhaResumo& l = linhas[k];
-        const auto contra = [&](const std::string& texto) { return k == 0 ? "-" : texto; };
+        // A summary of files may lack configuration 1: the others are still compared with it.
+        const auto contra = [&](const std::string& texto) {
+            return l.Configuracao == 1 ? "-" : texto;
+        };
         const auto p = [&](double valor) { return contra(Numero(valor, 4, separador)); };
         tabela.push_back({std::to_string(l.Configuracao),
                           rotulos[k],

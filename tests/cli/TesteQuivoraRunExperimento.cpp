@@ -156,6 +156,18 @@ TEST(Experimento, TwoShardsSummarizedAreTheWholeExperiment) {
     const TSaida nenhuma = Roda({"--summarize", Arquivo("sem-segunda")});
     EXPECT_EQ(nenhuma.Status, 0);
     EXPECT_NE(nenhuma.Err.find("configurations 2 (none);"), std::string::npos) << nenhuma.Err;
+    // Without configuration 1, configuration 2 is not the reference: it is compared with the
+    // missing one (NA), not left out as configuration 1 is ("-").
+    ASSERT_EQ(Roda({"--runs", "1", "--vary", "pop=30,50", "--shard", "2/2", "--csv",
+                    Arquivo("sem-primeira")})
+                  .Status,
+              0);
+    const TSaida segunda = Roda(
+        {"--summarize", Arquivo("sem-primeira"), "--summary-csv", Arquivo("resumo-sem-primeira")});
+    ASSERT_EQ(segunda.Status, 0) << segunda.Err;
+    const std::vector<std::string> linha = Campos(Linhas(segunda.Out)[1], ' ');
+    EXPECT_EQ(std::count(linha.begin(), linha.end(), "-"), 1) << segunda.Out;  // varies
+    EXPECT_EQ(Campos(Linhas(Le(Arquivo("resumo-sem-primeira")))[1], ',')[2], "1");
 }
 
 // The run-time distribution and the summary's ERT against the rows: pop * (g + 1) evaluations
