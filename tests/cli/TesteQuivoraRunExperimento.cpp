@@ -245,8 +245,13 @@ TEST(Experimento, BadOptionsLeaveStdoutEmptyAndTheCsvUntouched) {
 TEST(Experimento, AnOutputFileThatFailsLeavesTheOtherAsItWas) {
     const std::string csv = Arquivo("guardado.csv");
     Grava(csv, "keep");
-    EXPECT_EQ(Roda({"--runs", "2", "--csv", csv, "--curves", Arquivo("nao/existe.csv")}).Status, 3);
+    const TSaida falhou =
+        Roda({"--runs", "2", "--csv", csv, "--curves", Arquivo("nao/existe.csv")});
+    EXPECT_EQ(falhou.Status, 3);
     EXPECT_EQ(Le(csv), "keep");
+    // Only the file that failed is named: the CSV, never opened for writing, holds no rows of
+    // this experiment to speak of.
+    EXPECT_EQ(Linhas(falhou.Err).size(), 1u) << falhou.Err;
     // The same file under another path.
     const std::string mesmo = ::testing::TempDir() + "./quivora-experimento-guardado.csv";
     EXPECT_EQ(Roda({"--runs", "2", "--csv", csv, "--curves", mesmo}).Status, 2);
