@@ -355,6 +355,14 @@ TEST(Experimento, ResumeLeavesTheFileOfAnotherExperimentAsItIs) {
     EXPECT_EQ(Roda({"--csv", csv, "--resume"}).Status, 2);
     EXPECT_EQ(Le(csv), "keep");
     EXPECT_EQ(Roda({"--resume"}).Status, 2);
+    // Written back by R with its row numbers: rows added to it would not line up.
+    std::string r = Le(std::string(QUIVORA_DADOS) + "/experimento-r.csv");
+    r.erase(r.find("\n\"5\",") + 1);  // configuration 2 not there yet
+    Grava(csv, r);
+    const TSaida s = Roda({"--runs", "4", "--seed", "2999999998", "--vary", "replacement=Imediata,",
+                           "--csv", csv, "--resume"});
+    EXPECT_EQ(s.Status, 2) << s.Err;
+    EXPECT_EQ(Le(csv), r);
 }
 
 // The files in dados/ are the CSV of this experiment read and written back by R 4.2
