@@ -313,12 +313,14 @@ int ExecutaExperimento(const TOpcoes& opcoes, const std::string& separador) {
     std::unique_ptr<TArquivoSaida>& csv = saidas.Csv;
     std::optional<TEscritaCurvas> curvas;
     bool cabecalhoNovo = false;
+    bool abertas = false;  // every output opened, and emptied or cut back for this experiment
     TProgresso progresso(total - plano.Feitas);
     const auto inicio = std::chrono::steady_clock::now();
     std::int64_t feitas = 0;
     try {
         if (!saidas.Abre(e, retomada ? std::optional(retomada->Tamanho) : std::nullopt))
             return 2;
+        abertas = true;
         if (csv) {
             cabecalhoNovo = !retomada || !retomada->Cabecalho;
             if (cabecalhoNovo)
@@ -357,7 +359,8 @@ int ExecutaExperimento(const TOpcoes& opcoes, const std::string& separador) {
     } catch (const EGravacao& erro) {
         progresso.Apaga();
         std::cerr << "quivora-run: " << erro.what() << '\n';
-        if (csv && csv->Regular()) {
+        // A CSV left as it was, when another output could not be opened, is not spoken of.
+        if (abertas && csv && csv->Regular()) {
             // The rows still buffered go after the ones written, if they can.
             try {
                 csv->Fecha();

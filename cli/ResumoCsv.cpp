@@ -2,6 +2,7 @@
 
 #include "Csv.h"
 #include "FormatoNumero.h"
+#include "TabelaResumo.h"
 
 #include <cmath>
 
@@ -22,33 +23,14 @@ const std::string NA = "NA";
 std::string ResumoCsv(const std::vector<TLinhaResumo>& linhas,
                       const std::vector<std::string>& rotulos,
                       const std::vector<TLinhaPar>& pares) {
-    std::string texto = RegistroCsv({"kind",
-                                     "config",
-                                     "against",
-                                     "varies",
-                                     "runs",
-                                     "reached",
-                                     "rate",
-                                     "wilson_low",
-                                     "wilson_high",
-                                     "best_q1",
-                                     "best_median",
-                                     "best_q3",
-                                     "first_reach_median",
-                                     "p_mann_whitney",
-                                     "p_fisher",
-                                     "ert",
-                                     "ert_p10",
-                                     "ert_p90",
-                                     "a12",
-                                     "a12_magnitude",
-                                     "p_mann_whitney_holm",
-                                     "p_fisher_holm"});
+    std::vector<std::string> cabecalho = ColunasResumo();
+    cabecalho.insert(cabecalho.begin(), {"kind", "config", "against"});
+    std::string texto = RegistroCsv(cabecalho);
     for (std::size_t k = 0; k < linhas.size(); ++k) {
         const TLinhaResumo& l = linhas[k];
         texto += RegistroCsv({"config",
                               std::to_string(l.Configuracao),
-                              k == 0 ? NA : "1",
+                              l.Configuracao == 1 ? NA : "1",
                               rotulos[k],
                               std::to_string(l.Execucoes),
                               std::to_string(l.Atingiram),

@@ -44,32 +44,40 @@ std::string Alinha(const std::vector<std::vector<std::string>>& tabela, std::siz
 
 }  // namespace
 
+std::vector<std::string> ColunasResumo() {
+    return {"varies",
+            "runs",
+            "reached",
+            "rate",
+            "wilson_low",
+            "wilson_high",
+            "best_q1",
+            "best_median",
+            "best_q3",
+            "first_reach_median",
+            "p_mann_whitney",
+            "p_fisher",
+            "ert",
+            "ert_p10",
+            "ert_p90",
+            "a12",
+            "a12_magnitude",
+            "p_mann_whitney_holm",
+            "p_fisher_holm"};
+}
+
 std::string TabelaResumo(const std::vector<TLinhaResumo>& linhas,
                          const std::vector<std::string>& rotulos,
                          const std::vector<int>& planejadas, const std::string& separador) {
-    std::vector<std::vector<std::string>> tabela{{"config",
-                                                  "varies",
-                                                  "runs",
-                                                  "reached",
-                                                  "rate",
-                                                  "wilson_low",
-                                                  "wilson_high",
-                                                  "best_q1",
-                                                  "best_median",
-                                                  "best_q3",
-                                                  "first_reach_median",
-                                                  "p_mann_whitney",
-                                                  "p_fisher",
-                                                  "ert",
-                                                  "ert_p10",
-                                                  "ert_p90",
-                                                  "a12",
-                                                  "a12_magnitude",
-                                                  "p_mann_whitney_holm",
-                                                  "p_fisher_holm"}};
+    std::vector<std::string> cabecalho = ColunasResumo();
+    cabecalho.insert(cabecalho.begin(), "config");
+    std::vector<std::vector<std::string>> tabela{cabecalho};
     for (std::size_t k = 0; k < linhas.size(); ++k) {
         const TLinhaResumo& l = linhas[k];
-        const auto contra = [&](const std::string& texto) { return k == 0 ? "-" : texto; };
+        // A summary of files may lack configuration 1: the others are still compared with it.
+        const auto contra = [&](const std::string& texto) {
+            return l.Configuracao == 1 ? "-" : texto;
+        };
         const auto p = [&](double valor) { return contra(Numero(valor, 4, separador)); };
         tabela.push_back({std::to_string(l.Configuracao),
                           rotulos[k],

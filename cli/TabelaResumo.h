@@ -5,6 +5,10 @@
 #include <string>
 #include <vector>
 
+/// The names of the summary's columns after `config`, in order: the text table's and the
+/// CSV's, which scripts read by these names.
+std::vector<std::string> ColunasResumo();
+
 /// The experiment's summary as a text table, one line per configuration under a header line,
 /// columns aligned; numbers with the given decimal separator, "NA" where a statistic is not
 /// defined, "Inf" for an infinite expected running time, "-" where it does not apply (the

@@ -42,6 +42,12 @@ TRetomada LeRetomada(const std::string& arquivo, const TPlanoExperimento& plano,
             throw EEntradaExperimento(arquivo +
                                       ":1: written before rows recorded the planned runs, so "
                                       "it cannot be resumed");
+        // The rows it would go on with have no row numbers, as R and pandas write back: the
+        // file would hold rows of two shapes, and no reader would take it.
+        if (cabecalho.Campos != ColunasCsvExperimento(true).size())
+            throw EEntradaExperimento(arquivo +
+                                      ":1: has a first column of row numbers, which the rows "
+                                      "added to it would lack, so it cannot be resumed");
         retomada.Cabecalho = true;
 
         const auto configuracoes = static_cast<int>(plano.Configuracoes.size());

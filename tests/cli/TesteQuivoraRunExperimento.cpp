@@ -156,6 +156,18 @@ TEST(Experimento, TwoShardsSummarizedAreTheWholeExperiment) {
     const TSaida nenhuma = Roda({"--summarize", Arquivo("sem-segunda")});
     EXPECT_EQ(nenhuma.Status, 0);
     EXPECT_NE(nenhuma.Err.find("configurations 2 (none);"), std::string::npos) << nenhuma.Err;
+    // Without configuration 1, configuration 2 is not the reference: it is compared with the
+    // missing one (NA), not left out as configuration 1 is ("-").
+    ASSERT_EQ(Roda({"--runs", "1", "--vary", "pop=30,50", "--shard", "2/2", "--csv",
+                    Arquivo("sem-primeira")})
+                  .Status,
+              0);
+    const TSaida segunda = Roda(
+        {"--summarize", Arquivo("sem-primeira"), "--summary-csv", Arquivo("resumo-sem-primeira")});
+    ASSERT_EQ(segunda.Status, 0) << segunda.Err;
+    const std::vector<std::string> linha = Campos(Linhas(segunda.Out)[1], ' ');
+    EXPECT_EQ(std::count(linha.begin(), linha.end(), "-"), 1) << segunda.Out;  // varies
+    EXPECT_EQ(Campos(Linhas(Le(Arquivo("resumo-sem-primeira")))[1], ',')[2], "1");
 }
 
 // The run-time distribution and the summary's ERT against the rows: pop * (g + 1) evaluations
@@ -233,8 +245,13 @@ TEST(Experimento, BadOptionsLeaveStdoutEmptyAndTheCsvUntouched) {
 TEST(Experimento, AnOutputFileThatFailsLeavesTheOtherAsItWas) {
     const std::string csv = Arquivo("guardado.csv");
     Grava(csv, "keep");
-    EXPECT_EQ(Roda({"--runs", "2", "--csv", csv, "--curves", Arquivo("nao/existe.csv")}).Status, 3);
+    const TSaida falhou =
+        Roda({"--runs", "2", "--csv", csv, "--curves", Arquivo("nao/existe.csv")});
+    EXPECT_EQ(falhou.Status, 3);
     EXPECT_EQ(Le(csv), "keep");
+    // Only the file that failed is named: the CSV, never opened for writing, holds no rows of
+    // this experiment to speak of.
+    EXPECT_EQ(Linhas(falhou.Err).size(), 1u) << falhou.Err;
     // The same file under another path.
     const std::string mesmo = ::testing::TempDir() + "./quivora-experimento-guardado.csv";
     EXPECT_EQ(Roda({"--runs", "2", "--csv", csv, "--curves", mesmo}).Status, 2);
@@ -338,6 +355,14 @@ TEST(Experimento, ResumeLeavesTheFileOfAnotherExperimentAsItIs) {
     EXPECT_EQ(Roda({"--csv", csv, "--resume"}).Status, 2);
     EXPECT_EQ(Le(csv), "keep");
     EXPECT_EQ(Roda({"--resume"}).Status, 2);
+    // Written back by R with its row numbers: rows added to it would not line up.
+    std::string r = Le(std::string(QUIVORA_DADOS) + "/experimento-r.csv");
+    r.erase(r.find("\n\"5\",") + 1);  // configuration 2 not there yet
+    Grava(csv, r);
+    const TSaida s = Roda({"--runs", "4", "--seed", "2999999998", "--vary", "replacement=Imediata,",
+                           "--csv", csv, "--resume"});
+    EXPECT_EQ(s.Status, 2) << s.Err;
+    EXPECT_EQ(Le(csv), r);
 }
 
 // The files in dados/ are the CSV of this experiment read and written back by R 4.2
