@@ -54,7 +54,7 @@ void Resume(benchmark::State& estado, const std::vector<std::uint32_t>& taxas) {
         const std::vector<TLinhaPar> pares = resumo.Pares();
         const std::string texto = TabelaResumo(linhas, rotulos, {}, ".") +
                                   LinhaKruskalWallis(resumo.KruskalWallis(), taxas.size(), ".") +
-                                  TabelaPares(pares, ".") + ResumoCsv(linhas, rotulos, pares) +
+                                  TabelaPares(pares, ".") + ResumoCsv(linhas, rotulos, {}, pares) +
                                   DistribuicoesCsv(resumo.Distribuicoes());
         benchmark::DoNotOptimize(texto.data());
     }

@@ -207,8 +207,9 @@ int ConcluiResumo(const TResumoMostrado& mostrado, const TResumo& resumo, const 
             saidas.Ecdf->Fecha();
         }
         if (saidas.ResumoCsv) {
-            saidas.ResumoCsv->Escreve(
-                ResumoCsv(mostrado.Linhas, RotulosVariacao(mostrado.Configuracoes, "."), pares));
+            saidas.ResumoCsv->Escreve(ResumoCsv(mostrado.Linhas,
+                                                RotulosVariacao(mostrado.Configuracoes, "."),
+                                                mostrado.Planejadas, pares));
             saidas.ResumoCsv->Fecha();
         }
     } catch (const EGravacao& erro) {

@@ -17,14 +17,17 @@ std::string Numero(double valor) {
 }
 
 const std::string NA = "NA";
+// After kind, config, against, varies and runs.
+constexpr std::ptrdiff_t ColunaPlanejadas = 5;
 
 }  // namespace
 
 std::string ResumoCsv(const std::vector<TLinhaResumo>& linhas,
-                      const std::vector<std::string>& rotulos,
+                      const std::vector<std::string>& rotulos, const std::vector<int>& planejadas,
                       const std::vector<TLinhaPar>& pares) {
     std::vector<std::string> cabecalho = ColunasResumo();
     cabecalho.insert(cabecalho.begin(), {"kind", "config", "against"});
+    cabecalho.insert(cabecalho.begin() + ColunaPlanejadas, "planned");
     std::string texto = RegistroCsv(cabecalho);
     for (std::size_t k = 0; k < linhas.size(); ++k) {
         const TLinhaResumo& l = linhas[k];
@@ -33,6 +36,7 @@ std::string ResumoCsv(const std::vector<TLinhaResumo>& linhas,
                               l.Configuracao == 1 ? NA : "1",
                               rotulos[k],
                               std::to_string(l.Execucoes),
+                              planejadas.empty() ? NA : std::to_string(planejadas[k]),
                               std::to_string(l.Atingiram),
                               Numero(l.Taxa),
                               Numero(l.Wilson.Inferior),
@@ -55,6 +59,7 @@ std::string ResumoCsv(const std::vector<TLinhaResumo>& linhas,
         texto += RegistroCsv({"pair",
                               std::to_string(par.Configuracao),
                               std::to_string(par.Contra),
+                              NA,
                               NA,
                               NA,
                               NA,

@@ -11,11 +11,13 @@
 #include <vector>
 
 /// --summary-csv: the summary's tables as one. A row of kind "config" per configuration, with
-/// the text table's columns and "against" 1 (NA for configuration 1); with `pares`, a row of
-/// kind "pair" per pair, its configuration's own columns NA. `rotulos` say what each
-/// configuration varies.
+/// the text table's columns, "planned" after "runs" always (NA where the rows do not say,
+/// `planejadas` empty) and "against" 1 (NA for configuration 1); with `pares`, a row of kind
+/// "pair" per pair, its configuration's own columns NA. `rotulos` say what each configuration
+/// varies.
 std::string ResumoCsv(const std::vector<TLinhaResumo>& linhas,
-                      const std::vector<std::string>& rotulos, const std::vector<TLinhaPar>& pares);
+                      const std::vector<std::string>& rotulos, const std::vector<int>& planejadas,
+                      const std::vector<TLinhaPar>& pares);
 
 /// --ecdf: config, evaluations, reached, share; a row per step of each configuration's
 /// run-time distribution.

@@ -143,8 +143,12 @@ TEST(Experimento, TwoShardsSummarizedAreTheWholeExperiment) {
     EXPECT_EQ(Linhas(csv).size(), 1u + 4 + 6);
 
     // Shard 1 holds the even indices of configurations of 25 runs from 0, 25, 50 and 75.
-    const TSaida falta = Roda({"--summarize", Arquivo("fatia1")});
+    const TSaida falta =
+        Roda({"--summarize", Arquivo("fatia1"), "--summary-csv", Arquivo("resumo-falta")});
     EXPECT_EQ(falta.Status, 0);
+    // Its summary's CSV: 13 runs of the 25 planned of configuration 1.
+    EXPECT_NE(Linhas(Le(Arquivo("resumo-falta")))[1].find(" tolerance=0.01,13,25,"),
+              std::string::npos);
     EXPECT_EQ(falta.Err,
               "quivora-run: warning: planned runs are missing from configurations 1 (13 of 25), "
               "2 (12 of 25), 3 (13 of 25), 4 (12 of 25); the summary covers the runs found\n");
