@@ -32,6 +32,18 @@ constexpr TSaltosLcg SaltosLcg(std::uint32_t multiplicador) {
 void SementesAbaixo(const TSaltosLcg& saltos, std::uint32_t semente, std::uint32_t limite,
                     std::uint8_t* abaixo, int n);
 
+/// The seeds below which the next draw gives Random(101) <= taxa: seed < ceil((taxa + 1) *
+/// 2^32 / 101), one comparison instead of a multiplication, for the mutation's tests. The
+/// result lies in 0..2^32: no seed passes below rate 0 - 1, every seed from rate 100 on.
+constexpr std::uint64_t LimiteAcerto(int taxa) {
+    constexpr std::uint64_t n = 101;
+    if (taxa < -1)
+        return 0;
+    if (taxa >= 100)
+        return std::uint64_t{1} << 32;
+    return ((static_cast<std::uint64_t>(taxa + 1) << 32) + n - 1) / n;
+}
+
 /// The engine's only source of random numbers: a 32-bit linear congruential generator.
 ///
 /// Every draw first advances the seed to seed * 134775813 + 1 (mod 2^32), the multiplier of

@@ -4,18 +4,6 @@
 
 namespace {
 
-// Random(101) <= taxa is the same test as seed < ceil((taxa + 1) * 2^32 / 101): one
-// comparison per bit instead of a multiplication, in the loop that dominates a run. The
-// result lies in 0..2^32: no seed passes below rate 0 - 1, every seed from rate 100 on.
-std::uint64_t LimiteAcerto(int taxa) {
-    constexpr std::uint64_t n = 101;
-    if (taxa < -1)
-        return 0;
-    if (taxa >= 100)
-        return std::uint64_t{1} << 32;
-    return ((static_cast<std::uint64_t>(taxa + 1) << 32) + n - 1) / n;
-}
-
 using TAcertos = std::array<std::uint8_t, MaxGenes>;
 
 // The outcome of the next `testes` tests, in order: acerto[k] is 1 where test k + 1 hits.
@@ -51,31 +39,30 @@ void TMotorAG::MutaDesc(const std::string& tipoMut, int taxaMut) {
     const auto tamCrom = static_cast<std::size_t>(Param.TamCrom);
     const std::uint64_t limite = LimiteAcerto(taxaMut);
     const TTipoMut tipo = TipoDe(tipoMut);
+    // Inversion tests each pair of neighbours, the others each bit.
+    const int testes = tipo == TTipoMut::Inversao ? Param.TamCrom - 1 : Param.TamCrom;
     TAcertos acerto{};
     for (int m = 1; m <= filhos; ++m) {
         std::uint8_t* gene = Descendencia->Crom[m]->Gene.data() + 1;  // gene[b - 1] is bit b
+        SorteiaAcertos(Aleatorio, limite, testes, acerto);
         switch (tipo) {
             case TTipoMut::Flip:
-                SorteiaAcertos(Aleatorio, limite, Param.TamCrom, acerto);
                 for (std::size_t b = 0; b < tamCrom; ++b)
                     gene[b] ^= acerto[b];
                 break;
             case TTipoMut::Para1:
-                SorteiaAcertos(Aleatorio, limite, Param.TamCrom, acerto);
                 for (std::size_t b = 0; b < tamCrom; ++b)
                     gene[b] |= acerto[b];
                 break;
             case TTipoMut::Para0:
-                SorteiaAcertos(Aleatorio, limite, Param.TamCrom, acerto);
                 for (std::size_t b = 0; b < tamCrom; ++b)
                     gene[b] &= static_cast<std::uint8_t>(acerto[b] ^ 1);
                 break;
             case TTipoMut::Inversao: {
                 // Neighbours swap, in ascending order, so a bit can travel several places
-                // towards the end in one pass: tamCrom - 1 tests. `atual` is the bit at
+                // towards the end in one pass. `atual` is the bit at
                 // position b after the swaps before it; a hit sends it on to b + 1 and brings
                 // the bit from b + 1 back, without a branch on the (random) hits.
-                SorteiaAcertos(Aleatorio, limite, Param.TamCrom - 1, acerto);
                 std::uint8_t atual = gene[0];
                 for (std::size_t b = 0; b + 1 < tamCrom; ++b) {
                     const std::uint8_t proximo = gene[b + 1];

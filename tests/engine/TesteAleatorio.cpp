@@ -59,13 +59,13 @@ TEST(Aleatorio, InverseStepsBack) {
 // The mutation loop replaces Random(101) <= rate by one comparison of the seed; both must
 // agree for every rate, above all at the seeds where the draw changes value.
 TEST(Aleatorio, BelowLimitAgreesWithRandom101AtEveryBoundary) {
-    for (std::uint64_t taxa = 0; taxa <= 30; ++taxa) {
-        const std::uint64_t limite = ((taxa + 1) << 32) / 101 + (((taxa + 1) << 32) % 101 != 0);
+    for (int taxa = 0; taxa <= 30; ++taxa) {
+        const std::uint64_t limite = LimiteAcerto(taxa);
         for (std::uint64_t s : {limite - 2, limite - 1, limite, limite + 1}) {
             const auto semente = static_cast<std::uint32_t>(s);
             TAleatorio porSorteio;
             porSorteio.Semeia(Anterior(semente));
-            EXPECT_EQ(porSorteio.Random(101) <= taxa, semente < limite)
+            EXPECT_EQ(porSorteio.Random(101) <= static_cast<std::uint32_t>(taxa), semente < limite)
                 << "rate " << taxa << " seed " << semente;
         }
     }
