@@ -21,8 +21,7 @@ void TDonoTexto::LimpaRelatorio() {
 }
 
 void TDonoTexto::AdicionaLinha(const std::string& linha) {
-    if (!Series)
-        Texto.append(linha).append("\n");
+    Texto.append(linha).append("\n");
 }
 
 void TDonoTexto::LimpaGrafico() {

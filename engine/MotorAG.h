@@ -93,8 +93,6 @@ public:
     TAleatorio Aleatorio;
     /// Decimal separator of the report's numbers, taken from the panel at each run.
     std::string Separador = ",";
-    /// Whether this run writes its report: asked of the owner at the start of each run.
-    bool Relata = true;
 
 private:
     void TomaParametros(const TPainel& painel);
@@ -118,6 +116,7 @@ private:
     void NovaDescendencia(int filhos);
 
     TDonoMotor& Dono;
+    bool Relata = true;  // this run writes its report: asked of the owner as each run starts
     TTabelaF6 TabelaF6;
     TDecodificacao Decodificacao;
     std::vector<PCromossomo> Livres;
