@@ -54,6 +54,11 @@ const std::vector<std::string> OpcoesExperimento{"--runs", "--vary",       "--jo
                                                  "--csv",  "--curves",     "--resume", "--compare",
                                                  "--ecdf", "--summary-csv"};
 
+bool SoDeExperimento(const std::string& opcao) {
+    return std::find(OpcoesExperimento.begin(), OpcoesExperimento.end(), opcao) !=
+           OpcoesExperimento.end();
+}
+
 // The options that also go with --summarize: what its summary shows and writes.
 const std::vector<std::string> OpcoesResumo{"--compare", "--ecdf", "--summary-csv"};
 
@@ -145,7 +150,7 @@ TOpcoes LeOpcoes(const std::vector<std::string>& argumentos, const std::string& 
             else if (opcao == "--parallel")
                 AplicaOpcao(base, "parallel", "on");
             o.Series |= opcao == "--series";
-            e.Ativo |= opcao == "--resume";
+            e.Ativo |= SoDeExperimento(opcao);
             e.Retomar |= opcao == "--resume";
             o.Ajuda |= opcao == "--help";
             o.Versao |= opcao == "--version";
@@ -168,9 +173,7 @@ TOpcoes LeOpcoes(const std::vector<std::string>& argumentos, const std::string& 
             continue;
         }
         outras |= std::find(OpcoesResumo.begin(), OpcoesResumo.end(), opcao) == OpcoesResumo.end();
-        if (std::find(OpcoesExperimento.begin(), OpcoesExperimento.end(), opcao) !=
-            OpcoesExperimento.end())
-            e.Ativo = true;
+        e.Ativo |= SoDeExperimento(opcao);
         if (opcao == "--tournament")
             textoTorneio = le();  // checked against the population size once that is known
         else if (execucao != nullptr && execucao->Tipo != TTipoOpcao::Chave)
