@@ -37,7 +37,7 @@ bool TArquivoSaida::MesmoArquivo(const TArquivoSaida& outro) const {
     struct stat este {};
     struct stat aquele {};
     return ::fstat(Descritor, &este) == 0 && ::fstat(outro.Descritor, &aquele) == 0 &&
-           este.st_dev == aquele.st_dev && este.st_ino == aquele.st_ino;
+           ::MesmoArquivo(este, aquele);
 }
 
 void TArquivoSaida::Esvazia() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <sys/stat.h>
+
 #include <chrono>
 #include <cstdint>
 #include <stdexcept>
@@ -11,6 +13,11 @@ class EGravacao : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
+
+/// True when two files' status describes one file, whatever paths led to it.
+inline bool MesmoArquivo(const struct stat& um, const struct stat& outro) {
+    return um.st_dev == outro.st_dev && um.st_ino == outro.st_ino;
+}
 
 /// The path that names standard output, as Unix tools take it.
 inline const std::string SaidaPadrao = "-";

@@ -24,6 +24,7 @@
 #include <charconv>
 #include <chrono>
 #include <csignal>
+#include <cstdio>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -226,8 +227,7 @@ bool UmDosArquivos(const std::string& caminho, const std::vector<std::string>& a
         return false;
     return std::any_of(arquivos.begin(), arquivos.end(), [&](const std::string& arquivo) {
         struct stat entrada {};
-        return ::stat(arquivo.c_str(), &entrada) == 0 && entrada.st_dev == saida.st_dev &&
-               entrada.st_ino == saida.st_ino;
+        return ::stat(arquivo.c_str(), &entrada) == 0 && MesmoArquivo(entrada, saida);
     });
 }
 
@@ -394,9 +394,8 @@ int ExecutaExperimento(const TOpcoes& opcoes, const std::string& separador) {
 int ResumeExperimento(const TOpcoes& opcoes, const std::string& separador) {
     const TOpcoesExperimento& e = opcoes.Experimento;
     // A summary written over the runs it sums up would lose them.
-    for (const auto& [opcao, caminho] :
-         {std::pair{"--ecdf", e.Ecdf}, {"--summary-csv", e.ResumoCsv}})
-        if (!caminho.empty() && UmDosArquivos(caminho, e.Resumir)) {
+    for (const auto& [opcao, caminho] : e.Saidas())
+        if (UmDosArquivos(caminho, e.Resumir)) {
             std::cerr << "quivora-run: " << opcao << " names one of the files to summarize, '"
                       << caminho << "'\n";
             return 2;
