@@ -63,6 +63,12 @@ std::int64_t ExecucoesDaFatia(const TPlanoExperimento& plano) {
     return total <= primeira ? 0 : (total - primeira + plano.Fatias - 1) / plano.Fatias;
 }
 
+TPosicaoExecucao PosicaoNaFatia(const TPlanoExperimento& plano, std::int64_t j) {
+    const std::int64_t indice = plano.Fatia - 1 + j * plano.Fatias;
+    return {static_cast<int>(indice / plano.Execucoes) + 1,
+            static_cast<int>(indice % plano.Execucoes)};
+}
+
 std::int64_t ExecutaExperimento(const TPlanoExperimento& plano,
                                 const std::function<void(TResultadoExecucao&&)>& recebe,
                                 const std::atomic<bool>& cancela) {
@@ -80,16 +86,15 @@ std::int64_t ExecutaExperimento(const TPlanoExperimento& plano,
                 const std::int64_t j = proxima.fetch_add(1);
                 if (j >= total)
                     return;
-                const std::int64_t indice = plano.Fatia - 1 + j * plano.Fatias;
-                const auto config = static_cast<int>(indice / plano.Execucoes);
-                const auto execucao = static_cast<int>(indice % plano.Execucoes);
+                const auto [config, execucao] = PosicaoNaFatia(plano, j);
                 const std::uint32_t semente =
                     plano.SementeBase + static_cast<std::uint32_t>(execucao);
-                std::optional<TResultadoExecucao> r = executor.Executa(
-                    plano.Configuracoes[config], semente, plano.GuardaTrajetorias, cancela);
+                std::optional<TResultadoExecucao> r =
+                    executor.Executa(plano.Configuracoes[static_cast<std::size_t>(config - 1)],
+                                     semente, plano.GuardaTrajetorias, cancela);
                 if (!r)
                     return;  // abandoned: cancelled
-                r->Configuracao = config + 1;
+                r->Configuracao = config;
                 r->Execucao = execucao;
                 entrega.Entrega(j, std::move(*r));
             }

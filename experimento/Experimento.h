@@ -33,6 +33,15 @@ struct TPlanoExperimento {
 /// How many runs of the plan its shard does.
 std::int64_t ExecucoesDaFatia(const TPlanoExperimento& plano);
 
+/// A run of the plan: its configuration (from 1) and its number within it (from 0).
+struct TPosicaoExecucao {
+    int Configuracao;
+    int Execucao;
+};
+
+/// The shard's run j, counted from 0.
+TPosicaoExecucao PosicaoNaFatia(const TPlanoExperimento& plano, std::int64_t j);
+
 /// Does the shard's runs on `plano.Tarefas` threads and hands each result to `recebe` in index
 /// order, one at a time (from whichever thread finished the run that completed the order), so
 /// that what `recebe` writes is the same for any number of threads. Once `cancela` is set no

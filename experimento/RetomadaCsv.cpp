@@ -52,6 +52,9 @@ TRetomada LeRetomada(const std::string& arquivo, const TPlanoExperimento& plano,
 
         const auto configuracoes = static_cast<int>(plano.Configuracoes.size());
         const std::int64_t total = ExecucoesDaFatia(plano);
+        std::vector<std::vector<std::string>> parametrosDoPlano;
+        for (const TConfiguracao& c : plano.Configuracoes)
+            parametrosDoPlano.push_back(ParametrosCsv(c));
         for (std::int64_t j = 0; leitor.Proximo(campos); ++j) {
             const TLinhaLida linha(cabecalho, std::move(campos), {arquivo, leitor.Linha()});
             const TOrigem& origem = linha.Origem();
@@ -61,9 +64,7 @@ TRetomada LeRetomada(const std::string& arquivo, const TPlanoExperimento& plano,
                                         Texto(planejado.Configuracoes) + "," +
                                         Texto(planejado.Execucoes) + ", this experiment's " +
                                         Texto(configuracoes) + "," + Texto(plano.Execucoes));
-            const std::int64_t indice = plano.Fatia - 1 + j * plano.Fatias;
-            const auto config = static_cast<int>(indice / plano.Execucoes) + 1;
-            const auto execucao = static_cast<int>(indice % plano.Execucoes);
+            const auto [config, execucao] = PosicaoNaFatia(plano, j);
             const auto linhaConfig = linha.Inteiro("config", 1, configuracoes);
             const auto linhaExecucao = linha.Inteiro("run", 0, plano.Execucoes - 1);
             if (j >= total || linhaConfig != config || linhaExecucao != execucao)
@@ -77,7 +78,8 @@ TRetomada LeRetomada(const std::string& arquivo, const TPlanoExperimento& plano,
             const TConfiguracao& esperada =
                 plano.Configuracoes[static_cast<std::size_t>(config - 1)];
             const std::vector<std::string> valores = ParametrosCsv(linha.Configuracao());
-            const std::vector<std::string> esperados = ParametrosCsv(esperada);
+            const std::vector<std::string>& esperados =
+                parametrosDoPlano[static_cast<std::size_t>(config - 1)];
             for (std::size_t k = 0; k < valores.size(); ++k)
                 if (valores[k] != esperados[k])
                     RecusaLinha(origem, "configuration " + Texto(config) + " has " +
