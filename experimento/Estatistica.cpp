@@ -45,35 +45,41 @@ TIntervalo IntervaloWilson(std::int64_t k, std::int64_t n) {
             k == n ? 1.0 : std::min(1.0, centro + meia)};
 }
 
+TPostos PostosAgrupados(const std::vector<const std::vector<double>*>& grupos) {
+    std::size_t valores = 0;
+    for (const auto* grupo : grupos)
+        valores += grupo->size();
+    std::vector<std::pair<double, std::size_t>> todos;  // value, group
+    todos.reserve(valores);
+    for (std::size_t g = 0; g < grupos.size(); ++g)
+        for (const double v : *grupos[g])
+            todos.emplace_back(v, g);
+    std::sort(todos.begin(), todos.end(),
+              [](const auto& x, const auto& y) { return x.first < y.first; });
+    TPostos postos{std::vector<double>(grupos.size()), 0};
+    for (std::size_t i = 0; i < todos.size();) {
+        std::size_t j = i;
+        while (j < todos.size() && todos[j].first == todos[i].first)
+            ++j;
+        const double posto = (static_cast<double>(i + j) + 1) / 2;
+        for (std::size_t k = i; k < j; ++k)
+            postos.Somas[todos[k].second] += posto;
+        const auto t = static_cast<double>(j - i);
+        postos.Empates += t * t * t - t;
+        i = j;
+    }
+    return postos;
+}
+
 double PValorMannWhitney(const std::vector<double>& a, const std::vector<double>& b) {
     const auto n1 = static_cast<double>(a.size());
     const auto n2 = static_cast<double>(b.size());
     if (a.empty() || b.empty())
         return NaN;
 
-    // Ranks of the pooled sample, ties sharing their mean rank.
-    std::vector<std::pair<double, bool>> todos;  // value, belongs to a
-    todos.reserve(a.size() + b.size());
-    for (const double v : a)
-        todos.emplace_back(v, true);
-    for (const double v : b)
-        todos.emplace_back(v, false);
-    std::sort(todos.begin(), todos.end(),
-              [](const auto& x, const auto& y) { return x.first < y.first; });
-    double somaPostosA = 0;
-    double empates = 0;  // sum of t^3 - t over groups of t tied values
-    for (std::size_t i = 0; i < todos.size();) {
-        std::size_t j = i;
-        while (j < todos.size() && todos[j].first == todos[i].first)
-            ++j;
-        const auto t = static_cast<double>(j - i);
-        const double posto = (static_cast<double>(i + j) + 1) / 2;
-        for (std::size_t k = i; k < j; ++k)
-            if (todos[k].second)
-                somaPostosA += posto;
-        empates += t * t * t - t;
-        i = j;
-    }
+    const TPostos postos = PostosAgrupados({&a, &b});
+    const double somaPostosA = postos.Somas[0];
+    const double empates = postos.Empates;
 
     const double n = n1 + n2;
     const double w = somaPostosA - n1 * (n1 + 1) / 2;

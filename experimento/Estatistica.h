@@ -27,6 +27,13 @@ struct TIntervalo {
 };
 TIntervalo IntervaloWilson(std::int64_t k, std::int64_t n);
 
+/// The ranks of groups pooled, tied values sharing their mean rank, as the rank tests use them.
+struct TPostos {
+    std::vector<double> Somas;  ///< each group's sum of ranks
+    double Empates = 0;         ///< the sum of t^3 - t over the runs of t tied values
+};
+TPostos PostosAgrupados(const std::vector<const std::vector<double>*>& grupos);
+
 /// Two-sided p-value of the Mann-Whitney U test of a against b by the normal approximation,
 /// with tie and continuity corrections: R's wilcox.test(exact = FALSE), SciPy's
 /// mannwhitneyu(method = "asymptotic"). NaN when every value is the same (no variance).
