@@ -64,10 +64,14 @@ std::vector<TPontoCurva> TTrajetorias::Curva() const {
                 Inicio[r] + std::min<std::size_t>(g, Inicio[r + 1] - Inicio[r] - 1);
             melhor1.push_back(Valores[Melhor1[i]]);
             media1.push_back(Media1[i]);
-            melhor2.push_back(Paralelo ? Valores[Melhor2[i]] : 0.0);
-            media2.push_back(Paralelo ? Media2[i] : 0.0);
+            if (Paralelo) {
+                melhor2.push_back(Valores[Melhor2[i]]);
+                media2.push_back(Media2[i]);
+            }
         }
-        curva[g] = {Quartis(melhor1), Quartis(media1), Quartis(melhor2), Quartis(media2)};
+        // In simple mode population 2's series are 0 in every run, and so are their quartiles.
+        curva[g] = {Quartis(melhor1), Quartis(media1), Paralelo ? Quartis(melhor2) : TQuartis{},
+                    Paralelo ? Quartis(media2) : TQuartis{}};
     }
     return curva;
 }
