@@ -3,6 +3,7 @@
 #include "Estatistica.h"
 
 #include <algorithm>
+#include <iterator>
 #include <limits>
 
 TCaixaBigodes CaixaBigodes(std::vector<double> valores) {

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numeric>
 
 std::vector<double> AjusteHolm(const std::vector<double>& p) {
     std::vector<std::size_t> ordem;
