@@ -21,7 +21,6 @@
 #include <algorithm>
 #include <array>
 #include <atomic>
-#include <charconv>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
@@ -251,12 +250,7 @@ std::string Faltas(const std::vector<std::int64_t>& encontradas,
 }
 
 std::string Segundos(double segundos, const std::string& separador) {
-    char texto[32];
-    char* const fim =
-        std::to_chars(texto, texto + sizeof texto, segundos, std::chars_format::fixed, 3).ptr;
-    std::string resultado(texto, fim);
-    resultado.replace(resultado.find('.'), 1, separador);
-    return resultado + " s";
+    return FormataDecimais(segundos, 3, separador) + " s";
 }
 
 }  // namespace
@@ -338,7 +332,8 @@ int ExecutaExperimento(const TOpcoes& opcoes, const std::string& separador) {
         feitas = ExecutaExperimento(
             plano,
             [&](TResultadoExecucao&& r) {
-                resumo.Acrescenta(ComoNoCsv(r));
+                ArredondaComoNoCsv(r);
+                resumo.Acrescenta(r);
                 if (csv)
                     csv->Escreve(LinhaCsvExperimento(
                         parametros[static_cast<std::size_t>(r.Configuracao - 1)], r,

@@ -3,8 +3,8 @@
 #include "Csv.h"
 #include "FormatoNumero.h"
 #include "LinhaCsvLida.h"
+#include "Resumo.h"
 
-#include <charconv>
 #include <map>
 #include <optional>
 
@@ -12,14 +12,6 @@ namespace {
 
 std::string Real(double valor) {
     return FormataReal(valor, ".");
-}
-
-// Three decimals and a '.', whatever the C library's locale (the window sets it to the user's).
-std::string Milissegundos(double valor) {
-    char texto[32];
-    char* const fim =
-        std::to_chars(texto, texto + sizeof texto, valor, std::chars_format::fixed, 3).ptr;
-    return {texto, fim};
 }
 
 std::string LeArquivo(const std::string& arquivo) {
@@ -91,15 +83,14 @@ std::string LinhaCsvExperimento(const std::vector<std::string>& parametros,
                   {std::to_string(r.Geracoes), r.Atingiu ? "1" : "0",
                    r.Atingiu ? std::to_string(r.PrimeiraAtingida) : "", Real(r.MelhorAptidao1),
                    Real(r.MelhorAptidao2), std::to_string(r.MelhorX), std::to_string(r.MelhorY),
-                   Real(r.MaiorAptidao1), Real(r.MaiorAptidao2), Milissegundos(r.Milissegundos),
+                   Real(r.MaiorAptidao1), Real(r.MaiorAptidao2), FormataDecimais(r.Milissegundos, 3, "."),
                    std::to_string(planejado.Configuracoes), std::to_string(planejado.Execucoes)});
     return RegistroCsv(campos);
 }
 
-TResultadoExecucao ComoNoCsv(TResultadoExecucao r) {
+void ArredondaComoNoCsv(TResultadoExecucao& r) {
     for (double* valor : {&r.MelhorAptidao1, &r.MelhorAptidao2, &r.MaiorAptidao1, &r.MaiorAptidao2})
         *valor = LeReal(Real(*valor), ".");
-    return r;
 }
 
 TExperimentoLido LeCsvExperimento(const std::vector<std::string>& arquivos) {

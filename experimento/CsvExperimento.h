@@ -32,9 +32,10 @@ struct TPlanejado {
 std::string LinhaCsvExperimento(const std::vector<std::string>& parametros,
                                 const TResultadoExecucao& r, TPlanejado planejado);
 
-/// The run as its row keeps it: the fitness values at the 15 significant digits of the file,
-/// so that the summary of the runs and the summary of their file are the same.
-TResultadoExecucao ComoNoCsv(TResultadoExecucao r);
+/// Rounds the run's fitness values to the 15 significant digits its row keeps, so that the
+/// summary of the runs and the summary of their file are the same. Its row stays the same:
+/// 15 digits read back and written again are the same 15 digits.
+void ArredondaComoNoCsv(TResultadoExecucao& r);
 
 /// Experiment CSVs read back: every configuration with its base seed, and every run, in index
 /// order. A command line's experiment has one base seed and one number of runs for all its

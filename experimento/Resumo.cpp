@@ -30,11 +30,12 @@ std::int64_t TResumo::TAmostra::Execucoes() const {
     return static_cast<std::int64_t>(Melhor1.size());
 }
 
-std::vector<std::int64_t> TResumo::TAmostra::AvaliacoesSucessos() const {
+std::vector<std::int64_t> TResumo::TAmostra::Avaliacoes(
+    const std::vector<std::int32_t>& geracoes) const {
     std::vector<std::int64_t> avaliacoes;
-    avaliacoes.reserve(Primeira.size());
-    for (const std::int32_t g : Primeira)
-        avaliacoes.push_back(Avaliacoes(TamPop, g));
+    avaliacoes.reserve(geracoes.size());
+    for (const std::int32_t g : geracoes)
+        avaliacoes.push_back(::Avaliacoes(TamPop, g));
     return avaliacoes;
 }
 
@@ -62,11 +63,7 @@ std::vector<TLinhaResumo> TResumo::Linhas() const {
         l.Wilson = IntervaloWilson(l.Atingiram, l.Execucoes);
         l.Melhor1 = Quartis(a.Melhor1);
         l.MedianaPrimeira = Quartis({a.Primeira.begin(), a.Primeira.end()}).Mediana;
-        std::vector<std::int64_t> falhas;
-        falhas.reserve(a.Falhas.size());
-        for (const std::int32_t g : a.Falhas)
-            falhas.push_back(Avaliacoes(a.TamPop, g));
-        l.ERT = TempoEsperado(a.AvaliacoesSucessos(), falhas, a.SementeBase);
+        l.ERT = TempoEsperado(a.Avaliacoes(a.Primeira), a.Avaliacoes(a.Falhas), a.SementeBase);
         l.PMannWhitney = l.PFisher = l.PMannWhitneyHolm = l.PFisherHolm = NaN;
         l.A12 = {NaN, TMagnitudeA12::Indefinida};
         if (k > 0) {
@@ -120,18 +117,34 @@ std::vector<std::vector<TPontoDistribuicao>> TResumo::Distribuicoes() const {
     std::vector<std::vector<TPontoDistribuicao>> distribuicoes;
     distribuicoes.reserve(Amostras.size());
     for (const TAmostra& a : Amostras)
-        distribuicoes.push_back(DistribuicaoTempo(a.AvaliacoesSucessos(), a.Execucoes()));
+        distribuicoes.push_back(DistribuicaoTempo(a.Avaliacoes(a.Primeira), a.Execucoes()));
     return distribuicoes;
 }
 
-std::string FormataAlgarismos(double valor, int algarismos, const std::string& separador) {
-    // As %g writes it in the C locale, whatever locale the C library is in.
-    char texto[40];
-    char* const fim =
-        std::to_chars(texto, texto + sizeof texto, valor, std::chars_format::general, algarismos)
-            .ptr;
-    std::string resultado(texto, fim);
+namespace {
+
+// What to_chars wrote, with the decimal separator given; as printf writes it in the C locale,
+// whatever locale the C library is in.
+std::string ComSeparador(const char* inicio, const char* fim, const std::string& separador) {
+    std::string resultado(inicio, fim);
     if (const auto ponto = resultado.find('.'); ponto != std::string::npos)
         resultado.replace(ponto, 1, separador);
     return resultado;
+}
+
+}  // namespace
+
+std::string FormataAlgarismos(double valor, int algarismos, const std::string& separador) {
+    char texto[40];
+    const char* const fim =
+        std::to_chars(texto, texto + sizeof texto, valor, std::chars_format::general, algarismos)
+            .ptr;
+    return ComSeparador(texto, fim, separador);
+}
+
+std::string FormataDecimais(double valor, int casas, const std::string& separador) {
+    char texto[40];
+    const char* const fim =
+        std::to_chars(texto, texto + sizeof texto, valor, std::chars_format::fixed, casas).ptr;
+    return ComSeparador(texto, fim, separador);
 }

@@ -72,7 +72,9 @@ private:
         std::vector<std::int32_t> Primeira;  ///< of the runs that reached the tolerance
         std::vector<std::int32_t> Falhas;    ///< last generation of the runs that did not
         [[nodiscard]] std::int64_t Execucoes() const;
-        [[nodiscard]] std::vector<std::int64_t> AvaliacoesSucessos() const;
+        /// The evaluations of runs that stopped (or first reached) at these generations.
+        [[nodiscard]] std::vector<std::int64_t> Avaliacoes(
+            const std::vector<std::int32_t>& geracoes) const;
     };
     struct TComparacao {
         double PMannWhitney = 0;
@@ -87,3 +89,5 @@ private:
 /// A summary's number with `algarismos` significant digits as %g writes it ("0.98973",
 /// "4.097e-21"), with the given decimal separator.
 std::string FormataAlgarismos(double valor, int algarismos, const std::string& separador);
+/// A number with `casas` decimals ("1.040"), with the given decimal separator.
+std::string FormataDecimais(double valor, int casas, const std::string& separador);
