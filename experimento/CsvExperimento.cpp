@@ -79,12 +79,13 @@ std::string LinhaCsvExperimento(const std::vector<std::string>& parametros,
     std::vector<std::string> campos{std::to_string(r.Configuracao), std::to_string(r.Execucao),
                                     std::to_string(r.Semente)};
     campos.insert(campos.end(), parametros.begin(), parametros.end());
-    campos.insert(campos.end(),
-                  {std::to_string(r.Geracoes), r.Atingiu ? "1" : "0",
-                   r.Atingiu ? std::to_string(r.PrimeiraAtingida) : "", Real(r.MelhorAptidao1),
-                   Real(r.MelhorAptidao2), std::to_string(r.MelhorX), std::to_string(r.MelhorY),
-                   Real(r.MaiorAptidao1), Real(r.MaiorAptidao2), FormataDecimais(r.Milissegundos, 3, "."),
-                   std::to_string(planejado.Configuracoes), std::to_string(planejado.Execucoes)});
+    campos.insert(
+        campos.end(),
+        {std::to_string(r.Geracoes), r.Atingiu ? "1" : "0",
+         r.Atingiu ? std::to_string(r.PrimeiraAtingida) : "", Real(r.MelhorAptidao1),
+         Real(r.MelhorAptidao2), std::to_string(r.MelhorX), std::to_string(r.MelhorY),
+         Real(r.MaiorAptidao1), Real(r.MaiorAptidao2), FormataDecimais(r.Milissegundos, 3, "."),
+         std::to_string(planejado.Configuracoes), std::to_string(planejado.Execucoes)});
     return RegistroCsv(campos);
 }
 
