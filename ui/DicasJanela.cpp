@@ -1,5 +1,7 @@
 #include "DicasJanela.h"
 
+#include "FiltroDica.h"
+
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -89,24 +91,6 @@ void Dica(QWidget& controle, const QString& texto) {
     controle.setToolTip(texto);
 }
 
-/// The open list of a drop-down is a window of its own, where a status tip stops; this hands
-/// its items' tips on to the main window.
-class TRepasseDica : public QObject {
-public:
-    TRepasseDica(QWidget& destino, QObject* parent) : QObject(parent), Destino(destino) {}
-
-protected:
-    bool eventFilter(QObject* objeto, QEvent* evento) override {
-        if (evento->type() != QEvent::StatusTip)
-            return QObject::eventFilter(objeto, evento);
-        QCoreApplication::sendEvent(&Destino, evento);
-        return true;
-    }
-
-private:
-    QWidget& Destino;
-};
-
 /// A tab bar has one status tip for all its tabs; this gives each tab its own.
 class TDicasAbas : public QObject {
 public:
@@ -153,7 +137,14 @@ void DaDicasListas(QMainWindow& janela) {
         };
         QObject::connect(lista, &QComboBox::currentIndexChanged, lista, segue);
         segue();
-        lista->view()->window()->installEventFilter(new TRepasseDica(janela, lista));
+        // The open list is a window of its own, where a status tip stops: its items' tips
+        // are handed on to the main window.
+        lista->view()->window()->installEventFilter(new TFiltroDica(
+            [&janela](const QString& dica) {
+                QStatusTipEvent evento(dica);
+                QCoreApplication::sendEvent(&janela, &evento);
+            },
+            lista));
     }
 }
 

@@ -1,10 +1,11 @@
 #include "BarraReproducao.h"
 
+#include "FiltroDica.h"
+
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QMenu>
 #include <QStatusBar>
-#include <QStatusTipEvent>
 #include <QStyle>
 #include <QToolButton>
 #include <QToolTip>
@@ -51,7 +52,9 @@ TBarraReproducao::TBarraReproducao(QStatusBar& linha)
     fila->setContentsMargins(0, 0, 0, 0);
     fila->setSpacing(2);
     linha.addWidget(Controles);
-    linha.installEventFilter(this);
+    // Hints of these controls (status tips on their way up to the window) stop here.
+    linha.installEventFilter(
+        new TFiltroDica([this](const QString& dica) { Texto->DefineDica(dica); }, this));
 
     btPrimeira = Botao("btPrimeira", QStringLiteral("Geração 0, a população inicial (Home)"));
     btPrimeira->setIcon(linha.style()->standardIcon(QStyle::SP_MediaSkipBackward));
@@ -173,12 +176,4 @@ void TBarraReproducao::MostraTocando(bool tocando) {
 void TBarraReproducao::AvisaCopia(const QString& comando) {
     QToolTip::showText(btCopiarComando->mapToGlobal(QPoint(0, 0)),
                        QStringLiteral("Copiado: ") + comando, btCopiarComando);
-}
-
-// Hints of these controls (status tips on their way up to the window) stop here.
-bool TBarraReproducao::eventFilter(QObject* objeto, QEvent* evento) {
-    if (evento->type() != QEvent::StatusTip)
-        return QObject::eventFilter(objeto, evento);
-    Texto->DefineDica(static_cast<QStatusTipEvent*>(evento)->tip());
-    return true;
 }

@@ -57,9 +57,6 @@ public:
     /// Says briefly, beside "Copiar comando", what it copied.
     void AvisaCopia(const QString& comando);
 
-protected:
-    bool eventFilter(QObject* objeto, QEvent* evento) override;
-
 signals:
     void Primeira();
     void Anterior();
