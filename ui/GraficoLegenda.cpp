@@ -94,6 +94,11 @@ void PosicionaLegenda(QChart& grafico, TLegendaGrafico& legenda) {
     // The plot area, with the left axis's labels, starts right of the legend and its shadow.
     const int esquerda =
         qCeil(canto.x() + legenda.Tamanho().width()) + TLegendaGrafico::Sombra + FolgaLegenda;
+    MargensGrafico(grafico, esquerda);
+}
+
+void MargensGrafico(QChart& grafico, int esquerda) {
+    const QSizeF area = grafico.size();
     grafico.setMargins(QMargins(esquerda, qRound(area.height() * MargemSuperior),
                                 qRound(area.width() * MargemDireita),
                                 qRound(area.height() * MargemInferior)));

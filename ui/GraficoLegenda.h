@@ -39,6 +39,9 @@ private:
     QSizeF Caixa;
 };
 
+/// The fitness chart's margins around the plot, given the left one in pixels.
+void MargensGrafico(QChart& grafico, int esquerda);
+
 /// Puts the legend at the chart's left, its top at a tenth of the height, and the plot area
 /// (with the left axis's labels) right of it: the fitness chart's margins around the rest.
 void PosicionaLegenda(QChart& grafico, TLegendaGrafico& legenda);

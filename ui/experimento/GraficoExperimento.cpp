@@ -22,11 +22,8 @@ namespace {
 // takes about a quarter of the width, however long the experiments' names.
 constexpr int LarguraTitulo = 120;
 
-// The chart's margins, in parts of its width or height, when no legend stands at its left.
+// The chart's left margin, in parts of its width, when no legend stands there.
 constexpr double MargemEsquerda = 0.02;
-constexpr double MargemDireita = 0.03;
-constexpr double MargemSuperior = 0.05;
-constexpr double MargemInferior = 0.01;
 
 QString DicaVista(TVistaExperimento vista) {
     switch (vista) {
@@ -90,7 +87,7 @@ void TGraficoExperimento::MostraVista(TVistaExperimento vista) {
 
 void TGraficoExperimento::PermiteAmpliar(bool permite) {
     Ampliavel = permite;
-    Redesenha();
+    MostraDica();
 }
 
 void TGraficoExperimento::MostraTitulosEixos(bool mostra) {
@@ -133,6 +130,10 @@ void TGraficoExperimento::Redesenha() {
     Legenda->setZValue(grafico.legend()->zValue());
     Legenda->setVisible(!Legenda->Titulos().isEmpty());
     Posiciona();
+    MostraDica();
+}
+
+void TGraficoExperimento::MostraDica() {
     setToolTip(DicaVista(VistaAtual) +
                (Ampliavel
                     ? QStringLiteral("\nDuplo clique amplia; o botão direito escolhe a vista.")
@@ -146,10 +147,7 @@ void TGraficoExperimento::Posiciona() {
     if (Legenda->isVisible()) {
         PosicionaLegenda(grafico, *Legenda);
     } else {
-        const QSizeF area = grafico.size();
-        grafico.setMargins(
-            QMargins(qRound(area.width() * MargemEsquerda), qRound(area.height() * MargemSuperior),
-                     qRound(area.width() * MargemDireita), qRound(area.height() * MargemInferior)));
+        MargensGrafico(grafico, qRound(grafico.size().width() * MargemEsquerda));
     }
     AjustaEixoGeracoes();
 }

@@ -77,6 +77,7 @@ protected:
 private:
     void Redesenha();
     void Posiciona();
+    void MostraDica();  // the tooltip: what the view shows and what the mouse does
     void AjustaEixoGeracoes();
 
     std::vector<TExperimentoNoGrafico> Experimentos;
