@@ -6,7 +6,6 @@
 #include "GraficoExperimento.h"
 #include "JanelaExperimento.h"
 #include "Resumo.h"
-#include "RotuloExperimento.h"
 #include "TabelaExperimento.h"
 #include "TrabalhoExperimento.h"
 
@@ -206,11 +205,11 @@ QString TPaginaExperimento::Comando(std::size_t k) const {
         ArgumentosRepeticao(e.Config, static_cast<int>(e.Resultados.size()), e.Semente)));
 }
 
-QString TPaginaExperimento::Nome(std::size_t k) const {
+QString TPaginaExperimento::Nome(std::size_t k, decltype(&RotuloExperimento) rotulo) const {
     const TExperimentoMantido& e = Guardados.at(k);
-    QString nome = k == 0 ? QStringLiteral("Referência")
-                          : QString::fromStdString(
-                                RotuloExperimento(e.Config, Guardados.front().Config, Separador()));
+    QString nome =
+        k == 0 ? QStringLiteral("Referência")
+               : QString::fromStdString(rotulo(e.Config, Guardados.front().Config, Separador()));
     if (e.Cancelado)
         nome += QStringLiteral(" (cancelado)");
     return nome;
@@ -243,11 +242,7 @@ void TPaginaExperimento::MostraMantidos() {
             melhores.push_back(r.MelhorAptidao1);
         const int tamPop = e.Config.Painel.Valores.TamPop;
         TExperimentoNoGrafico g;
-        g.Titulo = k == 0 ? QStringLiteral("Referência")
-                          : QString::fromStdString(
-                                RotuloCurto(e.Config, Guardados.front().Config, separador));
-        if (e.Cancelado)
-            g.Titulo += QStringLiteral(" (cancelado)");
+        g.Titulo = Nome(k, &RotuloCurto);
         g.Cor = cor;
         g.Curva = e.Curva;
         g.Distribuicao = distribuicoes[k];

@@ -3,6 +3,7 @@
 #include "Configuracao.h"
 #include "Curvas.h"
 #include "Execucao.h"
+#include "RotuloExperimento.h"
 
 #include <QObject>
 #include <QString>
@@ -85,8 +86,10 @@ private:
     [[nodiscard]] int CorLivre() const;
     void MostraProgresso();
     void MostraMantidos();
-    /// Kept experiment k's whole name: what it changes from the first.
-    [[nodiscard]] QString Nome(std::size_t k) const;
+    /// Kept experiment k's name: what it changes from the first, whole or, with RotuloCurto,
+    /// short enough for the chart's legend.
+    [[nodiscard]] QString Nome(std::size_t k,
+                               decltype(&RotuloExperimento) rotulo = &RotuloExperimento) const;
     void Trava(bool emCurso);
     void MenuResumo(const QPoint& posicao);
     [[nodiscard]] static std::string Separador();
