@@ -34,9 +34,6 @@ TJanelaExperimento::TJanelaExperimento(const std::string& separador, QWidget* pa
     GraficoAmpliado->setObjectName(QStringLiteral("GraficoAmpliado"));
     GraficoAmpliado->MostraTitulosEixos(true);
     ResumoAmpliado->setObjectName(QStringLiteral("ResumoAmpliado"));
-    ResumoAmpliado->setRootIsDecorated(false);
-    ResumoAmpliado->setUniformRowHeights(true);
-    ResumoAmpliado->setIconSize(QSize(10, 10));
     ConfiguraTabelaExperimento(*ResumoAmpliado, Separador);
     auto* salvar = new QPushButton(QStringLiteral("Salvar imagem…"), this);
     salvar->setObjectName(QStringLiteral("btSalvarImagem"));

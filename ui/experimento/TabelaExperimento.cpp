@@ -98,6 +98,9 @@ void ConfiguraTabelaExperimento(QTreeWidget& tabela, const std::string& separado
         cabecalho->setText(c, colunas[static_cast<std::size_t>(c)].first);
         cabecalho->setToolTip(c, colunas[static_cast<std::size_t>(c)].second);
     }
+    tabela.setRootIsDecorated(false);
+    tabela.setUniformRowHeights(true);
+    tabela.setIconSize(QSize(10, 10));  // the experiment's colour
     tabela.setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     tabela.header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     tabela.header()->setStretchLastSection(false);

@@ -19,9 +19,9 @@ struct TLinhaTabelaExperimento {
     TLinhaResumo Resumo;
 };
 
-/// Gives the table its columns, each header with a tooltip that says what the column
-/// measures (numbers in it with the given decimal separator); every column is as wide as its
-/// contents, so names are shown whole and a narrow table scrolls.
+/// Gives the table its look and columns, each header with a tooltip that says what the
+/// column measures (numbers in it with the given decimal separator); every column is as wide
+/// as its contents, so names are shown whole and a narrow table scrolls.
 void ConfiguraTabelaExperimento(QTreeWidget& tabela, const std::string& separador);
 
 /// Shows these lines in place of the table's own, the first as the reference of the others'
