@@ -92,8 +92,11 @@ void SalvaWidgetComo(QWidget& janela, QWidget& widget, const QString& nome,
         return;
     }
     // Taken before the dialog opens, so that the picture is the one the user chose to save.
-    const QImage imagem = ImagemDoWidget(widget);
-    SalvaImagemComo(
-        janela, nome + QStringLiteral(".png"), formato,
-        [&](const QString& caminho, QString& erro) { return GravaPng(imagem, caminho, erro); });
+    SalvaPngComo(janela, ImagemDoWidget(widget), nome + QStringLiteral(".png"));
+}
+
+void SalvaPngComo(QWidget& janela, const QImage& imagem, const QString& nome) {
+    SalvaImagemComo(janela, nome, TFormatoImagem::Png, [&](const QString& caminho, QString& erro) {
+        return GravaPng(imagem, caminho, erro);
+    });
 }

@@ -33,6 +33,9 @@ enum class TFormatoImagem { Png, Svg };
 void SalvaImagemComo(QWidget& janela, const QString& nome, TFormatoImagem formato,
                      const std::function<bool(const QString& caminho, QString& erro)>& grava);
 
+/// Saves the picture as PNG, asking for the file name over `janela` with `nome` proposed.
+void SalvaPngComo(QWidget& janela, const QImage& imagem, const QString& nome);
+
 /// Saves the widget as it shows now, as PNG at the screen's pixel ratio or as SVG, asking for
 /// the file name over `janela` with `nome` (without its suffix) proposed.
 void SalvaWidgetComo(QWidget& janela, QWidget& widget, const QString& nome, TFormatoImagem formato);

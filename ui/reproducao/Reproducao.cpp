@@ -87,11 +87,8 @@ void TReproducao::Escolhe(int geracao) {
     if (!HaExecucao() || (alvo == Mostrada && !Tocando()))
         return;
     Mostra(alvo);
-    if (Tocando()) {
-        InicioToque = Mostrada;
-        Cronometro.start();
-        AgendaPasso();
-    }
+    if (Tocando())
+        TocaDaqui();
 }
 
 void TReproducao::Mostra(int geracao) {
@@ -146,9 +143,14 @@ void TReproducao::TocaOuPausa() {
     if (!HaExecucao())
         return;
     Mostra(Atual() == Fim.Ultima ? 0 : Atual());
+    Barra->MostraTocando(true);
+    TocaDaqui();
+}
+
+// Playing goes on from the generation shown, its pace counted from now.
+void TReproducao::TocaDaqui() {
     InicioToque = Mostrada;
     Cronometro.start();
-    Barra->MostraTocando(true);
     AgendaPasso();
 }
 
@@ -188,12 +190,9 @@ void TReproducao::CopiaComando() {
 }
 
 void TReproducao::SalvaVista() {
-    const QImage imagem = Controles.GLPanel1->Imagem();
-    const QString nome = HaExecucao() ? QStringLiteral("quivora-geracao-%1.png").arg(Atual())
-                                      : QStringLiteral("quivora-vista.png");
-    SalvaImagemComo(
-        *Controles.Janela, nome, TFormatoImagem::Png,
-        [&](const QString& caminho, QString& erro) { return GravaPng(imagem, caminho, erro); });
+    SalvaPngComo(*Controles.Janela, Controles.GLPanel1->Imagem(),
+                 HaExecucao() ? QStringLiteral("quivora-geracao-%1.png").arg(Atual())
+                              : QStringLiteral("quivora-vista.png"));
 }
 
 void TReproducao::SalvaGrafico(bool svg) {

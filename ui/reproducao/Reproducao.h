@@ -77,6 +77,7 @@ private:
     void Pausa();
     void Passo();
     void AgendaPasso();
+    void TocaDaqui();
     void SalvaVista();
     void SalvaGrafico(bool svg);
 
