@@ -39,6 +39,13 @@ void ConfiguraEixo(QAbstractAxis& eixo, const QColor& corGrade) {
     eixo.setTruncateLabels(false);
 }
 
+// A bottom axis that QtCharts draws with its line, in the bottom axis's pen.
+void ConfiguraEixoInferiorProprio(QAbstractAxis& eixo) {
+    ConfiguraEixo(eixo, GradeInferior);
+    eixo.setLineVisible(true);
+    eixo.setLinePen(MarcasEixoInferior().Linha);
+}
+
 }  // namespace
 
 QFont FonteRotulosEixo() {
@@ -116,9 +123,7 @@ TAparenciaMarcas MarcasEixoInferior() {
 
 QValueAxis* CriaEixoGeracoes() {
     auto* eixo = new QValueAxis;
-    ConfiguraEixo(*eixo, GradeInferior);
-    eixo->setLineVisible(true);
-    eixo->setLinePen(MarcasEixoInferior().Linha);
+    ConfiguraEixoInferiorProprio(*eixo);
     eixo->setTickType(QValueAxis::TicksDynamic);
     eixo->setTickAnchor(0);
     eixo->setLabelFormat(QStringLiteral("%.0f"));
@@ -127,9 +132,7 @@ QValueAxis* CriaEixoGeracoes() {
 
 QLogValueAxis* CriaEixoAvaliacoes() {
     auto* eixo = new QLogValueAxis;
-    ConfiguraEixo(*eixo, GradeInferior);
-    eixo->setLineVisible(true);
-    eixo->setLinePen(MarcasEixoInferior().Linha);
+    ConfiguraEixoInferiorProprio(*eixo);
     eixo->setBase(10);
     eixo->setMinorTickCount(-1);
     eixo->setMinorGridLineVisible(false);
@@ -139,9 +142,7 @@ QLogValueAxis* CriaEixoAvaliacoes() {
 
 QBarCategoryAxis* CriaEixoCategorias() {
     auto* eixo = new QBarCategoryAxis;
-    ConfiguraEixo(*eixo, GradeInferior);
-    eixo->setLineVisible(true);
-    eixo->setLinePen(MarcasEixoInferior().Linha);
+    ConfiguraEixoInferiorProprio(*eixo);
     eixo->setGridLineVisible(false);
     return eixo;
 }
