@@ -3,6 +3,7 @@
 #include "DonoTexto.h"
 #include "FormatoNumero.h"
 #include "ModoExperimento.h"
+#include "ModoResumo.h"
 #include "MotorAG.h"
 #include "OpcoesLinha.h"
 #include "QuivoraVersao.h"
@@ -28,9 +29,9 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     if (!opcoes.Experimento.Resumir.empty())
-        return ResumeExperimento(opcoes, separador);
+        return ExecutaModoResumo(opcoes, separador);
     if (opcoes.Experimento.Ativo)
-        return ExecutaExperimento(opcoes, separador);
+        return ExecutaModoExperimento(opcoes, separador);
 
     TDonoTexto dono(opcoes.Config(), opcoes.Semente, opcoes.Series);
     TMotorAG motor(dono);

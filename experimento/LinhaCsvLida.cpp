@@ -11,10 +11,6 @@
 
 namespace {
 
-const std::vector<std::string> ColunasResultado{
-    "generations", "reached", "first_reach",   "best_fitness_1", "best_fitness_2",
-    "best_x",      "best_y",  "max_fitness_1", "max_fitness_2",  "ms"};
-
 // A whole number as written, or as a real with no fractional part ("14.0", "3e+09"), which is
 // how R and pandas write back a column they took for real numbers.
 std::optional<long long> InteiroEscrito(const std::string& texto) {
@@ -44,16 +40,6 @@ std::optional<std::string> ConteudoArquivo(const std::string& arquivo) {
     if (!f)
         return std::nullopt;
     return texto;
-}
-
-std::vector<std::string> ColunasCsvExperimento(bool comPlano) {
-    std::vector<std::string> colunas{"config", "run", "seed"};
-    for (const auto& opcao : OpcoesExecucao())
-        colunas.push_back(opcao.Coluna);
-    colunas.insert(colunas.end(), ColunasResultado.begin(), ColunasResultado.end());
-    if (comPlano)
-        colunas.insert(colunas.end(), {"planned_configs", "planned_runs"});
-    return colunas;
 }
 
 void RecusaLinha(const TOrigem& origem, const std::string& mensagem) {

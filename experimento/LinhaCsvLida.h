@@ -10,16 +10,20 @@
 
 #include <map>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
+
+/// A file that is not an experiment CSV, a bad row, or files that are not together one
+/// experiment. what() names the file and, where there is one, the line.
+class EEntradaExperimento : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
 
 /// The whole content of a file, read at once; nothing when it cannot be opened (errno says
 /// why).
 std::optional<std::string> ConteudoArquivo(const std::string& arquivo);
-
-/// The columns of the experiment CSV; `comPlano` adds planned_configs and planned_runs, which
-/// files written before them lack.
-std::vector<std::string> ColunasCsvExperimento(bool comPlano);
 
 /// Where a row came from, for messages and for pointing at an earlier row.
 struct TOrigem {

@@ -2,8 +2,8 @@
 
 // Resuming an interrupted experiment: what its CSV already holds.
 
-#include "CsvExperimento.h"
 #include "Experimento.h"
+#include "LinhaCsvLida.h"
 
 #include <cstdint>
 #include <functional>
