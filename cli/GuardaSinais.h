@@ -22,5 +22,6 @@ private:
 };
 
 /// A file size limit then fails the write that passes it, as a full disk does, instead of
-/// killing the program in the middle of a row. For the rest of the process.
+/// killing the program in the middle of a row or of a summary: the failure is then said, with
+/// its exit status. For the whole process, from its start.
 void IgnoraLimiteDeTamanho();

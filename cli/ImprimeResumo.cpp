@@ -2,6 +2,7 @@
 
 #include "CodigosSaida.h"
 #include "ResumoCsv.h"
+#include "SaidaPadrao.h"
 #include "TabelaResumo.h"
 #include "Variacao.h"
 
@@ -40,17 +41,22 @@ int ImprimeResumo(const TResumoMostrado& mostrado, const TResumo& resumo, const 
                   const std::string& separador, const TOpcoesExperimento& e, TSaidas& saidas) {
     const std::vector<TLinhaPar> pares =
         e.CompararTodos ? ParesMostrados(mostrado, resumo) : std::vector<TLinhaPar>{};
-    const std::size_t configuracoes = mostrado.Linhas.size();
+    // An interrupted experiment shows configurations that no run reached; the test is across
+    // the others only.
+    const auto configuracoes = static_cast<std::size_t>(
+        std::count_if(mostrado.Linhas.begin(), mostrado.Linhas.end(),
+                      [](const TLinhaResumo& l) { return l.Execucoes > 0; }));
     std::ostream& saida = e.SaidaNaPadrao() ? std::cerr : std::cout;
-    saida << TabelaResumo(mostrado.Linhas, RotulosVariacao(mostrado.Configuracoes, separador),
+    saida << mostrado.Parcial
+          << TabelaResumo(mostrado.Linhas, RotulosVariacao(mostrado.Configuracoes, separador),
                           mostrado.Planejadas, separador);
     if (configuracoes >= 3)
         saida << LinhaKruskalWallis(resumo.KruskalWallis(), configuracoes, separador);
     if (!pares.empty())
         saida << "\n" << TabelaPares(pares, separador);
     saida << SementesBase(mostrado.SementesBase) << "\n"
-          << "total time: " << tempo << "\n"
-          << std::flush;
+          << "total time: " << tempo << "\n";
+    const bool mostrou = SaidaCompleta(saida);
     try {
         if (saidas.Ecdf) {
             saidas.Ecdf->Escreve(DistribuicoesCsv(resumo.Distribuicoes()));
@@ -66,7 +72,7 @@ int ImprimeResumo(const TResumoMostrado& mostrado, const TResumo& resumo, const 
         std::cerr << "quivora-run: " << erro.what() << '\n';
         return CodigoSaida::Gravacao;
     }
-    return CodigoSaida::Sucesso;
+    return mostrou ? CodigoSaida::Sucesso : CodigoSaida::Gravacao;
 }
 
 std::string Segundos(double segundos, const std::string& separador) {

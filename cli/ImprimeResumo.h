@@ -16,11 +16,14 @@ struct TResumoMostrado {
     std::vector<TLinhaResumo> Linhas;
     std::vector<int> Planejadas;  ///< empty when the rows do not say
     std::vector<std::uint32_t> SementesBase;
+    /// A line before the table when the summary covers one shard of an experiment, which
+    /// would otherwise pass for the whole; empty otherwise.
+    std::string Parcial;
 };
 
 /// Prints the summary (on stderr when an output file is standard output) and writes its
-/// files, --ecdf and --summary-csv. Returns the exit status: 0, or 3 when a file cannot be
-/// written.
+/// files, --ecdf and --summary-csv. Returns the exit status: 0, or 3 when the summary or a
+/// file cannot be written whole.
 int ImprimeResumo(const TResumoMostrado& mostrado, const TResumo& resumo, const std::string& tempo,
                   const std::string& separador, const TOpcoesExperimento& e, TSaidas& saidas);
 

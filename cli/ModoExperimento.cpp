@@ -53,7 +53,6 @@ std::int64_t Executa(const TPlanoExperimento& plano, TResumo& resumo, TSaidas& s
     std::int64_t feitas = 0;
     {
         const TGuardaSinais guarda;
-        IgnoraLimiteDeTamanho();
         feitas = ExecutaExperimento(
             plano, [&](TResultadoExecucao&& r) { destino.Recebe(std::move(r)); },
             TGuardaSinais::Interrompido());
@@ -82,31 +81,14 @@ void DizOQueOCsvGuarda(TArquivoSaida& csv, const TOpcoesExperimento& e,
               << (e.Curvas.empty() ? " (--resume goes on from there)" : "") << "\n";
 }
 
-}  // namespace
-
-int ExecutaModoExperimento(const TOpcoes& opcoes, const std::string& separador) {
+// The steps in order; SemAbortar around them.
+int Experimento(const TOpcoes& opcoes, const std::string& separador) {
     const TOpcoesExperimento& e = opcoes.Experimento;
     if (const auto erro = ToleranciaQueNaoConverte(opcoes.Configuracoes)) {
         std::cerr << *erro << '\n';
         return CodigoSaida::ToleranciaInvalida;
     }
     TPlanoExperimento plano = PlanoDasOpcoes(opcoes);
-    TResumo resumo(plano.Configuracoes);
-
-    // A resumed experiment takes the runs its CSV holds, and their base seed unless one is
-    // given; a file of another experiment stays as it is.
-    std::optional<TRetomada> retomada;
-    if (e.Retomar) {
-        try {
-            retomada = LeRetomada(e.Csv, plano, !opcoes.Semente,
-                                  [&](const TResultadoExecucao& r) { resumo.Acrescenta(r); });
-        } catch (const EEntradaExperimento& erro) {
-            std::cerr << "quivora-run: " << erro.what() << '\n';
-            return CodigoSaida::EntradaInvalida;
-        }
-        plano.SementeBase = retomada->SementeBase;
-        plano.Feitas = retomada->Execucoes;
-    }
     if (plano.GuardaTrajetorias)
         if (const auto excesso = CurvasExcedemOLimite(plano)) {
             std::cerr << "quivora-run: " << *excesso << '\n';
@@ -115,34 +97,75 @@ int ExecutaModoExperimento(const TOpcoes& opcoes, const std::string& separador) 
 
     TSaidas saidas;
     try {
-        if (!saidas.Abre(e, retomada ? std::optional(retomada->Tamanho) : std::nullopt))
+        if (!saidas.Abre(e))
             return CodigoSaida::EntradaInvalida;
+    } catch (const EArquivoEmUso& erro) {
+        std::cerr << "quivora-run: " << erro.what() << '\n';
+        return CodigoSaida::EntradaInvalida;
+    } catch (const EGravacao& erro) {
+        std::cerr << "quivora-run: " << erro.what() << '\n';
+        return CodigoSaida::Gravacao;
+    }
+    // The rows of an earlier experiment are not thrown away unasked.
+    if (saidas.Csv && saidas.Csv->TemConteudo() && !e.Retomar && !e.Forcar) {
+        std::cerr << "quivora-run: " << e.Csv
+                  << " already holds rows; --resume goes on with them, --force starts it again\n";
+        return CodigoSaida::EntradaInvalida;
+    }
+
+    // A resumed experiment takes the runs its CSV holds, and their base seed unless one is
+    // given; a file of another experiment stays as it is.
+    TResumo resumo(plano.Configuracoes);
+    const std::int64_t total = ExecucoesDaFatia(plano);
+    std::optional<TRetomada> retomada;
+    if (e.Retomar) {
+        try {
+            retomada = LeRetomada(saidas.Csv->Conteudo(), e.Csv, plano, !opcoes.Semente,
+                                  [&](const TResultadoExecucao& r) { resumo.Acrescenta(r); });
+        } catch (const EEntradaExperimento& erro) {
+            std::cerr << "quivora-run: " << erro.what() << '\n';
+            return CodigoSaida::EntradaInvalida;
+        }
+        plano.SementeBase = retomada->SementeBase;
+        plano.Feitas = retomada->Execucoes;
+        // A finished experiment is only summed up: its file need not be writable.
+        if (plano.Feitas == total && !saidas.Csv->Gravavel())
+            saidas.Csv.reset();
+    }
+    try {
+        saidas.Prepara(retomada && saidas.Csv ? std::optional(retomada->Tamanho) : std::nullopt);
     } catch (const EGravacao& erro) {
         // The CSV is left as it was: no rows of this experiment to speak of.
         std::cerr << "quivora-run: " << erro.what() << '\n';
         return CodigoSaida::Gravacao;
     }
 
-    const std::int64_t total = ExecucoesDaFatia(plano);
     const bool cabecalhoNovo = !retomada || !retomada->Cabecalho;
     TProgresso progresso(total - plano.Feitas);
     const auto inicio = std::chrono::steady_clock::now();
     std::int64_t feitas = 0;
     try {
         feitas = Executa(plano, resumo, saidas, progresso, cabecalhoNovo);
-    } catch (const EGravacao& erro) {
+    } catch (const std::exception& erro) {
         progresso.Apaga();
-        std::cerr << "quivora-run: " << erro.what() << '\n';
+        const int estado = DizFalha(erro);
+        if (estado == 0)
+            throw;
         if (saidas.Csv && saidas.Csv->Regular())
             DizOQueOCsvGuarda(*saidas.Csv, e, plano, cabecalhoNovo);
-        return CodigoSaida::Gravacao;
+        return estado;
     }
 
     const std::chrono::duration<double> duracao = std::chrono::steady_clock::now() - inicio;
     const TResumoMostrado mostrado{
         plano.Configuracoes, resumo.Linhas(),
         std::vector<int>(plano.Configuracoes.size(), plano.Execucoes),
-        std::vector<std::uint32_t>(plano.Configuracoes.size(), plano.SementeBase)};
+        std::vector<std::uint32_t>(plano.Configuracoes.size(), plano.SementeBase),
+        plano.Fatias == 1
+            ? std::string()
+            : "shard " + std::to_string(plano.Fatia) + "/" + std::to_string(plano.Fatias) +
+                  " only: the summary of the whole experiment is that of "
+                  "--summarize with every shard's CSV\n"};
     const int estado =
         ImprimeResumo(mostrado, resumo, Segundos(duracao.count(), separador), separador, e, saidas);
     if (plano.Feitas + feitas < total) {
@@ -151,4 +174,10 @@ int ExecutaModoExperimento(const TOpcoes& opcoes, const std::string& separador) 
         return estado != CodigoSaida::Sucesso ? estado : CodigoSaida::Interrompido;
     }
     return estado;
+}
+
+}  // namespace
+
+int ExecutaModoExperimento(const TOpcoes& opcoes, const std::string& separador) {
+    return SemAbortar([&] { return Experimento(opcoes, separador); });
 }

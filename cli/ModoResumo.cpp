@@ -61,9 +61,8 @@ TResumoMostrado Mostrado(const TExperimentoLido& lido, const TResumo& resumo,
     return mostrado;
 }
 
-}  // namespace
-
-int ExecutaModoResumo(const TOpcoes& opcoes, const std::string& separador) {
+// The summary; SemAbortar around it.
+int Resumo(const TOpcoes& opcoes, const std::string& separador) {
     const TOpcoesExperimento& e = opcoes.Experimento;
     // A summary written over the runs it sums up would lose them.
     for (const auto& [opcao, caminho] : e.Saidas())
@@ -83,6 +82,10 @@ int ExecutaModoResumo(const TOpcoes& opcoes, const std::string& separador) {
     try {
         if (!saidas.Abre(e))
             return CodigoSaida::EntradaInvalida;
+        saidas.Prepara();
+    } catch (const EArquivoEmUso& erro) {
+        std::cerr << "quivora-run: " << erro.what() << '\n';
+        return CodigoSaida::EntradaInvalida;
     } catch (const EGravacao& erro) {
         std::cerr << "quivora-run: " << erro.what() << '\n';
         return CodigoSaida::Gravacao;
@@ -107,4 +110,10 @@ int ExecutaModoResumo(const TOpcoes& opcoes, const std::string& separador) {
                       << faltas << "; the summary covers the runs found\n";
     }
     return estado;
+}
+
+}  // namespace
+
+int ExecutaModoResumo(const TOpcoes& opcoes, const std::string& separador) {
+    return SemAbortar([&] { return Resumo(opcoes, separador); });
 }

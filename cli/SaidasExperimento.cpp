@@ -3,7 +3,7 @@
 #include <array>
 #include <iostream>
 
-bool TSaidas::Abre(const TOpcoesExperimento& e, std::optional<std::int64_t> retomarEm) {
+bool TSaidas::Abre(const TOpcoesExperimento& e) {
     struct TSaida {
         const char* Opcao;
         const std::string& Caminho;
@@ -24,13 +24,24 @@ bool TSaidas::Abre(const TOpcoesExperimento& e, std::optional<std::int64_t> reto
                           << " name the same file\n";
                 return false;
             }
-    for (const TSaida& s : saidas) {
-        if (!s.Arquivo)
+    for (const TSaida& s : saidas)
+        if (s.Arquivo)
+            s.Arquivo->Trava();
+    return true;
+}
+
+void TSaidas::Prepara(std::optional<std::uint64_t> retomarEm) {
+    const std::array<TArquivoSaida*, 4> arquivos{Csv.get(), Curvas.get(), Ecdf.get(),
+                                                 ResumoCsv.get()};
+    for (const TArquivoSaida* arquivo : arquivos)
+        if (arquivo != nullptr)
+            arquivo->ExigeGravavel();
+    for (TArquivoSaida* arquivo : arquivos) {
+        if (arquivo == nullptr)
             continue;
-        if (&s.Arquivo == &Csv && retomarEm)
+        if (arquivo == Csv.get() && retomarEm)
             Csv->Continua(*retomarEm);
         else
-            s.Arquivo->Esvazia();
+            arquivo->Esvazia();
     }
-    return true;
 }

@@ -7,17 +7,20 @@
 #include <memory>
 #include <optional>
 
-/// The files an experiment or a summary writes, each closed when this goes, however the
-/// program leaves.
+/// The files an experiment or a summary writes, each locked while open and closed when this
+/// goes, however the program leaves.
 struct TSaidas {
     std::unique_ptr<TArquivoSaida> Csv;
     std::unique_ptr<TArquivoSaida> Curvas;
     std::unique_ptr<TArquivoSaida> Ecdf;
     std::unique_ptr<TArquivoSaida> ResumoCsv;
 
-    /// Opens every file the options name before it empties any, so that a failure leaves them
-    /// all as they were; the CSV of a resumed experiment keeps the rows before `retomarEm`
-    /// instead (a torn last line goes). Throws EGravacao; false, having said why, when two
-    /// options name one file by different paths.
-    bool Abre(const TOpcoesExperimento& e, std::optional<std::int64_t> retomarEm = {});
+    /// Opens every file the options name and then locks them, emptying none. Throws EGravacao and
+    /// EArquivoEmUso; false, having said why, when two options name one file by different
+    /// paths.
+    bool Abre(const TOpcoesExperimento& e);
+    /// Empties every open file, the CSV of a resumed experiment cut back to `retomarEm`
+    /// instead (a torn last line goes). Nothing is emptied unless every file can be written,
+    /// so that a failure leaves them all as they were. Throws EGravacao.
+    void Prepara(std::optional<std::uint64_t> retomarEm = {});
 };

@@ -1,17 +1,21 @@
 // quivora-run: the window's run without the window, and experiments of many runs, for
 // scripts and tests.
+#include "CodigosSaida.h"
 #include "DonoTexto.h"
 #include "FormatoNumero.h"
+#include "GuardaSinais.h"
 #include "ModoExperimento.h"
 #include "ModoResumo.h"
 #include "MotorAG.h"
 #include "OpcoesLinha.h"
 #include "QuivoraVersao.h"
+#include "SaidaPadrao.h"
 #include "SeparadorDecimal.h"
 
 #include <iostream>
 
 int main(int argc, char* argv[]) {
+    IgnoraLimiteDeTamanho();
     const std::string separador = SeparadorDoAmbiente();  // the window's, without Qt
     TOpcoes opcoes;
     try {
@@ -41,6 +45,6 @@ int main(int argc, char* argv[]) {
         std::cerr << e.what() << '\n';
         return 1;
     }
-    std::cout << dono.Saida() << std::flush;
-    return 0;
+    std::cout << dono.Saida();
+    return SaidaCompleta(std::cout) ? CodigoSaida::Sucesso : CodigoSaida::Gravacao;
 }

@@ -4,19 +4,12 @@
 
 #include "LinhasExperimento.h"
 
+#include <cerrno>
+#include <cstring>
 #include <map>
 #include <optional>
 
 namespace {
-
-std::string LeArquivo(const std::string& arquivo) {
-    std::optional<std::string> texto = ConteudoArquivo(arquivo);
-    if (!texto)
-        throw EEntradaExperimento(arquivo + ": cannot be read");
-    if (texto->rfind("\xEF\xBB\xBF", 0) == 0)  // a byte order mark left by a spreadsheet
-        texto->erase(0, 3);
-    return std::move(*texto);
-}
 
 // What the files say of each configuration, and where they first said it.
 struct TConfiguracaoLida {
@@ -58,14 +51,22 @@ void ConfereSemPlano(const std::string& nomes, const std::map<int, TConfiguracao
 
 }  // namespace
 
-TExperimentoLido LeCsvExperimento(const std::vector<std::string>& arquivos) {
+std::string LeArquivoExperimento(const std::string& arquivo) {
+    std::optional<std::string> texto = ConteudoArquivo(arquivo);
+    if (!texto)
+        throw EEntradaExperimento(arquivo + ": cannot be read: " + std::strerror(errno));
+    return std::move(*texto);
+}
+
+TExperimentoLido LeCsvExperimento(const std::vector<std::string>& arquivos,
+                                  const std::function<std::string(const std::string&)>& le) {
     std::map<int, TConfiguracaoLida> configuracoes;
     std::map<std::pair<int, int>, std::pair<TResultadoExecucao, TOrigem>> execucoes;
     std::optional<bool> comPlano;                   // as the first file says
     std::optional<std::pair<int, TOrigem>> planos;  // the planned configurations, and where
 
     for (const auto& arquivo : arquivos) {
-        TLinhasExperimento linhas(LeArquivo(arquivo), arquivo);
+        TLinhasExperimento linhas(le(arquivo), arquivo);
         const TCabecalhoLido& cabecalho = linhas.Cabecalho();
         if (comPlano && *comPlano != cabecalho.ComPlano)
             throw EEntradaExperimento(arquivo + ":1: " + (cabecalho.ComPlano ? "has" : "lacks") +

@@ -8,6 +8,7 @@
 #include "LinhaCsvLida.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,10 @@ struct TExperimentoLido {
     std::vector<int> Planejadas;
 };
 
+/// The whole content of the file, read as a pipe is: also standard input by /dev/stdin. Throws
+/// EEntradaExperimento saying why it cannot be read (a directory, say).
+std::string LeArquivoExperimento(const std::string& arquivo);
+
 /// Reads the given files, the whole or the shards of one experiment, in any order: as written,
 /// or as R and pandas write them back (whole numbers as "14.0", "NA" for an empty field, every
 /// field quoted, LF line ends, a first column of row numbers). Every run in them must be there
@@ -33,4 +38,7 @@ struct TExperimentoLido {
 /// before the plan was recorded are read as then: every configuration from 1 on must be there, each
 /// with its runs from 0 to its last, and configurations of one base seed with as many runs
 /// each. Throws EEntradaExperimento.
-TExperimentoLido LeCsvExperimento(const std::vector<std::string>& arquivos);
+/// `le` gives each file's content, from the file system unless another source is given.
+TExperimentoLido LeCsvExperimento(
+    const std::vector<std::string>& arquivos,
+    const std::function<std::string(const std::string&)>& le = LeArquivoExperimento);

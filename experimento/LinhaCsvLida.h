@@ -21,9 +21,12 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-/// The whole content of a file, read at once; nothing when it cannot be opened (errno says
-/// why).
+/// The whole content of a file, read to its end as a pipe is (so standard input too, by
+/// /dev/stdin); nothing when it cannot be opened or read (errno says why: a directory, say).
 std::optional<std::string> ConteudoArquivo(const std::string& arquivo);
+
+/// The longest wall time a row may give a run: a year, in milliseconds.
+inline constexpr double MaxMilissegundos = 365.0 * 24 * 3600 * 1000;
 
 /// Where a row came from, for messages and for pointing at an earlier row.
 struct TOrigem {

@@ -8,14 +8,20 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
+/// The text without the byte order mark that a spreadsheet may leave at its start.
+std::string_view SemMarcaDeOrdem(std::string_view texto);
+
 /// Reads the header at once and then hands out the rows in order, each with its file and
-/// line. A text that breaks the CSV format, or a header of another file, throws
-/// EEntradaExperimento naming the file and the line.
+/// line; blank lines are skipped, as R's read.csv and pandas' read_csv skip them. A text that
+/// breaks the CSV format, or a header of another file, throws EEntradaExperimento naming the file
+/// and the line.
 class TLinhasExperimento {
 public:
-    /// `texto` is the file's content; `arquivo` names it in messages.
+    /// `texto` is the file's content, a byte order mark at its start left out; `arquivo`
+    /// names it in messages.
     TLinhasExperimento(std::string texto, std::string arquivo);
     TLinhasExperimento(const TLinhasExperimento&) = delete;
     TLinhasExperimento& operator=(const TLinhasExperimento&) = delete;

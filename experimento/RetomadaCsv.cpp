@@ -2,7 +2,6 @@
 
 #include "LinhasExperimento.h"
 
-#include <cerrno>
 #include <optional>
 
 namespace {
@@ -13,21 +12,16 @@ std::string Texto(std::int64_t n) {
 
 }  // namespace
 
-TRetomada LeRetomada(const std::string& arquivo, const TPlanoExperimento& plano,
+TRetomada LeRetomada(std::string texto, const std::string& arquivo, const TPlanoExperimento& plano,
                      bool sementeDasLinhas,
                      const std::function<void(const TResultadoExecucao&)>& recebe) {
-    std::optional<std::string> conteudo = ConteudoArquivo(arquivo);
-    if (!conteudo && errno != ENOENT)
-        throw EEntradaExperimento(arquivo + ": cannot be read");
-    std::string texto = conteudo ? std::move(*conteudo) : std::string();
-
     TRetomada retomada;
     const std::size_t fimLinhas = texto.rfind('\n');
     retomada.Tamanho = fimLinhas == std::string::npos ? 0 : fimLinhas + 1;
     retomada.SementeBase = plano.SementeBase;
     // A file that holds no whole line is empty, or holds the start of the header.
     if (retomada.Tamanho == 0) {
-        if (CabecalhoCsvExperimento().rfind(texto, 0) != 0)
+        if (CabecalhoCsvExperimento().rfind(SemMarcaDeOrdem(texto), 0) != 0)
             throw EEntradaExperimento(arquivo + ":1: not an experiment CSV of quivora-run");
         return retomada;
     }
