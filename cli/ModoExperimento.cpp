@@ -81,6 +81,37 @@ void DizOQueOCsvGuarda(TArquivoSaida& csv, const TOpcoesExperimento& e,
               << (e.Curvas.empty() ? " (--resume goes on from there)" : "") << "\n";
 }
 
+// Opens and locks the outputs; when they cannot be, or the CSV holds rows it was not asked to
+// go on with or to start again, the exit status, having said why.
+std::optional<int> AbreSaidas(const TOpcoesExperimento& e, TSaidas& saidas) {
+    try {
+        if (!saidas.Abre(e))
+            return CodigoSaida::EntradaInvalida;
+    } catch (const EArquivoEmUso& erro) {
+        std::cerr << "quivora-run: " << erro.what() << '\n';
+        return CodigoSaida::EntradaInvalida;
+    } catch (const EGravacao& erro) {
+        std::cerr << "quivora-run: " << erro.what() << '\n';
+        return CodigoSaida::Gravacao;
+    }
+    if (saidas.Csv && saidas.Csv->TemConteudo() && !e.Retomar && !e.Forcar) {
+        std::cerr << "quivora-run: " << e.Csv
+                  << " already holds rows; --resume goes on with them, --force starts it again\n";
+        return CodigoSaida::EntradaInvalida;
+    }
+    return std::nullopt;
+}
+
+// A shard's summary, printed where the recipes gather every shard's output, must not pass for
+// the experiment's.
+std::string AvisoDeFatia(const TPlanoExperimento& plano) {
+    if (plano.Fatias == 1)
+        return {};
+    return "shard " + std::to_string(plano.Fatia) + "/" + std::to_string(plano.Fatias) +
+           " only: the summary of the whole experiment is that of --summarize with every "
+           "shard's CSV\n";
+}
+
 // The steps in order; SemAbortar around them.
 int Experimento(const TOpcoes& opcoes, const std::string& separador) {
     const TOpcoesExperimento& e = opcoes.Experimento;
@@ -96,22 +127,8 @@ int Experimento(const TOpcoes& opcoes, const std::string& separador) {
         }
 
     TSaidas saidas;
-    try {
-        if (!saidas.Abre(e))
-            return CodigoSaida::EntradaInvalida;
-    } catch (const EArquivoEmUso& erro) {
-        std::cerr << "quivora-run: " << erro.what() << '\n';
-        return CodigoSaida::EntradaInvalida;
-    } catch (const EGravacao& erro) {
-        std::cerr << "quivora-run: " << erro.what() << '\n';
-        return CodigoSaida::Gravacao;
-    }
-    // The rows of an earlier experiment are not thrown away unasked.
-    if (saidas.Csv && saidas.Csv->TemConteudo() && !e.Retomar && !e.Forcar) {
-        std::cerr << "quivora-run: " << e.Csv
-                  << " already holds rows; --resume goes on with them, --force starts it again\n";
-        return CodigoSaida::EntradaInvalida;
-    }
+    if (const auto estado = AbreSaidas(e, saidas))
+        return *estado;
 
     // A resumed experiment takes the runs its CSV holds, and their base seed unless one is
     // given; a file of another experiment stays as it is.
@@ -161,11 +178,7 @@ int Experimento(const TOpcoes& opcoes, const std::string& separador) {
         plano.Configuracoes, resumo.Linhas(),
         std::vector<int>(plano.Configuracoes.size(), plano.Execucoes),
         std::vector<std::uint32_t>(plano.Configuracoes.size(), plano.SementeBase),
-        plano.Fatias == 1
-            ? std::string()
-            : "shard " + std::to_string(plano.Fatia) + "/" + std::to_string(plano.Fatias) +
-                  " only: the summary of the whole experiment is that of "
-                  "--summarize with every shard's CSV\n"};
+        AvisoDeFatia(plano)};
     const int estado =
         ImprimeResumo(mostrado, resumo, Segundos(duracao.count(), separador), separador, e, saidas);
     if (plano.Feitas + feitas < total) {
