@@ -1,5 +1,7 @@
 #include "ArquivoSaida.h"
 
+#include "TravaArquivo.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -44,20 +46,13 @@ TArquivoSaida::~TArquivoSaida() {
 // Exclusive for a writer, shared for a reader. Where the file system keeps no locks (some
 // NFS mounts without a lock service), the file is written unlocked, as it was before locks.
 void TArquivoSaida::Trava() {
-    if (!EhRegular)
+    if (!EhRegular || TravaArquivo(Descritor, ErroEscrita == 0) != TTrava::EmUso)
         return;
-    struct flock trava {};
-    trava.l_type = ErroEscrita == 0 ? F_WRLCK : F_RDLCK;
-    trava.l_whence = SEEK_SET;
-    if (::fcntl(Descritor, F_OFD_SETLK, &trava) == 0)
-        return;
-    if (errno == EAGAIN || errno == EACCES) {
-        ::close(Descritor);
-        Descritor = -1;
-        throw EArquivoEmUso(Caminho +
-                            " is in use: another quivora-run is writing it (it holds the file's "
-                            "lock); wait for it to end, or name another file");
-    }
+    ::close(Descritor);
+    Descritor = -1;
+    throw EArquivoEmUso(Caminho +
+                        " is in use: another quivora-run is writing it (it holds the file's "
+                        "lock); wait for it to end, or name another file");
 }
 
 std::string TArquivoSaida::Conteudo() const {
