@@ -60,7 +60,7 @@ TSaida Experimento(const std::string& csv, std::vector<std::string> mais = {}) {
 
 TEST(ArquivosExperimento, ASecondWriterIsRefusedAtOnceAndTheFirstEndsWhole) {
     const std::string csv = Arquivo("dois.csv");
-    const std::vector<std::string> args{QUIVORA_RUN, "--runs", "5000",  "--seed", "1",
+    const std::vector<std::string> args{QUIVORA_RUN, "--runs", "10000", "--seed", "1",
                                         "--jobs",    "1",      "--csv", csv,      "--resume"};
     std::vector<char*> argv;
     for (const std::string& a : args)
@@ -68,7 +68,7 @@ TEST(ArquivosExperimento, ASecondWriterIsRefusedAtOnceAndTheFirstEndsWhole) {
     argv.push_back(nullptr);
     pid_t primeiro = 0;
     ASSERT_EQ(::posix_spawn(&primeiro, QUIVORA_RUN, nullptr, nullptr, argv.data(), environ), 0);
-    // Its header written: it holds the lock.
+    // Its header written, a quarter of a second into its runs: it holds the lock.
     for (int i = 0; i < 1000 && Le(csv).find("\r\n") == std::string::npos; ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     const TSaida segundo = Roda({args.begin() + 1, args.end()});
