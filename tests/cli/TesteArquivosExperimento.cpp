@@ -122,7 +122,7 @@ TEST(ArquivosExperimento, NothingAborts) {
     EXPECT_EQ(Le(memoria).substr(Le(memoria).size() - 2), "\r\n");
     const std::string tarefas = Arquivo("tarefas.csv");
     EXPECT_EQ(
-        Shell("ulimit -v 400000 && exec " + std::string(QUIVORA_RUN) +
+        Shell("ulimit -v 150000 && exec " + std::string(QUIVORA_RUN) +
               " --runs 1000 --jobs 256 --csv " + tarefas + " >/dev/null 2>" + tarefas + ".err"),
         4);
     EXPECT_EQ(
