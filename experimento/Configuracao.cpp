@@ -36,14 +36,22 @@ std::string MensagemTrava(const TTrava& trava) {
     return Condicao(trava) + " accepts only " + lista;
 }
 
-}  // namespace
-
-TConfiguracao ConfiguracaoPadrao(const std::string& separadorDecimal) {
+// The table's start values, read as the options read them.
+TConfiguracao DaTabela(const std::string& separadorDecimal) {
     TConfiguracao c;
     c.Painel.SeparadorDecimal = separadorDecimal;
     for (const auto& opcao : OpcoesExecucao())
         opcao.Le(c, opcao.Padrao);
     return c;
+}
+
+}  // namespace
+
+// The readers of the experiment CSV start every row from the defaults with a decimal point:
+// those are read once.
+TConfiguracao ConfiguracaoPadrao(const std::string& separadorDecimal) {
+    static const TConfiguracao comPonto = DaTabela(".");
+    return separadorDecimal == "." ? comPonto : DaTabela(separadorDecimal);
 }
 
 const TOpcaoExecucao* ProcuraOpcao(const std::string& nome) {
