@@ -21,7 +21,7 @@ artefatos="$dir/artefatos"
 mkdir -p "$artefatos"
 passaram=0
 falharam=0
-for alvo in le_real formata_real opcoes; do
+for alvo in le_real formata_real opcoes comando; do
     # New inputs go to a corpus in the build directory, so the seeds in the repo stay as they are.
     corpus="$dir/corpus/$alvo"
     mkdir -p "$corpus"
