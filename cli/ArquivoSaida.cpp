@@ -46,7 +46,7 @@ TArquivoSaida::~TArquivoSaida() {
 // Exclusive for a writer, shared for a reader. Where the file system keeps no locks (some
 // NFS mounts without a lock service), the file is written unlocked, as it was before locks.
 void TArquivoSaida::Trava() {
-    if (!EhRegular || TravaArquivo(Descritor, ErroEscrita == 0) != TTrava::EmUso)
+    if (!EhRegular || TravaArquivo(Descritor, ErroEscrita == 0) != TEstadoTrava::EmUso)
         return;
     ::close(Descritor);
     Descritor = -1;

@@ -1,11 +1,13 @@
 #include "OpcoesLinha.h"
 
+#include "AjudaPainel.h"
 #include "ArquivoSaida.h"
 #include "Experimento.h"
 #include "RastroJson.h"
 
 #include <algorithm>
 #include <charconv>
+#include <map>
 #include <thread>
 
 namespace {
@@ -47,8 +49,18 @@ int NucleosDaMaquina() {
     return static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 256u));
 }
 
-const std::vector<std::string> Chaves{"--elitism", "--no-scaling", "--parallel", "--series",
-                                      "--resume",  "--force",      "--help",     "--version"};
+// The options without a value that are not panel options; the panel's switches take their
+// flags from the table of options.
+const std::vector<std::string> Chaves{"--series", "--resume", "--force", "--help",
+                                      "--version"};
+
+// The panel switch whose flag is `opcao`, or nullptr.
+const TOpcaoExecucao* ChaveDoPainel(const std::string& opcao) {
+    for (const auto& linha : OpcoesExecucao())
+        if (linha.Tipo == TTipoOpcao::Chave && linha.Bandeira == opcao)
+            return &linha;
+    return nullptr;
+}
 
 // The options that only an experiment takes.
 const std::vector<std::string> OpcoesExperimento{"--runs", "--vary",        "--jobs",   "--shard",
@@ -131,9 +143,10 @@ TOpcoes LeOpcoes(const std::vector<std::string>& argumentos, const std::string& 
     e.Tarefas = NucleosDaMaquina();
     TConfiguracao base = ConfiguracaoPadrao(separador);
     std::vector<TEixo> eixos;
-    std::optional<std::string> textoTorneio;
-    bool resumindo = false;  // after --summarize, plain arguments are its files
-    bool outras = false;     // options other than --summarize were given
+    std::vector<TEixo> textosSeguem;           // options whose bound follows another
+    std::map<std::string, std::string> dadas;  // run options given, with the flag that gave them
+    bool resumindo = false;                    // after --summarize, plain arguments are its files
+    bool outras = false;                       // options other than --summarize were given
 
     for (std::size_t i = 0; i < argumentos.size(); ++i) {
         std::string opcao = argumentos[i];
@@ -147,15 +160,14 @@ TOpcoes LeOpcoes(const std::vector<std::string>& argumentos, const std::string& 
             valor = opcao.substr(igual + 1);
             opcao.erase(igual);
         }
-        if (std::find(Chaves.begin(), Chaves.end(), opcao) != Chaves.end()) {
+        const TOpcaoExecucao* chave = ChaveDoPainel(opcao);
+        if (chave != nullptr || std::find(Chaves.begin(), Chaves.end(), opcao) != Chaves.end()) {
             if (valor)
                 Recusa(opcao + " takes no value");
-            if (opcao == "--elitism")
-                AplicaOpcao(base, "elitism", "on");
-            else if (opcao == "--no-scaling")
-                AplicaOpcao(base, "scaling", "off");
-            else if (opcao == "--parallel")
-                AplicaOpcao(base, "parallel", "on");
+            if (chave != nullptr) {
+                AplicaOpcao(base, chave->Nome, chave->Padrao == "on" ? "off" : "on");
+                dadas.emplace(chave->Nome, opcao);
+            }
             o.Series |= opcao == "--series";
             e.Ativo |= SoDeExperimento(opcao);
             e.Retomar |= opcao == "--resume";
@@ -182,11 +194,13 @@ TOpcoes LeOpcoes(const std::vector<std::string>& argumentos, const std::string& 
         }
         outras |= std::find(OpcoesResumo.begin(), OpcoesResumo.end(), opcao) == OpcoesResumo.end();
         e.Ativo |= SoDeExperimento(opcao);
-        if (opcao == "--tournament")
-            textoTorneio = le();  // checked against the population size once that is known
-        else if (execucao != nullptr && execucao->Tipo != TTipoOpcao::Chave)
-            AplicaOpcao(base, execucao->Nome, le());
-        else if (opcao == "--seed")
+        if (execucao != nullptr && execucao->Tipo != TTipoOpcao::Chave) {
+            dadas.emplace(execucao->Nome, opcao);
+            if (!execucao->MaximoSegue.empty())  // checked against its bound once that is known
+                textosSeguem.push_back({execucao, {le()}});
+            else
+                AplicaOpcao(base, execucao->Nome, le());
+        } else if (opcao == "--seed")
             o.Semente = static_cast<std::uint32_t>(Numero(opcao, le(), 0, 4294967295LL));
         else if (opcao == "--runs")
             e.Execucoes = static_cast<int>(Numero(opcao, le(), 1, MaxExecucoes));
@@ -230,15 +244,13 @@ TOpcoes LeOpcoes(const std::vector<std::string>& argumentos, const std::string& 
         ConfereSaidas(e.Saidas());
         return o;
     }
+    // A value given as an option and varied too would be dropped without a word.
+    for (const auto& eixo : eixos)
+        if (const auto dada = dadas.find(eixo.Opcao->Nome); dada != dadas.end())
+            Recusa(dada->second + " and --vary " + eixo.Opcao->Nome + " are both given; keep one");
     // A tournament size given alone is one more axis, with one value, applied to every
     // configuration after its population size.
-    const bool torneioVaria = std::any_of(eixos.begin(), eixos.end(), [](const TEixo& eixo) {
-        return eixo.Opcao->Nome == "tournament";
-    });
-    if (textoTorneio && torneioVaria)
-        Recusa("--tournament and --vary tournament are both given; keep one");
-    if (textoTorneio)
-        eixos.push_back({ProcuraOpcao("tournament"), {*textoTorneio}});
+    eixos.insert(eixos.end(), textosSeguem.begin(), textosSeguem.end());
     o.Configuracoes = Configuracoes(base, eixos);
     if (e.Ativo)
         ConfereExperimento(o);
@@ -255,25 +267,8 @@ With experiment options it repeats and compares runs and prints a summary instea
 Every option takes its value as "--opt value" or as "--opt=value".
 
 Options:
-  --pop N              population size, 2..200, step 2 (30)
-  --chrom N            chromosome length, 18..100, step 2 (20)
-  --selection TEXT     "Roleta" or "Torneio" ("Roleta")
-  --tournament N       tournament size, 1..population size (2)
-  --crossover TEXT     "1 ponto", "2 pontos" or "Uniforme" ("1 ponto")
-  --crossover-rate N   2..100, step 2; must be 100 with "Imediata" (100)
-  --mutation TEXT      "Flip", "Mutar para 1", "Mutar para 0" or "Inversão" ("Flip")
-  --mutation-rate N    0..30 (3)
-  --generations N      generation limit, 10..1000, step 5 (60)
-  --replacement TEXT   "Imediata", "Inserção" or "" ("Imediata")
-  --min N              lower end of the interval, -100..0, step 10 (-100)
-  --max N              upper end of the interval, 0..100, step 10 (100)
-  --tolerance TEXT     tolerance of the stop criterion, 0.01 or 0,01 under any locale
-  --stop TEXT          "n Gerações" or "Primeira situação encontrada" (the latter)
-  --elitism            keep the best individual (off)
-  --no-scaling         no directed scaling of the selection fitness (scaling on)
-  --parallel           parallel mode: x and y halves evolve as two populations; needs
-                       "1 ponto", "Imediata" and rate 100
-  --seed N             the random generator's seed, 0..4294967295 (the clock); in an
+)" + AjudaPainel() +
+           R"(  --seed N             the random generator's seed, 0..4294967295 (the clock); in an
                        experiment the base seed: run i uses seed N + i (mod 2^32)
   --series             print the chart's four series instead of the report
   --trace FILE         write the run's record, every generation's population and how the
@@ -284,14 +279,16 @@ Options:
 
 Experiment options:
   --runs N             runs of every configuration, 1..100000 (1)
-  --vary NAME=V1,...   run every value of option NAME (pop, chrom, selection, tournament,
-                       crossover, crossover-rate, mutation, mutation-rate, generations,
-                       replacement, min, max, tolerance, stop; elitism, scaling, parallel
-                       with on/off); several --vary give every combination, the first
-                       varying slowest. The values are split at commas, or at semicolons
-                       when the list holds one; tolerances under a decimal comma always
-                       at semicolons. "tolerance=0.01;0.05" reads alike in every locale
-  --jobs J             runs in parallel, 1..256 (the number of cores)
+)" +
+           EntradaAjuda("--vary NAME=V1,...",
+                        "run every value of option NAME (" + NomesVariaveis() +
+                            "); several --vary give every combination, the first varying "
+                            "slowest. The values are split at commas, or at semicolons when the "
+                            "list holds one; under a decimal comma, tolerances without decimal "
+                            "points always at semicolons. \"tolerance=0.01;0.05\" and "
+                            "\"tolerance=0.01,0.05\" read alike in every locale. An option given "
+                            "and varied too, or a value given twice, is refused") +
+           R"(  --jobs J             runs in parallel, 1..256 (the number of cores)
   --shard K/M          do only the runs whose index is K-1 modulo M, for M processes
   --csv FILE           one row per run (RFC 4180, '.' decimals), written as runs finish;
                        - for standard output (the summary then goes to stderr)

@@ -1,5 +1,10 @@
 #include "ComandoRepeticao.h"
 
+#include "FormatoNumero.h"
+
+#include <array>
+#include <charconv>
+
 namespace {
 
 std::string Aspas(const std::string& argumento) {
@@ -20,20 +25,37 @@ std::string Aspas(const std::string& argumento) {
     return texto;
 }
 
+// The shortest text with a decimal point that quivora-run reads back as the same double. It
+// reads through extended precision, so the shortest text that rounds correctly may not do;
+// 21 significant digits always do, which leaves nothing for the extended rounding to move.
+std::string TextoMaisCurto(double valor) {
+    std::array<char, 40> texto{};
+    for (int digitos = 1;; ++digitos) {
+        const auto fim = std::to_chars(texto.data(), texto.data() + texto.size(), valor,
+                                       std::chars_format::general, digitos)
+                             .ptr;
+        std::string lido(texto.data(), fim);
+        if (digitos >= 21 || LeReal(lido, ".") == valor)
+            return lido;
+    }
+}
+
 }  // namespace
 
 std::vector<std::string> ArgumentosExecucao(const TConfiguracao& c, std::uint32_t semente) {
     std::vector<std::string> argumentos{"--seed", std::to_string(semente)};
     const TConfiguracao padrao = ConfiguracaoPadrao(".");
     for (const auto& opcao : OpcoesExecucao()) {
-        if (ValorColuna(c, opcao) == ValorColuna(padrao, opcao))
+        if (opcao.Tipo == TTipoOpcao::Tolerancia) {
+            if (Diferenca(c) != Diferenca(padrao))
+                argumentos.insert(argumentos.end(), {opcao.Opcao(), TextoMaisCurto(Diferenca(c))});
+        } else if (ValorColuna(c, opcao) == ValorColuna(padrao, opcao)) {
             continue;
-        if (opcao.Tipo != TTipoOpcao::Chave)
-            argumentos.insert(argumentos.end(), {"--" + opcao.Nome, ValorOpcao(c, opcao, ".")});
-        else if (opcao.Nome == "scaling")
-            argumentos.emplace_back("--no-scaling");
-        else
-            argumentos.push_back("--" + opcao.Nome);
+        } else if (opcao.Tipo == TTipoOpcao::Chave) {
+            argumentos.push_back(opcao.Bandeira);  // a switch differs from its start value
+        } else {
+            argumentos.insert(argumentos.end(), {opcao.Opcao(), ValorColuna(c, opcao)});
+        }
     }
     return argumentos;
 }

@@ -8,8 +8,9 @@
 
 /// The quivora-run arguments that repeat one run of `c` with seed `semente`, report byte for
 /// byte: the seed, then the options whose values differ from the panel's start values, the
-/// tolerance with a decimal point, which quivora-run reads under any locale, so that the
-/// command repeats the run on any machine.
+/// tolerance as the shortest text with a decimal point that reads back as the same double
+/// (quivora-run reads a decimal point under any locale), so that the command repeats the run
+/// on any machine.
 std::vector<std::string> ArgumentosExecucao(const TConfiguracao& c, std::uint32_t semente);
 
 /// The quivora-run arguments that repeat an experiment of `execucoes` runs of `c` from base seed

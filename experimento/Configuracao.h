@@ -10,6 +10,7 @@
 #include <functional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 /// Everything a run reads besides its seed: the panel's values (the tolerance still as text)
@@ -40,15 +41,60 @@ enum class TTipoOpcao {
     Chave,       ///< a check box: "on" or "off"
 };
 
-/// One run option: its name (without dashes), its CSV column, and how a configuration takes
-/// its text (throwing EOpcaoInvalida) and writes it back as the experiment CSV does.
-struct TOpcaoExecucao {
-    std::string Nome;
-    std::string Coluna;
-    TTipoOpcao Tipo;
-    std::function<void(TConfiguracao&, const std::string&)> Le;
-    std::function<std::string(const TConfiguracao&)> Escreve;
+/// A spin edit's range, step and start value.
+struct TFaixa {
+    int Minimo = 0;
+    int Maximo = 0;
+    int Passo = 1;
+    int Inicial = 0;
 };
+
+/// One option of the panel, as every front end sees it: the window (its control, caption,
+/// range, list items and hints), quivora-run (its name, flag and --help line), the experiment
+/// CSV (its column) and the checks. The rows live in TabelaOpcoes.cpp.
+struct TOpcaoExecucao {
+    std::string Nome{};    ///< without dashes: "--pop", "--vary pop=..."
+    std::string Coluna{};  ///< the experiment CSV's column
+    TTipoOpcao Tipo = TTipoOpcao::Numero;
+    std::string Controle{};  ///< the panel's control
+    std::string Rotulo{};    ///< the label in front of it; empty for a check box or none
+    std::string Legenda{};   ///< the label's or the check box's caption
+    /// Numero: the spin edit's; Tolerancia: its arrows' (SpinEdit1), in hundredths.
+    TFaixa Faixa{};
+    /// Numero: the option whose value bounds this one's maximum on the command line always,
+    /// and in the window once that option's control has changed; empty when none.
+    std::string MaximoSegue{};
+    std::vector<std::string> Itens{};       ///< Item: the list's items, in the panel's order
+    std::string NaoImplementado{};          ///< Item: an item the panel offers but refuses
+    std::string Recusa{};                   ///< ... with this message
+    std::string Padrao{};                   ///< start value, as the option takes it
+    std::string Dica{};                     ///< the hint; for a list, the hint of its caption
+    std::vector<std::string> DicasItens{};  ///< Item: each item's hint
+    std::string Setas{};                    ///< Tolerancia: the arrows' spin edit
+    std::string DicaSetas{};                ///< ... and its hint
+    std::string Bandeira{};                 ///< Chave: the flag that turns it from its start value
+    std::string Ajuda{};                    ///< what --help says of it, before the values it takes
+    std::string NotaAjuda{};                ///< ... and after them, if anything
+    /// Takes the option's text into a configuration (throwing EOpcaoInvalida) and writes it
+    /// back as the experiment CSV does.
+    std::function<void(TConfiguracao&, const std::string&)> Le{};
+    std::function<std::string(const TConfiguracao&)> Escreve{};
+
+    /// The command-line flag: "--" and the name.
+    [[nodiscard]] std::string Opcao() const { return "--" + Nome; }
+};
+
+/// An interlock of the panel: while option `Opcao` has value `Valor` (as the option takes
+/// it), each option of `Fixa` holds its value. The window sets those values and disables their
+/// controls; quivora-run and the CSV readers refuse a configuration that breaks it.
+struct TTrava {
+    std::string Opcao;
+    std::string Valor;
+    std::vector<std::pair<std::string, std::string>> Fixa;
+};
+
+/// The interlocks, in the order the window applies them (one may set what the next reads).
+const std::vector<TTrava>& Travas();
 
 /// The run options in the order of the experiment CSV's parameter columns.
 const std::vector<TOpcaoExecucao>& OpcoesExecucao();
@@ -60,10 +106,15 @@ const TOpcaoExecucao* ProcuraOpcao(const std::string& nome);
 /// against the population size the configuration holds now. Throws EOpcaoInvalida.
 void AplicaOpcao(TConfiguracao& c, const std::string& nome, const std::string& valor);
 
-/// The checks that need the whole configuration: the tournament size within the population,
-/// and the locks of "Imediata" (rate 100) and of the parallel mode ("1 ponto", "Imediata",
-/// rate 100). Throws EOpcaoInvalida.
+/// The checks that need the whole configuration: the bounds that follow another option (the
+/// tournament size within the population) and the interlocks (Travas). Throws EOpcaoInvalida.
 void ConfereTravas(const TConfiguracao& c);
+
+/// quivora-run's own check of the tolerance: a text that converts must be at least 0 and
+/// below 1, or every run would count as reaching the optimum at generation 0. The window
+/// runs whatever its edit holds, and the CSV readers read what it wrote. Throws
+/// EOpcaoInvalida; a text that does not convert is left to the run's conversion error.
+void ConfereTolerancia(const TConfiguracao& c);
 
 /// The option's value as the experiment CSV writes it: whole numbers and captions as they
 /// are, the tolerance as a number with a '.' decimal point, switches as 1 or 0.

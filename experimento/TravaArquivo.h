@@ -6,7 +6,7 @@
 #include <string>
 
 /// What a request for a lock got.
-enum class TTrava {
+enum class TEstadoTrava {
     Obtida,     ///< held until the file's last descriptor of this opening is closed
     EmUso,      ///< another opening of the file holds a conflicting lock
     SemSuporte  ///< the file system keeps no locks (some NFS mounts without a lock service)
@@ -15,7 +15,7 @@ enum class TTrava {
 /// Locks the whole open file at once, without waiting: exclusively for a writer, shared for a
 /// reader. An open file description lock: it conflicts with every other opening of the file,
 /// in this process too, and NFS keeps it where the system offers locks.
-TTrava TravaArquivo(int descritor, bool exclusiva);
+TEstadoTrava TravaArquivo(int descritor, bool exclusiva);
 
 /// True when a writer holds the lock of the file at `caminho` now.
 bool ArquivoEmUso(const std::string& caminho);

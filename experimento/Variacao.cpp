@@ -1,9 +1,16 @@
 #include "Variacao.h"
 
+#include "FormatoNumero.h"
+
 namespace {
 
+// A list with a semicolon splits there; else one with decimal commas is one value, and any
+// other splits at its commas.
 std::vector<std::string> Divide(const std::string& lista, bool decimaisComVirgula) {
-    const char separador = decimaisComVirgula || lista.find(';') != std::string::npos ? ';' : ',';
+    const bool pontoEVirgula = lista.find(';') != std::string::npos;
+    if (decimaisComVirgula && !pontoEVirgula)
+        return {lista};
+    const char separador = pontoEVirgula ? ';' : ',';
     std::vector<std::string> valores;
     std::size_t inicio = 0;
     for (;;) {
@@ -12,6 +19,35 @@ std::vector<std::string> Divide(const std::string& lista, bool decimaisComVirgul
         if (fim == std::string::npos)
             return valores;
         inicio = fim + 1;
+    }
+}
+
+// Two configurations that differ only in `opcao` set it alike: tolerances by their value when
+// both convert (0.01 and 0.010 are one), by their text when not.
+bool MesmoValor(const TConfiguracao& a, const TConfiguracao& b, const TOpcaoExecucao& opcao) {
+    if (opcao.Tipo == TTipoOpcao::Tolerancia) {
+        try {
+            return Diferenca(a) == Diferenca(b);
+        } catch (const EConversao&) {
+            return a.Painel.TextoDiferenca == b.Painel.TextoDiferenca;
+        }
+    }
+    return ValorColuna(a, opcao) == ValorColuna(b, opcao);
+}
+
+// Each value of an axis must make a configuration of its own. Configurations k * passo,
+// with the other axes at their first value, differ only in axis e's value k.
+void ConfereRepetidos(const std::vector<TConfiguracao>& configuracoes,
+                      const std::vector<TEixo>& eixos) {
+    std::size_t passo = configuracoes.size();
+    for (const auto& eixo : eixos) {
+        passo /= eixo.Valores.size();
+        for (std::size_t i = 0; i < eixo.Valores.size(); ++i)
+            for (std::size_t j = i + 1; j < eixo.Valores.size(); ++j)
+                if (MesmoValor(configuracoes[i * passo], configuracoes[j * passo], *eixo.Opcao))
+                    throw EOpcaoInvalida("--vary " + eixo.Opcao->Nome +
+                                         " gives the same value twice ('" + eixo.Valores[i] +
+                                         "' and '" + eixo.Valores[j] + "')");
     }
 }
 
@@ -36,8 +72,12 @@ TEixo LeEixo(const std::string& texto, const std::string& separadorDecimal) {
             texto + "'");
     if (igual == std::string::npos || igual + 1 == texto.size())
         throw EOpcaoInvalida("--vary " + nome + " needs a list of values (" + nome + "=V1,V2,...)");
-    eixo.Valores = Divide(texto.substr(igual + 1),
-                          eixo.Opcao->Tipo == TTipoOpcao::Tolerancia && separadorDecimal == ",");
+    // Tolerances under a decimal comma have commas of their own, unless the list writes its
+    // numbers with decimal points, as it may in any locale.
+    const std::string lista = texto.substr(igual + 1);
+    eixo.Valores =
+        Divide(lista, eixo.Opcao->Tipo == TTipoOpcao::Tolerancia && separadorDecimal == "," &&
+                          lista.find('.') == std::string::npos);
     return eixo;
 }
 
@@ -69,6 +109,7 @@ std::vector<TConfiguracao> Configuracoes(const TConfiguracao& base,
                     if ((eixos[e].Opcao->Nome == "tournament") == torneio)
                         AplicaOpcao(c, eixos[e].Opcao->Nome, eixos[e].Valores[escolha[e]]);
             ConfereTravas(c);
+            ConfereTolerancia(c);
         } catch (const EOpcaoInvalida& e) {
             if (total == 1)
                 throw;
@@ -77,6 +118,7 @@ std::vector<TConfiguracao> Configuracoes(const TConfiguracao& base,
         }
         configuracoes.push_back(std::move(c));
     }
+    ConfereRepetidos(configuracoes, eixos);
     return configuracoes;
 }
 

@@ -15,17 +15,19 @@ struct TEixo {
 inline constexpr std::size_t MaxConfiguracoes = 10000;
 
 /// Reads a variation "NAME=V1,V2,...": NAME is a run option without its dashes. The values are
-/// split at commas, or at semicolons when the list holds one or when it lists tolerances under
-/// the decimal separator ",", so that "tolerance=0,01;0,05" and "tolerance=0,05" read as
-/// written. Throws EOpcaoInvalida for an unknown name or an empty list; the values themselves
-/// are checked by Configuracoes.
+/// split at commas, or at semicolons when the list holds one; tolerances under the decimal
+/// separator "," without a semicolon are one value unless written with decimal points, so
+/// that "tolerance=0,01;0,05", "tolerance=0,05" and "tolerance=0.01,0.05" read as written. Throws
+/// EOpcaoInvalida for an unknown name or an empty list; the values themselves are checked by
+/// Configuracoes.
 TEixo LeEixo(const std::string& texto, const std::string& separadorDecimal);
 
 /// The Cartesian product of the axes over the base configuration, the first axis varying
 /// slowest. A tournament size is applied after the other values, so that it is checked against
-/// its own configuration's population. Every configuration passes ConfereTravas; when one
-/// fails, the message names it ("configuration 3 (pop=10 selection=Torneio): ...") if there
-/// is more than one. Throws EOpcaoInvalida; the tolerance texts are not converted here.
+/// its own configuration's population. Every configuration passes ConfereTravas and
+/// ConfereTolerancia; when one fails, the message names it ("configuration 3 (pop=10
+/// selection=Torneio): ...") if there is more than one. No axis may give one value twice.
+/// Throws EOpcaoInvalida; a tolerance text that does not convert is left to the run.
 std::vector<TConfiguracao> Configuracoes(const TConfiguracao& base,
                                          const std::vector<TEixo>& eixos);
 

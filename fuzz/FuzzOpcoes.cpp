@@ -1,9 +1,9 @@
 // Fuzzes quivora-run's option parsing. The input, split at its NUL bytes, is the argument
 // vector after the program name; an input of even length is read under a decimal comma, one of
 // odd length under a decimal point. LeOpcoes returns or throws EOpcaoInvalida, nothing else.
-// What it returns lies within the panel's ranges and interlocks, and the run it asks for (cut
-// to at most 15 generations, and seeded with 0 when it names no seed, so that every input
-// repeats) either completes or ends with the tolerance text's conversion error.
+// What it returns lies within the ranges and interlocks of the table of options, and the run it
+// asks for (cut to at most 15 generations, and seeded with 0 when it names no seed, so that every
+// input repeats) either completes or ends with the tolerance text's conversion error.
 #include "Falha.h"
 #include "FormatoNumero.h"
 #include "MotorAG.h"
@@ -41,29 +41,41 @@ bool UmDe(const std::string& texto, const std::vector<std::string>& itens) {
     return std::find(itens.begin(), itens.end(), texto) != itens.end();
 }
 
-// What the panel lets a run see: its spin edits' ranges and steps, its lists' items ("n
-// Melhores" refused), the tournament size up to the population size, and the interlocks.
+// What the panel lets a run see, as the table of options describes it: its spin edits' ranges
+// and steps (a bound that follows another option, by that option's value), its lists' items
+// (not the one it refuses), and the interlocks; and what quivora-run adds: a tolerance that
+// converts lies from 0 to below 1.
 void ConfereFaixas(const TConfiguracao& c, const std::string& separador) {
-    const TParametros& p = c.Painel.Valores;
-    if (!NoPasso(p.TamPop, 2, 200, 2) || !NoPasso(p.TamCrom, 18, 100, 2) ||
-        !NoPasso(p.TaxaCruz, 2, 100, 2) || !NoPasso(p.TaxaMut, 0, 30, 1) ||
-        !NoPasso(p.LimGer, 10, 1000, 5) || !NoPasso(p.ValMin, -100, 0, 10) ||
-        !NoPasso(p.ValMax, 0, 100, 10) || !NoPasso(c.Torneio, 1, p.TamPop, 1))
-        Falha("a number outside the panel's range");
-    if (!UmDe(p.TipoSel, {Legenda::Roleta, Legenda::Torneio}) ||
-        !UmDe(p.TipoCruz, {Legenda::UmPonto, Legenda::DoisPontos, Legenda::Uniforme}) ||
-        !UmDe(p.TipoMut,
-              {Legenda::Flip, Legenda::MutarPara1, Legenda::MutarPara0, Legenda::Inversao}) ||
-        !UmDe(p.TipoSubs, {Legenda::Imediata, Legenda::Insercao, ""}) ||
-        !UmDe(p.CritParada, {Legenda::NGeracoes, Legenda::PrimeiraSituacao}))
-        Falha("a caption that is not an item of the panel's list");
+    for (const auto& opcao : OpcoesExecucao()) {
+        const std::string valor = opcao.Tipo == TTipoOpcao::Tolerancia ? "" : ValorColuna(c, opcao);
+        if (opcao.Tipo == TTipoOpcao::Numero) {
+            const TFaixa& f = opcao.Faixa;
+            const int maximo = opcao.MaximoSegue.empty()
+                                   ? f.Maximo
+                                   : std::stoi(ValorColuna(c, *ProcuraOpcao(opcao.MaximoSegue)));
+            if (!NoPasso(std::stoi(valor), f.Minimo, maximo, f.Passo))
+                Falha("--" + opcao.Nome + " outside the panel's range: " + valor);
+        } else if (opcao.Tipo == TTipoOpcao::Item) {
+            if (!UmDe(valor, opcao.Itens) ||
+                (!opcao.NaoImplementado.empty() && valor == opcao.NaoImplementado))
+                Falha("--" + opcao.Nome + " is not an item of the panel's list: " + valor);
+        }
+    }
     if (c.Painel.SeparadorDecimal != separador)
         Falha("the decimal separator is not the locale's");
-    if (p.TipoSubs == Legenda::Imediata && p.TaxaCruz != 100)
-        Falha("\"Imediata\" with a crossover rate other than 100");
-    if (c.Paralelo &&
-        (p.TipoCruz != Legenda::UmPonto || p.TipoSubs != Legenda::Imediata || p.TaxaCruz != 100))
-        Falha("parallel mode without \"1 ponto\", \"Imediata\" and rate 100");
+    for (const auto& trava : Travas())
+        if (ValorOpcao(c, *ProcuraOpcao(trava.Opcao), ".") == trava.Valor)
+            for (const auto& [nome, valor] : trava.Fixa)
+                if (ValorOpcao(c, *ProcuraOpcao(nome), ".") != valor)
+                    Falha("--" + trava.Opcao + " " + trava.Valor + " without --" + nome + " " +
+                          valor);
+    try {
+        const double tolerancia = Diferenca(c);
+        if (!(tolerancia >= 0 && tolerancia < 1))
+            Falha("a tolerance outside 0 to below 1: " + c.Painel.TextoDiferenca);
+    } catch (const EConversao&) {
+        // left to the run's conversion error
+    }
 }
 
 void Roda(TOpcoes o) {

@@ -22,7 +22,7 @@ artefatos="$dir/artefatos"
 mkdir -p "$artefatos"
 passaram=0
 falharam=0
-for alvo in le_real formata_real opcoes csv_experimento; do
+for alvo in le_real formata_real opcoes csv_experimento comando; do
     # New inputs go to a corpus in the build directory, so the seeds in the repo stay as they are.
     corpus="$dir/corpus/$alvo"
     mkdir -p "$corpus"

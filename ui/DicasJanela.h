@@ -6,5 +6,6 @@ class QMainWindow;
 /// each control of the parameter panel with its caption, the plot type, the view buttons,
 /// the run button and the tabs of the pages. Each shows in the status line (as the control's
 /// status tip, which the window's hint handler writes there) and as the control's tooltip.
-/// A list explains the choice it shows, and each item of its open list its own choice.
+/// A list explains the choice it shows, and each item of its open list its own choice. The
+/// panel's options take theirs from the table of options.
 void DaDicas(QMainWindow& janela);

@@ -7,6 +7,7 @@
 #include "EstiloLista.h"
 #include "FiltroDica.h"
 #include "PaginaExperimento.h"
+#include "PainelOpcoes.h"
 #include "Recursos.h"
 #include "Relatorio.h"
 #include "Reproducao.h"
@@ -38,6 +39,7 @@ TMainForm::~TMainForm() {
 // The designed values that a form file cannot hold.
 void TMainForm::CompletaFormulario() {
     move(-2, 13);                                   // the restored window's place on the screen
+    AplicaFaixas(*ui->Panel1);                      // the form holds the same, which a test checks
     ui->StaticText1->setText(QStringLiteral(" "));  // a lone blank
     auto* estiloListas = new TEstiloLista;
     estiloListas->setParent(this);

@@ -8,16 +8,13 @@
 
 #include "CaixaCentrada.h"
 #include "FormatoNumero.h"
+#include "PainelOpcoes.h"
 
 #include <QAbstractButton>
 
 namespace {
 
 enum ItemSelecao { ItemRoleta = 0, ItemTorneio = 1, ItemNMelhores = 2 };
-constexpr int ItemUmPonto = 0;
-constexpr int ItemImediata = 0;
-constexpr int TaxaCruzFixa = 100;
-constexpr int TorneioInicial = 2;
 
 }  // namespace
 
@@ -27,7 +24,8 @@ void TMainForm::pcTipoSelChange() {
     if (ui->pcTipoSel->currentIndex() != ItemNMelhores)
         return;
     TCaixaCentrada aviso(QMessageBox::Warning, QStringLiteral("Warning"),
-                         QStringLiteral("Tipo de Seleção não implementado."), QMessageBox::Cancel);
+                         QString::fromStdString(ProcuraOpcao("selection")->Recusa),
+                         QMessageBox::Cancel);
     // The box's texts are designed; Qt's translation would turn its button into "Cancelar".
     aviso.button(QMessageBox::Cancel)->setText(QStringLiteral("Cancel"));
     aviso.exec();
@@ -35,37 +33,23 @@ void TMainForm::pcTipoSelChange() {
     ui->GLPanel1->Redraw();
 }
 
-// A tournament can hold at most the whole population; every change of size restarts it at 2.
+// A tournament can hold at most the whole population; every change of size restarts it at its
+// start value.
 void TMainForm::pcTamPopChange() {
-    ui->pcQuantTorneio->setMaximum(ui->pcTamPop->value());
-    ui->pcQuantTorneio->setValue(TorneioInicial);
+    SegueMaximo(*ui->Panel1, "pop");
 }
 
-// Immediate replacement always crosses every pair. Raised by the stop criterion too, whose
-// own selection plays no part.
+// The interlocks of the table of options: immediate replacement always crosses every pair.
+// Raised by the stop criterion too, whose own selection plays no part.
 void TMainForm::pcTipoSubsChange() {
-    if (ui->pcTipoSubs->currentText() == QString::fromStdString(Legenda::Imediata)) {
-        ui->pcTaxaCruz->setValue(TaxaCruzFixa);
-        ui->pcTaxaCruz->setEnabled(false);
-    } else {
-        ui->pcTaxaCruz->setEnabled(true);
-    }
+    AplicaTravas(*ui->Panel1);
 }
 
-// Parallel mode works only with one-point crossover and immediate replacement at the full
-// rate. Raised by the elitism box too, whose own state plays no part.
+// The same interlocks: parallel mode works only with one-point crossover and immediate
+// replacement at the full rate; leaving it enables what no other lock holds. Raised by the
+// elitism box too, whose own state plays no part.
 void TMainForm::pcTipoAGClick() {
-    const bool paralelo = ui->pcTipoAG->isChecked();
-    if (paralelo) {
-        ui->pcTipoCruz->setCurrentIndex(ItemUmPonto);
-        ui->pcTipoSubs->setCurrentIndex(ItemImediata);
-        ui->pcTaxaCruz->setValue(TaxaCruzFixa);
-        ui->pcTaxaCruz->setEnabled(false);
-    } else if (ui->pcTipoSubs->currentIndex() != ItemImediata) {
-        ui->pcTaxaCruz->setEnabled(true);
-    }
-    ui->pcTipoCruz->setEnabled(!paralelo);
-    ui->pcTipoSubs->setEnabled(!paralelo);
+    AplicaTravas(*ui->Panel1);
 }
 
 // The arrows write hundredths over the tolerance text; the text is never read back.

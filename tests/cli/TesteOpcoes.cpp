@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 namespace {
 
 TOpcoes Le(const std::vector<std::string>& args) {
@@ -128,10 +130,43 @@ INSTANTIATE_TEST_SUITE_P(
         TCasoRecusa{"ParallelInsertion",
                     {"--parallel", "--replacement", "Inserção", "--crossover-rate", "100"},
                     "--parallel accepts only"},
+        // Every run would reach at generation 0, or never.
+        TCasoRecusa{"ToleranceNegative",
+                    {"--tolerance", "-0.01"},
+                    "--tolerance accepts a number from 0 to below 1, not -0.01"},
+        TCasoRecusa{"ToleranceOne", {"--tolerance", "1"}, "--tolerance accepts a number from 0"},
+        TCasoRecusa{"VaryAndGiven",
+                    {"--vary", "mutation-rate=1,3", "--mutation-rate", "5"},
+                    "--mutation-rate and --vary mutation-rate are both given"},
+        TCasoRecusa{"VarySwitchAndGiven",
+                    {"--no-scaling", "--vary", "scaling=on,off"},
+                    "--no-scaling and --vary scaling are both given"},
+        TCasoRecusa{"VarySameValue",
+                    {"--vary", "mutation-rate=1,1"},
+                    "--vary mutation-rate gives the same value twice ('1' and '1')"},
         TCasoRecusa{"ParallelRate",
                     {"--parallel", "--replacement", "", "--crossover-rate", "50"},
                     "--parallel accepts only"}),
     [](const auto& info) { return std::string(info.param.Nome); });
+
+// --help has an entry for every panel option, with its start value, in lines that help2man
+// reads as option entries.
+TEST(Opcoes, HelpHasAnEntryForEveryPanelOption) {
+    const std::string ajuda = TextoAjuda();
+    for (const auto& opcao : OpcoesExecucao()) {
+        const std::string cabeca =
+            "\n  " + (opcao.Tipo == TTipoOpcao::Chave ? opcao.Bandeira + " " : opcao.Opcao() + " ");
+        const std::size_t entrada = ajuda.find(cabeca);
+        ASSERT_NE(entrada, std::string::npos) << opcao.Nome;
+        const std::size_t fim = ajuda.find("\n  -", entrada + 1);
+        const std::string texto = ajuda.substr(entrada + 1, fim - entrada);
+        const std::string fecho = opcao.Tipo == TTipoOpcao::Item ? "\")" : ")";
+        EXPECT_NE(texto.find(opcao.Padrao + fecho), std::string::npos) << opcao.Nome;
+        std::istringstream linhas(texto);
+        for (std::string linha; std::getline(linhas, linha);)
+            EXPECT_LE(linha.size(), 90u) << linha;
+    }
+}
 
 // A command handed out under one locale runs under the other.
 TEST(Opcoes, TheRepeatingCommandReadsBackAsTheSameExperiment) {
@@ -158,6 +193,19 @@ TEST(Opcoes, TheRepeatingCommandReadsBackAsTheSameExperiment) {
         EXPECT_EQ(LeOpcoes(ArgumentosRepeticao(ConfiguracaoPadrao(separador), 2, 1), outro)
                       .Configuracoes.size(),
                   1u);
+    }
+    // The tolerance as the shortest text that reads back as the same double (Python's repr
+    // of each value gives the expected text).
+    for (const auto& [texto, esperado] :
+         {std::pair{"0.30000000000000004", "0.30000000000000004"},
+          std::pair{"0.333333333333333314829616256247", "0.3333333333333333"},
+          std::pair{"0.00001", "1e-05"}}) {
+        TConfiguracao c = ConfiguracaoPadrao(".");
+        AplicaOpcao(c, "tolerance", texto);
+        const auto args = ArgumentosExecucao(c, 1);
+        ASSERT_EQ(args.size(), 4u);
+        EXPECT_EQ(args[3], esperado);
+        EXPECT_EQ(Diferenca(LeOpcoes(args, ",").Config()), Diferenca(c));
     }
     EXPECT_EQ(LinhaDeComando({"--runs", "2", "--mutation", "Mutar para 1", "--x", "it's"}),
               "quivora-run --runs 2 --mutation 'Mutar para 1' --x 'it'\\''s'");

@@ -42,6 +42,10 @@ TEST(Variacao, SemicolonsSplitTolerancesWithADecimalComma) {
     EXPECT_EQ(RotulosVariacao(c, ",")[1], "tolerance=0,01 elitism=off");
     EXPECT_EQ(LeEixo("tolerance=0.01,0.1", ".").Valores.size(), 2u);
     EXPECT_EQ(LeEixo("tolerance=0,05", ",").Valores, std::vector<std::string>{"0,05"});
+    // Decimal points split at commas under a decimal comma too.
+    const auto pontos = Produto({"tolerance=0.01,0.05"}, ",");
+    ASSERT_EQ(pontos.size(), 2u);
+    EXPECT_DOUBLE_EQ(Diferenca(pontos[1]), 0.05);
     EXPECT_EQ(RotulosVariacao({ConfiguracaoPadrao(".")}, ".")[0], "-");
 }
 
@@ -50,6 +54,22 @@ TEST(Variacao, LocksApplyToEveryConfiguration) {
     EXPECT_EQ(Produto({"replacement=Inserção,", "crossover-rate=50,100"}).size(), 4u);
     EXPECT_THROW(LeEixo("elitism", "."), EOpcaoInvalida);
     EXPECT_THROW(Produto({"elitism=yes"}), EOpcaoInvalida);
+}
+
+// A value given twice would compare a configuration with itself, whatever the axis's place.
+TEST(Variacao, AValueGivenTwiceIsRefused) {
+    for (const auto& variacoes : std::vector<std::vector<std::string>>{
+             {"mutation-rate=1,1"},
+             {"pop=10,20", "tolerance=0.01;0.010"},
+             {"elitism=on,off", "tournament=07,7", "mutation=Flip,Inversão"}}) {
+        try {
+            Produto(variacoes);
+            ADD_FAILURE() << variacoes.front() << ": accepted";
+        } catch (const EOpcaoInvalida& e) {
+            EXPECT_NE(std::string(e.what()).find("gives the same value twice"), std::string::npos)
+                << e.what();
+        }
+    }
 }
 
 }  // namespace

@@ -247,7 +247,7 @@ void TesteJanelaExperimento::csvComoOQuivoraRun() {
     QCOMPARE(Pagina().Mantidos().size(), std::size_t{1});
     // Nor is a file put in the place of one that quivora-run is writing, which holds its lock.
     const int escritor = ::open(QFile::encodeName(caminho).constData(), O_RDWR | O_CLOEXEC);
-    QCOMPARE(TravaArquivo(escritor, true), TTrava::Obtida);
+    QCOMPARE(TravaArquivo(escritor, true), TEstadoTrava::Obtida);
     QVERIFY(!Pagina().GravaCsv(caminho));
     ::close(escritor);
     QVERIFY(Pagina().GravaCsv(caminho));
