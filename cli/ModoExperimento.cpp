@@ -13,6 +13,7 @@
 #include "Resumo.h"
 #include "ResumoCsv.h"
 #include "RetomadaCsv.h"
+#include "TabelaArtigo.h"
 #include "TabelaResumo.h"
 #include "Variacao.h"
 
@@ -111,11 +112,15 @@ std::string CurvasExcedemOLimite(const TPlanoExperimento& plano) {
     return {};
 }
 
-// The base seed, or the base seed of each configuration where they differ.
-std::string SementesBase(const std::vector<std::uint32_t>& sementes) {
+// The base seed, or the base seed of each configuration where they differ: the experiment's
+// when they are its independent seeds.
+std::string SementesBase(const std::vector<std::uint32_t>& sementes,
+                         const std::vector<int>& configuracoes) {
     if (std::all_of(sementes.begin(), sementes.end(),
                     [&](std::uint32_t s) { return s == sementes.front(); }))
         return "base seed: " + std::to_string(sementes.front());
+    if (const auto base = BaseDeSementesIndependentes(sementes, configuracoes))
+        return "base seed: " + std::to_string(*base) + " (--seeds independent)";
     std::string texto = "base seeds by configuration:";
     for (const std::uint32_t s : sementes)
         texto.append(" ").append(std::to_string(s));
@@ -128,6 +133,8 @@ struct TSaidas {
     std::unique_ptr<TArquivoSaida> Curvas;
     std::unique_ptr<TArquivoSaida> Ecdf;
     std::unique_ptr<TArquivoSaida> ResumoCsv;
+    std::unique_ptr<TArquivoSaida> ResumoTex;
+    std::unique_ptr<TArquivoSaida> ResumoMd;
 
     // Opens every file the options name before it empties any, so that a failure leaves them
     // all as they were; the CSV of a resumed experiment keeps the rows before `retomarEm`
@@ -139,10 +146,12 @@ struct TSaidas {
             const std::string& Caminho;
             std::unique_ptr<TArquivoSaida>& Arquivo;
         };
-        const std::array<TSaida, 4> saidas{{{"--csv", e.Csv, Csv},
+        const std::array<TSaida, 6> saidas{{{"--csv", e.Csv, Csv},
                                             {"--curves", e.Curvas, Curvas},
                                             {"--ecdf", e.Ecdf, Ecdf},
-                                            {"--summary-csv", e.ResumoCsv, ResumoCsv}}};
+                                            {"--summary-csv", e.ResumoCsv, ResumoCsv},
+                                            {"--summary-tex", e.ResumoTex, ResumoTex},
+                                            {"--summary-md", e.ResumoMd, ResumoMd}}};
         for (const TSaida& s : saidas)
             if (!s.Caminho.empty())
                 s.Arquivo = std::make_unique<TArquivoSaida>(s.Caminho);
@@ -198,7 +207,10 @@ int ConcluiResumo(const TResumoMostrado& mostrado, const TResumo& resumo, const 
         saida << LinhaKruskalWallis(resumo.KruskalWallis(), configuracoes, separador);
     if (!pares.empty())
         saida << "\n" << TabelaPares(pares, separador);
-    saida << SementesBase(mostrado.SementesBase) << "\n"
+    std::vector<int> numeros;  // of the configurations shown
+    for (const TLinhaResumo& l : mostrado.Linhas)
+        numeros.push_back(l.Configuracao);
+    saida << SementesBase(mostrado.SementesBase, numeros) << "\n"
           << "total time: " << tempo << "\n"
           << std::flush;
     try {
@@ -207,11 +219,18 @@ int ConcluiResumo(const TResumoMostrado& mostrado, const TResumo& resumo, const 
             saidas.Ecdf->Fecha();
         }
         if (saidas.ResumoCsv) {
-            saidas.ResumoCsv->Escreve(ResumoCsv(mostrado.Linhas,
-                                                RotulosVariacao(mostrado.Configuracoes, "."),
-                                                mostrado.Planejadas, pares));
+            saidas.ResumoCsv->Escreve(
+                ResumoCsv(mostrado.Linhas, RotulosVariacao(mostrado.Configuracoes, "."),
+                          mostrado.Planejadas, pares, FatoresVariados(mostrado.Configuracoes)));
             saidas.ResumoCsv->Fecha();
         }
+        for (auto [arquivo, tabela] : {std::pair(saidas.ResumoTex.get(), &TabelaLatex),
+                                       std::pair(saidas.ResumoMd.get(), &TabelaMarkdown)})
+            if (arquivo != nullptr) {
+                arquivo->Escreve(
+                    tabela(mostrado.Linhas, RotulosVariacao(mostrado.Configuracoes, ".")));
+                arquivo->Fecha();
+            }
     } catch (const EGravacao& erro) {
         std::cerr << "quivora-run: " << erro.what() << '\n';
         return 3;
@@ -275,6 +294,7 @@ int ExecutaExperimento(const TOpcoes& opcoes, const std::string& separador) {
     plano.Fatia = e.Fatia;
     plano.Fatias = e.Fatias;
     plano.GuardaTrajetorias = !e.Curvas.empty();
+    plano.Sementes = e.Sementes;
     const std::int64_t total = ExecucoesDaFatia(plano);
     const auto configuracoes = static_cast<int>(plano.Configuracoes.size());
     TResumo resumo(plano.Configuracoes);
@@ -372,10 +392,12 @@ int ExecutaExperimento(const TOpcoes& opcoes, const std::string& separador) {
     }
 
     const std::chrono::duration<double> duracao = std::chrono::steady_clock::now() - inicio;
-    const TResumoMostrado mostrado{
-        plano.Configuracoes, resumo.Linhas(),
-        std::vector<int>(plano.Configuracoes.size(), plano.Execucoes),
-        std::vector<std::uint32_t>(plano.Configuracoes.size(), plano.SementeBase)};
+    std::vector<std::uint32_t> sementesBase;
+    for (int k = 1; k <= configuracoes; ++k)
+        sementesBase.push_back(SementeBaseDaConfiguracao(plano.SementeBase, k, plano.Sementes));
+    const TResumoMostrado mostrado{plano.Configuracoes, resumo.Linhas(),
+                                   std::vector<int>(plano.Configuracoes.size(), plano.Execucoes),
+                                   sementesBase};
     const int estado =
         ConcluiResumo(mostrado, resumo, Segundos(duracao.count(), separador), separador, e, saidas);
     if (plano.Feitas + feitas < total) {

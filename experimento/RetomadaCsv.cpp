@@ -87,13 +87,28 @@ TRetomada LeRetomada(const std::string& arquivo, const TPlanoExperimento& plano,
                                             "', this experiment '" + esperados[k] + "'");
 
             TResultadoExecucao r = linha.Resultado(esperada.Painel.Valores.LimGer);
+            const auto deslocada = static_cast<std::uint32_t>(execucao);
             if (j == 0 && sementeDasLinhas)
-                retomada.SementeBase = r.Semente - static_cast<std::uint32_t>(execucao);
-            const std::uint32_t semente =
-                retomada.SementeBase + static_cast<std::uint32_t>(execucao);
-            if (r.Semente != semente)
-                RecusaLinha(origem, "seed " + Texto(r.Semente) + ", where base seed " +
-                                        Texto(retomada.SementeBase) + " gives " + Texto(semente));
+                retomada.SementeBase =
+                    SementeBaseDoExperimento(r.Semente - deslocada, config, plano.Sementes);
+            const auto semente = [&](TSementes sementes) {
+                return SementeBaseDaConfiguracao(retomada.SementeBase, config, sementes) +
+                       deslocada;
+            };
+            if (r.Semente != semente(plano.Sementes)) {
+                const TSementes outras = plano.Sementes == TSementes::Compartilhadas
+                                             ? TSementes::Independentes
+                                             : TSementes::Compartilhadas;
+                RecusaLinha(
+                    origem,
+                    "seed " + Texto(r.Semente) + ", where base seed " +
+                        Texto(retomada.SementeBase) + " gives " + Texto(semente(plano.Sementes)) +
+                        (r.Semente == semente(outras)
+                             ? std::string(" (the rows were run with --seeds ") +
+                                   (outras == TSementes::Independentes ? "independent" : "shared") +
+                                   ")"
+                             : ""));
+            }
             recebe(r);
             ++retomada.Execucoes;
         }
