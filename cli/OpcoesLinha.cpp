@@ -317,9 +317,9 @@ Experiment options:
   --summary-md FILE    the same table in Markdown
   --seeds HOW          "shared" (the default): run i of every configuration uses the same
                        seed, base + i, so runs pair by index; "independent": configuration 1
-                       keeps base + i, configuration k >= 2 uses B_k + i with
-                       B_k = fmix32(base + (k - 1) * 0x9E3779B9) (MurmurHash3's finalizer), the
-                       same for any --jobs, shard and --resume; the paired tests are then NA
+                       keeps base + i, configuration k >= 2 uses B_k + i with MurmurHash3's
+                       finalizer B_k = fmix32(base + (k - 1) * 0x9E3779B9), the same for
+                       any --jobs, shard and --resume; the paired tests are then NA
   --summarize FILE...  print the summary of experiment CSVs (the shards of one experiment),
                        and warn on stderr when planned runs are missing; --compare, --ecdf,
                        --summary-csv, --summary-tex and --summary-md go with it; it tells
