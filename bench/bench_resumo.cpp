@@ -1,13 +1,14 @@
 // What a summary costs once its runs are read: 4 configurations of 100 000 runs each, as
-// --summarize has them after reading the CSV, summed up with --compare all, the bootstrap of
-// every ERT, the Kruskal-Wallis test, the run-time distributions, the text tables and both CSV
-// files. The runs are drawn here (the engine's generator, fixed seeds) with the ties and
-// rates of real ones: best fitness among 404 values, reached by 27 %, 43 %, 13 % and 0.1 %.
-// A second case has one run in 100 000 reach, the bootstrap's worst: each simulated restart
-// draws 100 000 runs on average.
+// --summarize has them after reading the CSV, summed up with --compare all, the bootstraps of
+// every ERT, the paired tests (the runs share their seeds), the Kruskal-Wallis test, the
+// run-time distributions, the text tables, both CSV files and the tables for a paper. The runs are
+// drawn here (the engine's generator, fixed seeds) with the ties and rates of real ones: best
+// fitness among 404 values, reached by 27 %, 43 %, 13 % and 0.1 %. A second case has one run in 100
+// 000 reach, the bootstrap's worst: each simulated restart draws 100 000 runs on average.
 #include "Aleatorio.h"
 #include "Resumo.h"
 #include "ResumoCsv.h"
+#include "TabelaArtigo.h"
 #include "TabelaResumo.h"
 #include "Variacao.h"
 
@@ -46,6 +47,7 @@ void Resume(benchmark::State& estado, const std::vector<std::uint32_t>& taxas) {
         todos.insert(todos.end(), execucoes.begin(), execucoes.end());
     }
     const std::vector<std::string> rotulos = RotulosVariacao(configuracoes, ".");
+    const std::vector<TFator> fatores = FatoresVariados(configuracoes);
     for (auto _ : estado) {
         TResumo resumo(configuracoes);
         for (const TResultadoExecucao& r : todos)
@@ -54,8 +56,10 @@ void Resume(benchmark::State& estado, const std::vector<std::uint32_t>& taxas) {
         const std::vector<TLinhaPar> pares = resumo.Pares();
         const std::string texto = TabelaResumo(linhas, rotulos, {}, ".") +
                                   LinhaKruskalWallis(resumo.KruskalWallis(), taxas.size(), ".") +
-                                  TabelaPares(pares, ".") + ResumoCsv(linhas, rotulos, {}, pares) +
-                                  DistribuicoesCsv(resumo.Distribuicoes());
+                                  TabelaPares(pares, ".") +
+                                  ResumoCsv(linhas, rotulos, {}, pares, fatores) +
+                                  DistribuicoesCsv(resumo.Distribuicoes()) +
+                                  TabelaLatex(linhas, rotulos) + TabelaMarkdown(linhas, rotulos);
         benchmark::DoNotOptimize(texto.data());
     }
 }

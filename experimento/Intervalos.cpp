@@ -5,6 +5,7 @@
 #include "TempoEsperado.h"
 
 #include <boost/math/distributions/normal.hpp>
+#include <boost/random/binomial_distribution.hpp>
 
 #include <algorithm>
 #include <cmath>
@@ -51,6 +52,43 @@ double QuantilComInfinito(const std::vector<double>& ordenados, double p) {
     return QuantilOrdenado(ordenados, p);
 }
 
+// Runs alike to the ERT's bootstrap: the same evaluations and the same outcome.
+struct TEspecie {
+    std::int64_t Avaliacoes;
+    bool Sucesso;
+    int Execucoes;
+};
+
+std::vector<TEspecie> Especies(const std::vector<std::int64_t>& sucessos,
+                               const std::vector<std::int64_t>& falhas) {
+    std::vector<TEspecie> especies;
+    for (const bool sucesso : {true, false}) {
+        std::vector<std::int64_t> avaliacoes = sucesso ? sucessos : falhas;
+        std::sort(avaliacoes.begin(), avaliacoes.end());
+        for (std::size_t i = 0; i < avaliacoes.size();) {
+            std::size_t j = i;
+            while (j < avaliacoes.size() && avaliacoes[j] == avaliacoes[i])
+                ++j;
+            especies.push_back({avaliacoes[i], sucesso, static_cast<int>(j - i)});
+            i = j;
+        }
+    }
+    return especies;
+}
+
+// The engine's generator as the uniform random bit generator that Boost.Random's
+// distributions draw from: each call one draw, its whole new 32-bit seed.
+struct TBitsDoGerador {
+    using result_type = std::uint32_t;
+    TAleatorio& Gerador;
+    static constexpr result_type min() { return 0; }
+    static constexpr result_type max() { return 0xFFFFFFFFu; }
+    result_type operator()() {
+        // RandomReal is the new seed over 2^32, exactly: times 2^32 it is the seed again.
+        return static_cast<result_type>(Gerador.RandomReal() * 0x1p32L);
+    }
+};
+
 }  // namespace
 
 TDiferencaTaxas DiferencaNewcombe(std::int64_t k1, std::int64_t n1, std::int64_t k2,
@@ -91,24 +129,35 @@ TIntervalo IntervaloTempoEsperado(const std::vector<std::int64_t>& sucessos,
         const double valor = falhas.empty() ? NaN : Infinito;
         return {valor, valor};
     }
-    // The runs in one table, successes first: a draw below their number is a success.
-    std::vector<std::int64_t> avaliacoes(sucessos);
-    avaliacoes.insert(avaliacoes.end(), falhas.begin(), falhas.end());
-    const auto s = static_cast<std::uint32_t>(sucessos.size());
-    const auto n = static_cast<std::uint32_t>(avaliacoes.size());
+    // Runs of the same evaluations are alike to a resample, which needs only how many times it
+    // drew each kind: a multinomial over the kinds, successes first, drawn as a binomial per
+    // kind of the draws left. A few hundred binomials per resample instead of a draw per run.
+    const std::vector<TEspecie> especies = Especies(sucessos, falhas);
+    const auto n = static_cast<int>(sucessos.size() + falhas.size());
     TAleatorio gerador;
     // Not the seed of the restarts' bootstrap, whose draws would repeat here.
     gerador.Semeia(MisturaSemente(semente));
+    TBitsDoGerador bits{gerador};
     std::vector<double> ert(AmostrasBootstrap);
     for (double& e : ert) {
-        std::int64_t soma = 0;
-        std::uint32_t atingiram = 0;
-        for (std::uint32_t j = 0; j < n; ++j) {
-            const std::uint32_t i = gerador.Random(n);
-            soma += avaliacoes[i];
-            atingiram += i < s ? 1 : 0;
+        int restantes = n;      // draws not yet given to a kind
+        int naoVistas = n;      // runs of the kinds not yet drawn
+        std::int64_t soma = 0;  // evaluations of the resample
+        std::int64_t atingiram = 0;
+        for (const TEspecie& especie : especies) {
+            const int vezes =
+                especie.Execucoes == naoVistas
+                    ? restantes
+                    : boost::random::binomial_distribution<int>(
+                          restantes, static_cast<double>(especie.Execucoes) / naoVistas)(bits);
+            restantes -= vezes;
+            naoVistas -= especie.Execucoes;
+            soma += vezes * especie.Avaliacoes;
+            atingiram += especie.Sucesso ? vezes : 0;
+            if (restantes == 0)
+                break;
         }
-        e = atingiram == 0 ? Infinito : static_cast<double>(soma) / atingiram;
+        e = atingiram == 0 ? Infinito : static_cast<double>(soma) / static_cast<double>(atingiram);
     }
     std::sort(ert.begin(), ert.end());
     return {QuantilComInfinito(ert, 0.025), QuantilComInfinito(ert, 0.975)};

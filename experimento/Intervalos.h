@@ -29,8 +29,9 @@ TIntervalo IntervaloA12(std::vector<double> x, std::vector<double> y);
 /// The 95 % percentile bootstrap interval of the ERT (R's type 7 quantiles 0.025 and 0.975):
 /// AmostrasBootstrap resamples of all the runs, drawn with replacement, the ERT of each their
 /// evaluations over their successes (infinite for a resample without one). `sucessos` and
-/// `falhas` as for TempoEsperado; the draws come from the engine's generator seeded from
-/// `semente`, so that the same runs in the same order give the same bytes. Infinite when no run
-/// reached, NaN when there are none.
+/// `falhas` as for TempoEsperado. Each resample draws how many times it takes each kind of run
+/// (the same evaluations and outcome) from the multinomial distribution, by Boost.Random's
+/// binomial on the engine's generator seeded from `semente`: the same runs give the same
+/// bytes, in whatever order. Infinite when no run reached, NaN when there are none.
 TIntervalo IntervaloTempoEsperado(const std::vector<std::int64_t>& sucessos,
                                   const std::vector<std::int64_t>& falhas, std::uint32_t semente);
