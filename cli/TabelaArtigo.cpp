@@ -1,9 +1,12 @@
 #include "TabelaArtigo.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <functional>
 #include <optional>
+#include <string_view>
 
 namespace {
 
@@ -46,19 +49,25 @@ TCelula ComIntervalo(double valor, const TIntervalo& i, int casas, const TSintax
 std::optional<double> Impresso(double valor, int casas) {
     if (std::isnan(valor) || std::isinf(valor))
         return std::nullopt;
-    return std::stod(FormataDecimais(valor, casas, "."));
+    const std::string texto = FormataDecimais(valor, casas, ".");
+    double impresso = 0;
+    std::from_chars(texto.data(), texto.data() + texto.size(), impresso);  // in any locale
+    return impresso;
 }
 
 // Bold on the rows whose printed value is the column's best (the largest, or the smallest
-// when `menor`); ties all bold.
+// when `menor`); ties all bold, unless no row is worse (a column of one value shows no best).
 void MarcaMelhor(std::vector<std::vector<TCelula>>& linhas, std::size_t coluna,
                  const std::vector<std::optional<double>>& valores, bool menor) {
     std::optional<double> melhor;
     for (const auto& v : valores)
         if (v && (!melhor || (menor ? *v < *melhor : *v > *melhor)))
             melhor = v;
+    if (std::none_of(valores.begin(), valores.end(),
+                     [&](const auto& v) { return v && *v != *melhor; }))
+        return;
     for (std::size_t k = 0; k < valores.size(); ++k)
-        linhas[k][coluna].Negrito = melhor && valores[k] == melhor;
+        linhas[k][coluna].Negrito = valores[k] == melhor;
 }
 
 // The rows of the table: config, varies, runs, success rate, median best, ERT, A12. The
