@@ -21,16 +21,21 @@ double Z975() {
 }
 
 // Each value's placement among the others: the share of them below it, ties counting one half.
+// Both sorted ascending, so one pass over each.
 std::vector<double> Colocacoes(const std::vector<double>& valores,
-                               const std::vector<double>& outrosOrdenados) {
+                               const std::vector<double>& outros) {
     std::vector<double> colocacoes;
     colocacoes.reserve(valores.size());
-    const auto m = static_cast<double>(outrosOrdenados.size());
+    const auto m = static_cast<double>(outros.size());
+    std::size_t abaixo = 0;    // of the others below the value
+    std::size_t ateIgual = 0;  // not above it
     for (const double v : valores) {
-        const auto [de, ate] = std::equal_range(outrosOrdenados.begin(), outrosOrdenados.end(), v);
-        const auto abaixo = static_cast<double>(de - outrosOrdenados.begin());
-        const auto iguais = static_cast<double>(ate - de);
-        colocacoes.push_back((abaixo + iguais / 2) / m);
+        while (abaixo < outros.size() && outros[abaixo] < v)
+            ++abaixo;
+        ateIgual = std::max(ateIgual, abaixo);
+        while (ateIgual < outros.size() && outros[ateIgual] == v)
+            ++ateIgual;
+        colocacoes.push_back((static_cast<double>(abaixo + ateIgual) / 2) / m);
     }
     return colocacoes;
 }
@@ -105,11 +110,9 @@ TDiferencaTaxas DiferencaNewcombe(std::int64_t k1, std::int64_t n1, std::int64_t
              d + std::hypot(w1.Superior - p1, p2 - w2.Inferior)}};
 }
 
-TIntervalo IntervaloA12(std::vector<double> x, std::vector<double> y) {
+TIntervalo IntervaloA12(const std::vector<double>& x, const std::vector<double>& y) {
     if (x.size() < 2 || y.size() < 2)
         return {NaN, NaN};
-    std::sort(x.begin(), x.end());
-    std::sort(y.begin(), y.end());
     const std::vector<double> deX = Colocacoes(x, y);  // each x among the y
     std::vector<double> deY = Colocacoes(y, x);        // each y among the x: 1 - it, for x's side
     for (double& c : deY)

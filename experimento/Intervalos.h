@@ -23,8 +23,8 @@ TDiferencaTaxas DiferencaNewcombe(std::int64_t k1, std::int64_t n1, std::int64_t
 /// The asymptotic 95 % interval of A12 (x against y, ties counting one half) by DeLong's
 /// variance of the area under the ROC curve, of which A12 is one: A12 +- 1.96 sqrt(S10 / |x| +
 /// S01 / |y|), S10 and S01 the sample variances of the placements of each x among y and of each
-/// y among x; clipped to [0, 1]. NaN when either sample has fewer than two values.
-TIntervalo IntervaloA12(std::vector<double> x, std::vector<double> y);
+/// y among x; clipped to [0, 1]. Both sorted ascending. NaN when either has fewer than two values.
+TIntervalo IntervaloA12(const std::vector<double>& x, const std::vector<double>& y);
 
 /// The 95 % percentile bootstrap interval of the ERT (R's type 7 quantiles 0.025 and 0.975):
 /// AmostrasBootstrap resamples of all the runs, drawn with replacement, the ERT of each their

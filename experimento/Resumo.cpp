@@ -3,6 +3,7 @@
 #include "Holm.h"
 #include "TestesPareados.h"
 
+#include <algorithm>
 #include <charconv>
 #include <limits>
 
@@ -42,17 +43,29 @@ std::vector<std::int64_t> TResumo::TAmostra::Avaliacoes(
     return avaliacoes;
 }
 
-TResumo::TComparacao TResumo::Compara(const TAmostra& a, const TAmostra& b) {
+std::vector<std::vector<double>> TResumo::Ordenados() const {
+    std::vector<std::vector<double>> ordenados;
+    ordenados.reserve(Amostras.size());
+    for (const TAmostra& a : Amostras) {
+        ordenados.push_back(a.Melhor1);
+        std::sort(ordenados.back().begin(), ordenados.back().end());
+    }
+    return ordenados;
+}
+
+TResumo::TComparacao TResumo::Compara(const TAmostra& a, const TAmostra& b,
+                                      const std::vector<double>& ordenadosA,
+                                      const std::vector<double>& ordenadosB) {
     TComparacao c;
-    c.PMannWhitney = PValorMannWhitney(a.Melhor1, b.Melhor1);
+    c.PMannWhitney = PValorMannWhitney(ordenadosA, ordenadosB);
     c.PFisher = a.Melhor1.empty() || b.Melhor1.empty()
                     ? NaN
                     : PValorFisher(static_cast<std::int64_t>(a.Primeira.size()), a.Execucoes(),
                                    static_cast<std::int64_t>(b.Primeira.size()), b.Execucoes());
-    c.A12 = A12(a.Melhor1, b.Melhor1);
+    c.A12 = A12(ordenadosA, ordenadosB);
     c.Diferenca = DiferencaNewcombe(static_cast<std::int64_t>(a.Primeira.size()), a.Execucoes(),
                                     static_cast<std::int64_t>(b.Primeira.size()), b.Execucoes());
-    c.A12Intervalo = IntervaloA12(a.Melhor1, b.Melhor1);
+    c.A12Intervalo = IntervaloA12(ordenadosA, ordenadosB);
     c.Pareados = ComparaPareados(a, b);
     return c;
 }
@@ -90,6 +103,7 @@ TPareados TResumo::ComparaPareados(const TAmostra& a, const TAmostra& b) {
 std::vector<TLinhaResumo> TResumo::Linhas() const {
     std::vector<TLinhaResumo> linhas;
     std::vector<double> pMannWhitney, pFisher, pPostos, pMcNemar;  // of configurations 2 on
+    const std::vector<std::vector<double>> ordenados = Ordenados();
     for (std::size_t k = 0; k < Amostras.size(); ++k) {
         const TAmostra& a = Amostras[k];
         TLinhaResumo l;
@@ -109,7 +123,7 @@ std::vector<TLinhaResumo> TResumo::Linhas() const {
         l.A12Intervalo = {NaN, NaN};
         l.Pareados = {0, NaN, NaN, NaN, NaN};
         if (k > 0) {
-            const TComparacao c = Compara(a, Amostras.front());
+            const TComparacao c = Compara(a, Amostras.front(), ordenados[k], ordenados.front());
             l.PMannWhitney = c.PMannWhitney;
             l.PFisher = c.PFisher;
             l.A12 = c.A12;
@@ -139,9 +153,11 @@ std::vector<TLinhaResumo> TResumo::Linhas() const {
 std::vector<TLinhaPar> TResumo::Pares() const {
     std::vector<TLinhaPar> pares;
     std::vector<double> pMannWhitney, pFisher, pPostos, pMcNemar;
+    const std::vector<std::vector<double>> ordenados = Ordenados();
     for (std::size_t contra = 0; contra < Amostras.size(); ++contra)
         for (std::size_t k = contra + 1; k < Amostras.size(); ++k) {
-            const TComparacao c = Compara(Amostras[k], Amostras[contra]);
+            const TComparacao c =
+                Compara(Amostras[k], Amostras[contra], ordenados[k], ordenados[contra]);
             pares.push_back({static_cast<int>(k + 1), static_cast<int>(contra + 1), c.PMannWhitney,
                              c.PFisher, c.A12, NaN, NaN, c.Diferenca, c.A12Intervalo, c.Pareados});
             pMannWhitney.push_back(c.PMannWhitney);

@@ -105,7 +105,13 @@ private:
         TIntervalo A12Intervalo;
         TPareados Pareados;
     };
-    [[nodiscard]] static TComparacao Compara(const TAmostra& a, const TAmostra& b);
+    /// `a` against `b`, given their best fitness sorted (Ordenados), which the rank measures
+    /// take as they are.
+    [[nodiscard]] static TComparacao Compara(const TAmostra& a, const TAmostra& b,
+                                             const std::vector<double>& ordenadosA,
+                                             const std::vector<double>& ordenadosB);
+    /// Each configuration's best fitness, sorted ascending: once for all its comparisons.
+    [[nodiscard]] std::vector<std::vector<double>> Ordenados() const;
     [[nodiscard]] static TPareados ComparaPareados(const TAmostra& a, const TAmostra& b);
 
     std::vector<TAmostra> Amostras;

@@ -6,34 +6,34 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <utility>
 
 double PValorPostosSinalizados(const std::vector<double>& diferencas) {
-    std::vector<std::pair<double, bool>> absolutas;  // |d| of the nonzero d, and d > 0
+    std::vector<double> naoNulas;  // sorted by |d|, each keeping its sign
+    naoNulas.reserve(diferencas.size());
     for (const double d : diferencas)
         if (d != 0)
-            absolutas.emplace_back(std::abs(d), d > 0);
-    if (absolutas.empty())
+            naoNulas.push_back(d);
+    if (naoNulas.empty())
         return std::numeric_limits<double>::quiet_NaN();
-    std::sort(absolutas.begin(), absolutas.end(),
-              [](const auto& x, const auto& y) { return x.first < y.first; });
+    std::sort(naoNulas.begin(), naoNulas.end(),
+              [](double x, double y) { return std::abs(x) < std::abs(y); });
 
     // V, the sum of the ranks of the positive differences; tied |d| share their mean rank.
     double v = 0;
     double empates = 0;  // the sum of t^3 - t over the runs of t tied values
-    for (std::size_t i = 0; i < absolutas.size();) {
+    for (std::size_t i = 0; i < naoNulas.size();) {
         std::size_t j = i;
-        while (j < absolutas.size() && absolutas[j].first == absolutas[i].first)
+        while (j < naoNulas.size() && std::abs(naoNulas[j]) == std::abs(naoNulas[i]))
             ++j;
         const double posto = (static_cast<double>(i + j) + 1) / 2;
         for (std::size_t k = i; k < j; ++k)
-            if (absolutas[k].second)
+            if (naoNulas[k] > 0)
                 v += posto;
         const auto t = static_cast<double>(j - i);
         empates += t * t * t - t;
         i = j;
     }
-    const auto n = static_cast<double>(absolutas.size());
+    const auto n = static_cast<double>(naoNulas.size());
     const double desvio = v - n * (n + 1) / 4;
     const double sigma = std::sqrt(n * (n + 1) * (2 * n + 1) / 24 - empates / 48);
     const double correcao = desvio > 0 ? 0.5 : desvio < 0 ? -0.5 : 0;

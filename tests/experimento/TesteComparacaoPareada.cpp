@@ -56,9 +56,9 @@ TEST(ComparacaoPareada, NewcombeAsStatsmodels) {
 
 TEST(ComparacaoPareada, A12IntervalByDeLongsVariance) {
     // A12 +- norm.ppf(0.975) * sqrt(var(V10, ddof=1) / m + var(V01, ddof=1) / n), the
-    // placements counted pair by pair in NumPy; clipped to [0, 1].
-    const TIntervalo a = IntervaloA12({0.80, 0.83, 1.89, 1.04, 1.45, 1.38, 1.91, 1.64, 0.73, 1.46},
-                                      {1.15, 0.88, 0.90, 0.74, 1.21});
+    // placements counted pair by pair in NumPy; clipped to [0, 1]. The samples go in sorted.
+    const TIntervalo a = IntervaloA12({0.73, 0.80, 0.83, 1.04, 1.38, 1.45, 1.46, 1.64, 1.89, 1.91},
+                                      {0.74, 0.88, 0.90, 1.15, 1.21});
     EXPECT_NEAR(a.Inferior, 0.42205035497101734, 1e-13);
     EXPECT_NEAR(a.Superior, 0.9779496450289826, 1e-13);
     const TIntervalo empates = IntervaloA12({1, 1, 2, 2, 2, 3}, {2, 3, 3, 3, 4});
