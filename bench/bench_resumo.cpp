@@ -72,8 +72,25 @@ void BM_Summary4x100000OneReachesInEach(benchmark::State& estado) {
     Resume(estado, {10, 10, 10, 10});
 }
 
+// The ERT's bootstrap interval at its dearest: 100 000 runs of 200 individuals and 1000
+// generations, half of them reaching at every generation alike, so that a resample draws a
+// binomial for each of 1001 kinds of success and one of failure.
+void BM_ERTIntervalOf1002Kinds(benchmark::State& estado) {
+    TAleatorio gerador;
+    gerador.Semeia(1);
+    std::vector<std::int64_t> sucessos, falhas;
+    for (int i = 0; i < Execucoes; ++i)
+        if (gerador.Random(2) == 0)
+            sucessos.push_back(Avaliacoes(200, static_cast<int>(gerador.Random(1001))));
+        else
+            falhas.push_back(Avaliacoes(200, 1000));
+    for (auto _ : estado)
+        benchmark::DoNotOptimize(IntervaloTempoEsperado(sucessos, falhas, 1));
+}
+
 }  // namespace
 
 BENCHMARK(BM_Summary4x100000CompareAll)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Summary4x100000OneReachesInEach)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ERTIntervalOf1002Kinds)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();
