@@ -44,8 +44,9 @@ const std::vector<std::string> Independentes{"--runs", "6",         "--seed",  "
 
 TEST(Estudo, IndependentSeedsThroughShardsAndResume) {
     std::vector<std::string> inteiro = Independentes;
-    inteiro.insert(inteiro.end(), {"--csv", Arquivo("inteiro.csv"), "--summary-csv",
-                                   Arquivo("inteiro-resumo.csv")});
+    inteiro.insert(inteiro.end(),
+                   {"--csv", Arquivo("inteiro.csv"), "--summary-csv", Arquivo("inteiro-resumo.csv"),
+                    "--summary-md", Arquivo("inteiro.md")});
     const TSaida todo = Roda(inteiro);
     ASSERT_EQ(todo.Status, 0) << todo.Err;
     // Configuration 1 keeps base + i; configuration 2 starts from fmix32(42 + 0x9E3779B9),
@@ -66,9 +67,11 @@ TEST(Estudo, IndependentSeedsThroughShardsAndResume) {
                                  Arquivo(std::string("fatia") + fatia)});
         ASSERT_EQ(Roda(args).Status, 0);
     }
-    const TSaida juntas = Roda({"--summarize", Arquivo("fatia1"), Arquivo("fatia2")});
+    const TSaida juntas = Roda({"--summarize", Arquivo("fatia1"), Arquivo("fatia2"), "--summary-md",
+                                Arquivo("juntas.md")});
     ASSERT_EQ(juntas.Status, 0) << juntas.Err;
     EXPECT_EQ(SemTempoTotal(juntas.Out), SemTempoTotal(todo.Out));
+    EXPECT_EQ(Le(Arquivo("juntas.md")), Le(Arquivo("inteiro.md")));
 
     // A file cut after 8 runs goes on with the same seeds, the base seed taken from its rows;
     // resumed as shared seeds it is refused and left as it was.
