@@ -279,8 +279,8 @@ Options:
   --parallel           parallel mode: x and y halves evolve as two populations; needs
                        "1 ponto", "Imediata" and rate 100
   --seed N             the random generator's seed, 0..4294967295 (the clock); in an
-                       experiment the base seed: run i uses seed N + i (mod 2^32), and
-                       with --seeds independent configuration k its own base seed
+                       experiment the base seed: run i uses seed N + i (mod 2^32), or
+                       N + (k - 1) * 100000 + i in configuration k with --seeds independent
   --series             print the chart's four series instead of the report
   --help               this text
   --version            the program's version
@@ -316,10 +316,10 @@ Experiment options:
                        paired tests where runs pair by seed, else Mann-Whitney and Fisher)
   --summary-md FILE    the same table in Markdown
   --seeds HOW          "shared" (the default): run i of every configuration uses the same
-                       seed, base + i, so runs pair by index; "independent": configuration 1
-                       keeps base + i, configuration k >= 2 uses B_k + i with MurmurHash3's
-                       finalizer B_k = fmix32(base + (k - 1) * 0x9E3779B9), the same for
-                       any --jobs, shard and --resume; the paired tests are then NA
+                       seed, base + i, so runs pair by index; "independent": run i of
+                       configuration k uses seed base + (k - 1) * 100000 + i, so no two
+                       runs share a seed; the same for any --jobs, shard and --resume; the
+                       paired tests are then NA
   --summarize FILE...  print the summary of experiment CSVs (the shards of one experiment),
                        and warn on stderr when planned runs are missing; --compare, --ecdf,
                        --summary-csv, --summary-tex and --summary-md go with it; it tells

@@ -11,6 +11,8 @@
 
 /// The most runs of one configuration.
 inline constexpr int MaxExecucoes = 100000;
+static_assert(MaxExecucoes <= PassoSementesIndependentes,
+              "independent seeds: one configuration's runs stay within its own range");
 
 /// An experiment: every configuration run `Execucoes` times. Run i (from 0) of a configuration
 /// uses its base seed + i (mod 2^32): with shared seeds every configuration's base seed is

@@ -2,17 +2,11 @@
 
 namespace {
 
-constexpr std::uint32_t RazaoAurea = 0x9E3779B9u;  // 2^32 / golden ratio
-
-// The inverse of MisturaSemente: the multipliers' inverses modulo 2^32, each xor-shift undone in
-// turn.
-std::uint32_t DesfazMistura(std::uint32_t h) {
-    h ^= h >> 16;
-    h *= 0x7ED1B41Du;
-    h ^= (h >> 13) ^ (h >> 26);
-    h *= 0xA5CB9243u;
-    h ^= h >> 16;
-    return h;
+// Configuration k's offset from the experiment's base seed, modulo 2^32.
+std::uint32_t Deslocamento(int configuracao, TSementes sementes) {
+    if (sementes == TSementes::Compartilhadas || configuracao <= 1)
+        return 0;
+    return static_cast<std::uint32_t>(configuracao - 1) * PassoSementesIndependentes;
 }
 
 }  // namespace
@@ -27,17 +21,12 @@ std::uint32_t MisturaSemente(std::uint32_t h) {
 }
 
 std::uint32_t SementeBaseDaConfiguracao(std::uint32_t base, int configuracao, TSementes sementes) {
-    if (sementes == TSementes::Compartilhadas || configuracao <= 1)
-        return base;
-    return MisturaSemente(base + static_cast<std::uint32_t>(configuracao - 1) * RazaoAurea);
+    return base + Deslocamento(configuracao, sementes);
 }
 
 std::uint32_t SementeBaseDoExperimento(std::uint32_t baseDaConfiguracao, int configuracao,
                                        TSementes sementes) {
-    if (sementes == TSementes::Compartilhadas || configuracao <= 1)
-        return baseDaConfiguracao;
-    return DesfazMistura(baseDaConfiguracao) -
-           static_cast<std::uint32_t>(configuracao - 1) * RazaoAurea;
+    return baseDaConfiguracao - Deslocamento(configuracao, sementes);
 }
 
 std::optional<std::uint32_t> BaseDeSementesIndependentes(const std::vector<std::uint32_t>& bases,

@@ -49,12 +49,11 @@ TEST(Estudo, IndependentSeedsThroughShardsAndResume) {
                     "--summary-md", Arquivo("inteiro.md")});
     const TSaida todo = Roda(inteiro);
     ASSERT_EQ(todo.Status, 0) << todo.Err;
-    // Configuration 1 keeps base + i; configuration 2 starts from fmix32(42 + 0x9E3779B9),
-    // 939911724 as worked in Python.
+    // Configuration 2's runs from seed 42 + 100000 on.
     const std::vector<std::string> sementes = Coluna(Le(Arquivo("inteiro.csv")), "seed");
     EXPECT_EQ(sementes[0], "42");
-    EXPECT_EQ(sementes[6], "939911724");
-    EXPECT_EQ(sementes[11], "939911729");
+    EXPECT_EQ(sementes[6], "100042");
+    EXPECT_EQ(sementes[11], "100047");
     EXPECT_NE(todo.Out.find("base seed: 42 (--seeds independent)\n"), std::string::npos)
         << todo.Out;
     EXPECT_EQ(Coluna(Le(Arquivo("inteiro-resumo.csv")), "paired_runs"),
