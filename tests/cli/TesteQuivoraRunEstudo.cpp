@@ -103,6 +103,9 @@ TEST(Estudo, VariedOptionsAreTypedColumnsAtTheEnd) {
     EXPECT_EQ(Coluna(csv, "pop"), (std::vector<std::string>{"20", "20", "30", "30", "NA", "NA",
                                                             "NA", "NA", "NA", "NA"}));
     EXPECT_EQ(Coluna(csv, "elitism")[1], "0");
+    // Shared seeds: every configuration's 3 runs pair with configuration 1's and each other's.
+    EXPECT_EQ(Coluna(csv, "paired_runs"),
+              (std::vector<std::string>{"NA", "3", "3", "3", "3", "3", "3", "3", "3", "3"}));
     EXPECT_EQ(Coluna(csv, "tolerance")[0], "absent");  // the same in every configuration
 }
 
