@@ -91,9 +91,9 @@ TRetomada LeRetomada(const std::string& arquivo, const TPlanoExperimento& plano,
             if (j == 0 && sementeDasLinhas)
                 retomada.SementeBase =
                     SementeBaseDoExperimento(r.Semente - deslocada, config, plano.Sementes);
-            const auto semente = [&](TSementes sementes) {
-                return SementeBaseDaConfiguracao(retomada.SementeBase, config, sementes) +
-                       deslocada;
+            // config is a structured binding, which Clang 14 cannot capture: copied in.
+            const auto semente = [&, c = config](TSementes sementes) {
+                return SementeBaseDaConfiguracao(retomada.SementeBase, c, sementes) + deslocada;
             };
             if (r.Semente != semente(plano.Sementes)) {
                 const TSementes outras = plano.Sementes == TSementes::Compartilhadas
