@@ -4,6 +4,7 @@
 #include "Intervalos.h"
 #include "Resumo.h"
 #include "Sementes.h"
+#include "TempoEsperado.h"
 #include "TestesPareados.h"
 
 #include <gtest/gtest.h>
@@ -73,8 +74,8 @@ TEST(ComparacaoPareada, ERTIntervalAsNumPysBootstrap) {
     // 0.85 % and 1.6 % (standard deviations over 200 such bootstraps), 5 % and 8 % at most.
     std::vector<std::int64_t> sucessos;
     for (const int g : {3, 5, 8, 8, 12, 15, 20, 25, 30, 40})
-        sucessos.insert(sucessos.end(), 3, 30 * (g + 1));
-    const std::vector<std::int64_t> falhas(70, 30 * 61);
+        sucessos.insert(sucessos.end(), 3, Avaliacoes(30, g));
+    const std::vector<std::int64_t> falhas(70, Avaliacoes(30, 60));
     const TIntervalo a = IntervaloTempoEsperado(sucessos, falhas, 7);
     EXPECT_NEAR(a.Inferior / 3365.25, 1, 0.05);
     EXPECT_NEAR(a.Superior / 7380, 1, 0.08);
