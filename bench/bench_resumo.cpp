@@ -1,13 +1,14 @@
 // What a summary costs once its runs are read: 4 configurations of 100 000 runs each, as
-// --summarize has them after reading the CSV, summed up with --compare all, the bootstrap of
-// every ERT, the Kruskal-Wallis test, the run-time distributions, the text tables and both CSV
-// files. The runs are drawn here (the engine's generator, fixed seeds) with the ties and
-// rates of real ones: best fitness among 404 values, reached by 27 %, 43 %, 13 % and 0.1 %.
-// A second case has one run in 100 000 reach, the bootstrap's worst: each simulated restart
-// draws 100 000 runs on average.
+// --summarize has them after reading the CSV, summed up with --compare all, the bootstraps of
+// every ERT, the paired tests (the runs share their seeds), the Kruskal-Wallis test, the
+// run-time distributions, the text tables, both CSV files and the tables for a paper. The runs are
+// drawn here (the engine's generator, fixed seeds) with the ties and rates of real ones: best
+// fitness among 404 values, reached by 27 %, 43 %, 13 % and 0.1 %. A second case has one run in 100
+// 000 reach, the bootstrap's worst: each simulated restart draws 100 000 runs on average.
 #include "Aleatorio.h"
 #include "Resumo.h"
 #include "ResumoCsv.h"
+#include "TabelaArtigo.h"
 #include "TabelaResumo.h"
 #include "Variacao.h"
 
@@ -46,6 +47,7 @@ void Resume(benchmark::State& estado, const std::vector<std::uint32_t>& taxas) {
         todos.insert(todos.end(), execucoes.begin(), execucoes.end());
     }
     const std::vector<std::string> rotulos = RotulosVariacao(configuracoes, ".");
+    const std::vector<TFator> fatores = FatoresVariados(configuracoes);
     for (auto _ : estado) {
         TResumo resumo(configuracoes);
         for (const TResultadoExecucao& r : todos)
@@ -54,8 +56,10 @@ void Resume(benchmark::State& estado, const std::vector<std::uint32_t>& taxas) {
         const std::vector<TLinhaPar> pares = resumo.Pares();
         const std::string texto = TabelaResumo(linhas, rotulos, {}, ".") +
                                   LinhaKruskalWallis(resumo.KruskalWallis(), taxas.size(), ".") +
-                                  TabelaPares(pares, ".") + ResumoCsv(linhas, rotulos, {}, pares) +
-                                  DistribuicoesCsv(resumo.Distribuicoes());
+                                  TabelaPares(pares, ".") +
+                                  ResumoCsv(linhas, rotulos, {}, pares, fatores) +
+                                  DistribuicoesCsv(resumo.Distribuicoes()) +
+                                  TabelaLatex(linhas, rotulos) + TabelaMarkdown(linhas, rotulos);
         benchmark::DoNotOptimize(texto.data());
     }
 }
@@ -68,8 +72,25 @@ void BM_Summary4x100000OneReachesInEach(benchmark::State& estado) {
     Resume(estado, {10, 10, 10, 10});
 }
 
+// The ERT's bootstrap interval at its dearest: 100 000 runs of 200 individuals and 1000
+// generations, half of them reaching at every generation alike, so that a resample draws a
+// binomial for each of 1001 kinds of success and one of failure.
+void BM_ERTIntervalOf1002Kinds(benchmark::State& estado) {
+    TAleatorio gerador;
+    gerador.Semeia(1);
+    std::vector<std::int64_t> sucessos, falhas;
+    for (int i = 0; i < Execucoes; ++i)
+        if (gerador.Random(2) == 0)
+            sucessos.push_back(Avaliacoes(200, static_cast<int>(gerador.Random(1001))));
+        else
+            falhas.push_back(Avaliacoes(200, 1000));
+    for (auto _ : estado)
+        benchmark::DoNotOptimize(IntervaloTempoEsperado(sucessos, falhas, 1));
+}
+
 }  // namespace
 
 BENCHMARK(BM_Summary4x100000CompareAll)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Summary4x100000OneReachesInEach)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ERTIntervalOf1002Kinds)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();

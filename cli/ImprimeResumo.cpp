@@ -3,6 +3,8 @@
 #include "CodigosSaida.h"
 #include "ResumoCsv.h"
 #include "SaidaPadrao.h"
+#include "Sementes.h"
+#include "TabelaArtigo.h"
 #include "TabelaResumo.h"
 #include "Variacao.h"
 
@@ -11,11 +13,15 @@
 
 namespace {
 
-// The base seed, or the base seed of each configuration where they differ.
-std::string SementesBase(const std::vector<std::uint32_t>& sementes) {
+// The base seed, or the base seed of each configuration where they differ: the experiment's
+// when they are its independent seeds.
+std::string SementesBase(const std::vector<std::uint32_t>& sementes,
+                         const std::vector<int>& configuracoes) {
     if (std::all_of(sementes.begin(), sementes.end(),
                     [&](std::uint32_t s) { return s == sementes.front(); }))
         return "base seed: " + std::to_string(sementes.front());
+    if (const auto base = BaseDeSementesIndependentes(sementes, configuracoes))
+        return "base seed: " + std::to_string(*base) + " (--seeds independent)";
     std::string texto = "base seeds by configuration:";
     for (const std::uint32_t s : sementes)
         texto.append(" ").append(std::to_string(s));
@@ -54,7 +60,10 @@ int ImprimeResumo(const TResumoMostrado& mostrado, const TResumo& resumo, const 
         saida << LinhaKruskalWallis(resumo.KruskalWallis(), configuracoes, separador);
     if (!pares.empty())
         saida << "\n" << TabelaPares(pares, separador);
-    saida << SementesBase(mostrado.SementesBase) << "\n"
+    std::vector<int> numeros;  // of the configurations shown
+    for (const TLinhaResumo& l : mostrado.Linhas)
+        numeros.push_back(l.Configuracao);
+    saida << SementesBase(mostrado.SementesBase, numeros) << "\n"
           << "total time: " << tempo << "\n";
     const bool mostrou = SaidaCompleta(saida);
     try {
@@ -63,11 +72,18 @@ int ImprimeResumo(const TResumoMostrado& mostrado, const TResumo& resumo, const 
             saidas.Ecdf->Fecha();
         }
         if (saidas.ResumoCsv) {
-            saidas.ResumoCsv->Escreve(ResumoCsv(mostrado.Linhas,
-                                                RotulosVariacao(mostrado.Configuracoes, "."),
-                                                mostrado.Planejadas, pares));
+            saidas.ResumoCsv->Escreve(
+                ResumoCsv(mostrado.Linhas, RotulosVariacao(mostrado.Configuracoes, "."),
+                          mostrado.Planejadas, pares, FatoresVariados(mostrado.Configuracoes)));
             saidas.ResumoCsv->Fecha();
         }
+        for (auto [arquivo, tabela] : {std::pair(saidas.ResumoTex.get(), &TabelaLatex),
+                                       std::pair(saidas.ResumoMd.get(), &TabelaMarkdown)})
+            if (arquivo != nullptr) {
+                arquivo->Escreve(
+                    tabela(mostrado.Linhas, RotulosVariacao(mostrado.Configuracoes, ".")));
+                arquivo->Fecha();
+            }
     } catch (const EGravacao& erro) {
         std::cerr << "quivora-run: " << erro.what() << '\n';
         return CodigoSaida::Gravacao;

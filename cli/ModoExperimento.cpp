@@ -11,6 +11,7 @@
 #include "ImprimeResumo.h"
 #include "Relogio.h"
 #include "RetomadaCsv.h"
+#include "Sementes.h"
 
 #include <algorithm>
 #include <chrono>
@@ -42,6 +43,7 @@ TPlanoExperimento PlanoDasOpcoes(const TOpcoes& opcoes) {
     plano.Fatia = e.Fatia;
     plano.Fatias = e.Fatias;
     plano.GuardaTrajetorias = !e.Curvas.empty();
+    plano.Sementes = e.Sementes;
     return plano;
 }
 
@@ -174,11 +176,12 @@ int Experimento(const TOpcoes& opcoes, const std::string& separador) {
     }
 
     const std::chrono::duration<double> duracao = std::chrono::steady_clock::now() - inicio;
-    const TResumoMostrado mostrado{
-        plano.Configuracoes, resumo.Linhas(),
-        std::vector<int>(plano.Configuracoes.size(), plano.Execucoes),
-        std::vector<std::uint32_t>(plano.Configuracoes.size(), plano.SementeBase),
-        AvisoDeFatia(plano)};
+    std::vector<std::uint32_t> sementesBase;
+    for (int k = 1; k <= static_cast<int>(plano.Configuracoes.size()); ++k)
+        sementesBase.push_back(SementeBaseDaConfiguracao(plano.SementeBase, k, plano.Sementes));
+    const TResumoMostrado mostrado{plano.Configuracoes, resumo.Linhas(),
+                                   std::vector<int>(plano.Configuracoes.size(), plano.Execucoes),
+                                   sementesBase, AvisoDeFatia(plano)};
     const int estado =
         ImprimeResumo(mostrado, resumo, Segundos(duracao.count(), separador), separador, e, saidas);
     if (plano.Feitas + feitas < total) {

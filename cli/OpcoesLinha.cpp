@@ -63,9 +63,9 @@ const TOpcaoExecucao* ChaveDoPainel(const std::string& opcao) {
 }
 
 // The options that only an experiment takes.
-const std::vector<std::string> OpcoesExperimento{"--runs", "--vary",        "--jobs",   "--shard",
-                                                 "--csv",  "--curves",      "--resume", "--compare",
-                                                 "--ecdf", "--summary-csv", "--force"};
+const std::vector<std::string> OpcoesExperimento{
+    "--runs",    "--vary", "--jobs",        "--shard",       "--csv",        "--curves", "--resume",
+    "--compare", "--ecdf", "--summary-csv", "--summary-tex", "--summary-md", "--seeds",  "--force"};
 
 bool SoDeExperimento(const std::string& opcao) {
     return std::find(OpcoesExperimento.begin(), OpcoesExperimento.end(), opcao) !=
@@ -73,7 +73,8 @@ bool SoDeExperimento(const std::string& opcao) {
 }
 
 // The options that also go with --summarize: what its summary shows and writes.
-const std::vector<std::string> OpcoesResumo{"--compare", "--ecdf", "--summary-csv"};
+const std::vector<std::string> OpcoesResumo{"--compare", "--ecdf", "--summary-csv", "--summary-tex",
+                                            "--summary-md"};
 
 // An output file's path: "-" is standard output, an empty name names nothing.
 std::string CaminhoSaida(const std::string& opcao, const std::string& texto) {
@@ -128,6 +129,10 @@ std::vector<std::pair<std::string, std::string>> TOpcoesExperimento::Saidas() co
         saidas.emplace_back("--ecdf", Ecdf);
     if (!ResumoCsv.empty())
         saidas.emplace_back("--summary-csv", ResumoCsv);
+    if (!ResumoTex.empty())
+        saidas.emplace_back("--summary-tex", ResumoTex);
+    if (!ResumoMd.empty())
+        saidas.emplace_back("--summary-md", ResumoMd);
     return saidas;
 }
 
@@ -223,7 +228,16 @@ TOpcoes LeOpcoes(const std::vector<std::string>& argumentos, const std::string& 
             e.Ecdf = CaminhoSaida(opcao, le());
         else if (opcao == "--summary-csv")
             e.ResumoCsv = CaminhoSaida(opcao, le());
-        else if (opcao == "--vary") {
+        else if (opcao == "--summary-tex")
+            e.ResumoTex = CaminhoSaida(opcao, le());
+        else if (opcao == "--summary-md")
+            e.ResumoMd = CaminhoSaida(opcao, le());
+        else if (opcao == "--seeds") {
+            const std::string valor = le();
+            if (valor != "shared" && valor != "independent")
+                Recusa("--seeds accepts 'shared' or 'independent', not '" + valor + "'");
+            e.Sementes = valor == "shared" ? TSementes::Compartilhadas : TSementes::Independentes;
+        } else if (opcao == "--vary") {
             TEixo eixo = LeEixo(le(), separador);
             for (const auto& outro : eixos)
                 if (outro.Opcao == eixo.Opcao)
@@ -240,7 +254,7 @@ TOpcoes LeOpcoes(const std::vector<std::string>& argumentos, const std::string& 
         if (outras)
             Recusa(
                 "--summarize takes only the experiment CSVs to summarize, --compare, "
-                "--ecdf and --summary-csv");
+                "--ecdf, --summary-csv, --summary-tex and --summary-md");
         ConfereSaidas(e.Saidas());
         return o;
     }
@@ -261,6 +275,7 @@ std::string TextoAjuda() {
     return R"(Usage: quivora-run [OPTION]...
   or:  quivora-run --runs N [--vary NAME=V1,V2,...]... [OPTION]...
   or:  quivora-run --summarize FILE... [--compare all] [--ecdf FILE] [--summary-csv FILE]
+                   [--summary-tex FILE] [--summary-md FILE]
 Runs Quivora's genetic algorithm on Schaffer's F6 without the window and prints the run
 report (UTF-8) to stdout. Without options the run uses the panel's start values.
 With experiment options it repeats and compares runs and prints a summary instead.
@@ -269,7 +284,8 @@ Every option takes its value as "--opt value" or as "--opt=value".
 Options:
 )" + AjudaPainel() +
            R"(  --seed N             the random generator's seed, 0..4294967295 (the clock); in an
-                       experiment the base seed: run i uses seed N + i (mod 2^32)
+                       experiment the base seed: run i uses seed N + i (mod 2^32), or
+                       N + (k - 1) * 100000 + i in configuration k with --seeds independent
   --series             print the chart's four series instead of the report
   --trace FILE         write the run's record, every generation's population and how the
                        next one is made from it, as JSON Lines (below); - for standard
@@ -305,16 +321,33 @@ Experiment options:
   --summary-csv FILE   the summary's tables as CSV, for programs: a row of kind "config" per
                        configuration and, with --compare all, one of kind "pair" per pair;
                        - as above
+  --summary-tex FILE   the summary as a LaTeX table for a paper (booktabs): config,
+                       varies, runs, success rate, median best, ERT and A12 with their
+                       intervals, rounded for print; the best of each column in bold, a
+                       dagger where Holm's adjusted p < 0.05 against configuration 1 (the
+                       paired tests where runs pair by seed, else Mann-Whitney and Fisher)
+  --summary-md FILE    the same table in Markdown
+  --seeds HOW          "shared" (the default): run i of every configuration uses the same
+                       seed, base + i, so runs pair by index; "independent": run i of
+                       configuration k uses seed base + (k - 1) * 100000 + i, so no two
+                       runs share a seed; the same for any --jobs, shard and --resume; the
+                       paired tests are then NA
   --summarize FILE...  print the summary of experiment CSVs (the shards of one experiment),
-                       and warn on stderr when planned runs are missing; --compare, --ecdf
-                       and --summary-csv go with it
+                       and warn on stderr when planned runs are missing; --compare, --ecdf,
+                       --summary-csv, --summary-tex and --summary-md go with it; it tells
+                       shared from independent seeds by the rows' seeds
 The summary has one line per configuration: what it varies, runs, runs planned, how many
 reached the tolerance (rate and Wilson 95% interval), quartiles of the final best fitness, the
 median first generation within the tolerance, the Mann-Whitney and Fisher p-values
 against configuration 1, then the ERT with its bootstrap percentiles, the A12 with its
-magnitude, and both p-values adjusted by Holm; under it, with three or more
-configurations, the Kruskal-Wallis test; with --compare all, every pair; then the base
-seed and the time taken. Numbers are "NA" where undefined, "Inf" where infinite.
+magnitude, both p-values adjusted by Holm, and after them the intervals and the paired
+tests below; under it, with three or more configurations, the Kruskal-Wallis test; with
+--compare all, every pair; then the base seed and the time taken. Numbers are "NA" where
+undefined, "Inf" where infinite.
+Mann-Whitney, Fisher and Kruskal-Wallis assume independent samples, while with shared seeds
+(the default) run i of every configuration starts from the same seed, so runs are paired by
+index and their outcomes correlate: the paired tests below take that into account, and
+--seeds independent makes the samples independent.
 
 Measures:
   evaluations          every generation, generation 0 included, evaluates the whole
@@ -345,6 +378,31 @@ Measures:
                        left out)
   Kruskal-Wallis       of best_fitness_1 across all configurations, tie-corrected, with
                        its chi-square approximation (as R's kruskal.test)
+  ert_ci_low, ert_ci_high
+                       the 95% percentile bootstrap confidence interval of the ERT (R's
+                       type 7 quantiles 0.025 and 0.975 of 1000 resamples of the runs drawn
+                       with replacement, each resample's ERT its evaluations over its
+                       successes, Inf without one): the uncertainty of the ERT itself,
+                       where ert_p10 and ert_p90 are the spread of one simulated run
+                       length; seeded from the configuration's base seed as above
+  rate_diff, rate_diff_ci_low, rate_diff_ci_high
+                       this configuration's success rate minus configuration 1's (in a
+                       pair, config's minus the other's) with Newcombe's 95% interval
+                       (his method 10, from both rates' Wilson intervals)
+  a12_ci_low, a12_ci_high
+                       the asymptotic 95% interval of A12, A12 -+ 1.96 standard errors by
+                       DeLong's variance of the area under the ROC curve (ties count one
+                       half), clipped to [0, 1]
+  paired_runs          the runs of the same index in both configurations, paired when
+                       their seeds are shared; NA (and the paired tests with it) when not
+  p_signed_rank        Wilcoxon's signed-rank test of best_fitness_1, run i against run i:
+                       zero differences dropped, normal approximation with tie and
+                       continuity corrections (R's wilcox.test(paired = TRUE, exact =
+                       FALSE), SciPy's wilcoxon(method = "approx", correction = True))
+  p_mcnemar            McNemar's exact test of reached on the same pairs: the binomial
+                       test of the discordant pairs (statsmodels' mcnemar(exact = True))
+  p_signed_rank_holm, p_mcnemar_holm
+                       both adjusted by Holm as the other tests are
   --ecdf               columns config, evaluations, reached, share: by that many
                        evaluations, that many runs (that share of all) had reached the
                        tolerance; one row at every count where the share changes (the

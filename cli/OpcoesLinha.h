@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Configuracao.h"
+#include "Sementes.h"
 #include "Variacao.h"
 
 #include <cstdint>
@@ -24,7 +25,12 @@ struct TOpcoesExperimento {
     bool CompararTodos = false;        ///< --compare all: every pair, not only against 1
     std::string Ecdf;                  ///< --ecdf FILE, or empty
     std::string ResumoCsv;             ///< --summary-csv FILE, or empty
+    std::string ResumoTex;             ///< --summary-tex FILE, or empty
+    std::string ResumoMd;              ///< --summary-md FILE, or empty
     std::vector<std::string> Resumir;  ///< --summarize FILE...
+
+    /// --seeds: shared (run i of every configuration from one seed) or independent
+    TSementes Sementes = TSementes::Compartilhadas;
 
     /// The output files asked for, as (option, path): every output option is listed here, so
     /// that the checks on their paths cover them all.

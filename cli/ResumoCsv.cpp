@@ -24,61 +24,78 @@ constexpr std::ptrdiff_t ColunaPlanejadas = 5;
 
 std::string ResumoCsv(const std::vector<TLinhaResumo>& linhas,
                       const std::vector<std::string>& rotulos, const std::vector<int>& planejadas,
-                      const std::vector<TLinhaPar>& pares) {
+                      const std::vector<TLinhaPar>& pares, const std::vector<TFator>& fatores) {
     std::vector<std::string> cabecalho = ColunasResumo();
     cabecalho.insert(cabecalho.begin(), {"kind", "config", "against"});
     cabecalho.insert(cabecalho.begin() + ColunaPlanejadas, "planned");
+    for (const TFator& fator : fatores)
+        cabecalho.push_back(fator.Coluna);
     std::string texto = RegistroCsv(cabecalho);
     for (std::size_t k = 0; k < linhas.size(); ++k) {
         const TLinhaResumo& l = linhas[k];
-        texto += RegistroCsv({"config",
-                              std::to_string(l.Configuracao),
-                              l.Configuracao == 1 ? NA : "1",
-                              rotulos[k],
-                              std::to_string(l.Execucoes),
-                              planejadas.empty() ? NA : std::to_string(planejadas[k]),
-                              std::to_string(l.Atingiram),
-                              Numero(l.Taxa),
-                              Numero(l.Wilson.Inferior),
-                              Numero(l.Wilson.Superior),
-                              Numero(l.Melhor1.Q1),
-                              Numero(l.Melhor1.Mediana),
-                              Numero(l.Melhor1.Q3),
-                              Numero(l.MedianaPrimeira),
-                              Numero(l.PMannWhitney),
-                              Numero(l.PFisher),
-                              Numero(l.ERT.Valor),
-                              Numero(l.ERT.P10),
-                              Numero(l.ERT.P90),
-                              Numero(l.A12.Valor),
-                              NomeMagnitude(l.A12.Magnitude),
-                              Numero(l.PMannWhitneyHolm),
-                              Numero(l.PFisherHolm)});
+        std::vector<std::string> campos{"config",
+                                        std::to_string(l.Configuracao),
+                                        l.Configuracao == 1 ? NA : "1",
+                                        rotulos[k],
+                                        std::to_string(l.Execucoes),
+                                        planejadas.empty() ? NA : std::to_string(planejadas[k]),
+                                        std::to_string(l.Atingiram),
+                                        Numero(l.Taxa),
+                                        Numero(l.Wilson.Inferior),
+                                        Numero(l.Wilson.Superior),
+                                        Numero(l.Melhor1.Q1),
+                                        Numero(l.Melhor1.Mediana),
+                                        Numero(l.Melhor1.Q3),
+                                        Numero(l.MedianaPrimeira),
+                                        Numero(l.PMannWhitney),
+                                        Numero(l.PFisher),
+                                        Numero(l.ERT.Valor),
+                                        Numero(l.ERT.P10),
+                                        Numero(l.ERT.P90),
+                                        Numero(l.A12.Valor),
+                                        NomeMagnitude(l.A12.Magnitude),
+                                        Numero(l.PMannWhitneyHolm),
+                                        Numero(l.PFisherHolm),
+                                        Numero(l.ERTIntervalo.Inferior),
+                                        Numero(l.ERTIntervalo.Superior)};
+        for (std::string& campo : CamposComparacao(l.Diferenca, l.A12Intervalo, l.Pareados, Numero))
+            campos.push_back(std::move(campo));
+        for (const TFator& fator : fatores)
+            campos.push_back(fator.Valores[k]);
+        texto += RegistroCsv(campos);
     }
-    for (const TLinhaPar& par : pares)
-        texto += RegistroCsv({"pair",
-                              std::to_string(par.Configuracao),
-                              std::to_string(par.Contra),
-                              NA,
-                              NA,
-                              NA,
-                              NA,
-                              NA,
-                              NA,
-                              NA,
-                              NA,
-                              NA,
-                              NA,
-                              NA,
-                              Numero(par.PMannWhitney),
-                              Numero(par.PFisher),
-                              NA,
-                              NA,
-                              NA,
-                              Numero(par.A12.Valor),
-                              NomeMagnitude(par.A12.Magnitude),
-                              Numero(par.PMannWhitneyHolm),
-                              Numero(par.PFisherHolm)});
+    for (const TLinhaPar& par : pares) {
+        std::vector<std::string> campos{"pair",
+                                        std::to_string(par.Configuracao),
+                                        std::to_string(par.Contra),
+                                        NA,
+                                        NA,
+                                        NA,
+                                        NA,
+                                        NA,
+                                        NA,
+                                        NA,
+                                        NA,
+                                        NA,
+                                        NA,
+                                        NA,
+                                        Numero(par.PMannWhitney),
+                                        Numero(par.PFisher),
+                                        NA,
+                                        NA,
+                                        NA,
+                                        Numero(par.A12.Valor),
+                                        NomeMagnitude(par.A12.Magnitude),
+                                        Numero(par.PMannWhitneyHolm),
+                                        Numero(par.PFisherHolm),
+                                        NA,
+                                        NA};
+        for (std::string& campo :
+             CamposComparacao(par.Diferenca, par.A12Intervalo, par.Pareados, Numero))
+            campos.push_back(std::move(campo));
+        campos.insert(campos.end(), fatores.size(), NA);
+        texto += RegistroCsv(campos);
+    }
     return texto;
 }
 

@@ -5,6 +5,7 @@
 // digits, "NA" where a statistic is undefined or does not apply and "Inf" for an infinite one,
 // as R writes them and as R and pandas read them back.
 
+#include "Fatores.h"
 #include "Resumo.h"
 
 #include <string>
@@ -14,10 +15,11 @@
 /// the text table's columns, "planned" after "runs" always (NA where the rows do not say,
 /// `planejadas` empty) and "against" 1 (NA for configuration 1); with `pares`, a row of kind
 /// "pair" per pair, its configuration's own columns NA. `rotulos` say what each configuration
-/// varies.
+/// varies; after every other column comes one per factor, with each configuration's value
+/// (NA in the rows of pairs).
 std::string ResumoCsv(const std::vector<TLinhaResumo>& linhas,
                       const std::vector<std::string>& rotulos, const std::vector<int>& planejadas,
-                      const std::vector<TLinhaPar>& pares);
+                      const std::vector<TLinhaPar>& pares, const std::vector<TFator>& fatores);
 
 /// --ecdf: config, evaluations, reached, share; a row per step of each configuration's
 /// run-time distribution.

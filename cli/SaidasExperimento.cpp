@@ -9,10 +9,12 @@ bool TSaidas::Abre(const TOpcoesExperimento& e) {
         const std::string& Caminho;
         std::unique_ptr<TArquivoSaida>& Arquivo;
     };
-    const std::array<TSaida, 4> saidas{{{"--csv", e.Csv, Csv},
+    const std::array<TSaida, 6> saidas{{{"--csv", e.Csv, Csv},
                                         {"--curves", e.Curvas, Curvas},
                                         {"--ecdf", e.Ecdf, Ecdf},
-                                        {"--summary-csv", e.ResumoCsv, ResumoCsv}}};
+                                        {"--summary-csv", e.ResumoCsv, ResumoCsv},
+                                        {"--summary-tex", e.ResumoTex, ResumoTex},
+                                        {"--summary-md", e.ResumoMd, ResumoMd}}};
     for (const TSaida& s : saidas)
         if (!s.Caminho.empty())
             s.Arquivo = std::make_unique<TArquivoSaida>(s.Caminho);
@@ -31,8 +33,9 @@ bool TSaidas::Abre(const TOpcoesExperimento& e) {
 }
 
 void TSaidas::Prepara(std::optional<std::uint64_t> retomarEm) {
-    const std::array<TArquivoSaida*, 4> arquivos{Csv.get(), Curvas.get(), Ecdf.get(),
-                                                 ResumoCsv.get()};
+    const std::array<TArquivoSaida*, 6> arquivos{Csv.get(),       Curvas.get(),
+                                                 Ecdf.get(),      ResumoCsv.get(),
+                                                 ResumoTex.get(), ResumoMd.get()};
     for (const TArquivoSaida* arquivo : arquivos)
         if (arquivo != nullptr)
             arquivo->ExigeGravavel();

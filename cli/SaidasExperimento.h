@@ -14,6 +14,8 @@ struct TSaidas {
     std::unique_ptr<TArquivoSaida> Curvas;
     std::unique_ptr<TArquivoSaida> Ecdf;
     std::unique_ptr<TArquivoSaida> ResumoCsv;
+    std::unique_ptr<TArquivoSaida> ResumoTex;
+    std::unique_ptr<TArquivoSaida> ResumoMd;
 
     /// Opens every file the options name and then locks them, emptying none. Throws EGravacao and
     /// EArquivoEmUso; false, having said why, when two options name one file by different

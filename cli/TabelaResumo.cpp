@@ -45,30 +45,57 @@ std::string Alinha(const std::vector<std::vector<std::string>>& tabela, std::siz
 }  // namespace
 
 std::vector<std::string> ColunasResumo() {
-    return {"varies",
-            "runs",
-            "reached",
-            "rate",
-            "wilson_low",
-            "wilson_high",
-            "best_q1",
-            "best_median",
-            "best_q3",
-            "first_reach_median",
-            "p_mann_whitney",
-            "p_fisher",
-            "ert",
-            "ert_p10",
-            "ert_p90",
-            "a12",
-            "a12_magnitude",
-            "p_mann_whitney_holm",
-            "p_fisher_holm"};
+    std::vector<std::string> colunas{"varies",
+                                     "runs",
+                                     "reached",
+                                     "rate",
+                                     "wilson_low",
+                                     "wilson_high",
+                                     "best_q1",
+                                     "best_median",
+                                     "best_q3",
+                                     "first_reach_median",
+                                     "p_mann_whitney",
+                                     "p_fisher",
+                                     "ert",
+                                     "ert_p10",
+                                     "ert_p90",
+                                     "a12",
+                                     "a12_magnitude",
+                                     "p_mann_whitney_holm",
+                                     "p_fisher_holm",
+                                     "ert_ci_low",
+                                     "ert_ci_high"};
+    const std::vector<std::string> comparacao = ColunasComparacao();
+    colunas.insert(colunas.end(), comparacao.begin(), comparacao.end());
+    return colunas;
+}
+
+std::vector<std::string> ColunasComparacao() {
+    return {"rate_diff",          "rate_diff_ci_low", "rate_diff_ci_high", "a12_ci_low",
+            "a12_ci_high",        "paired_runs",      "p_signed_rank",     "p_mcnemar",
+            "p_signed_rank_holm", "p_mcnemar_holm"};
+}
+
+std::vector<std::string> CamposComparacao(const TDiferencaTaxas& diferenca, const TIntervalo& a12,
+                                          const TPareados& pareados,
+                                          const std::function<std::string(double)>& numero) {
+    return {numero(diferenca.Diferenca),
+            numero(diferenca.Intervalo.Inferior),
+            numero(diferenca.Intervalo.Superior),
+            numero(a12.Inferior),
+            numero(a12.Superior),
+            pareados.Pares > 0 ? std::to_string(pareados.Pares) : "NA",
+            numero(pareados.PPostosSinalizados),
+            numero(pareados.PMcNemar),
+            numero(pareados.PPostosSinalizadosHolm),
+            numero(pareados.PMcNemarHolm)};
 }
 
 std::string TabelaResumo(const std::vector<TLinhaResumo>& linhas,
                          const std::vector<std::string>& rotulos,
                          const std::vector<int>& planejadas, const std::string& separador) {
+    const auto numero = [&](double valor) { return Numero(valor, 4, separador); };
     std::vector<std::string> cabecalho = ColunasResumo();
     cabecalho.insert(cabecalho.begin(), "config");
     std::vector<std::vector<std::string>> tabela{cabecalho};
@@ -98,7 +125,12 @@ std::string TabelaResumo(const std::vector<TLinhaResumo>& linhas,
                           p(l.A12.Valor),
                           contra(NomeMagnitude(l.A12.Magnitude)),
                           p(l.PMannWhitneyHolm),
-                          p(l.PFisherHolm)});
+                          p(l.PFisherHolm),
+                          Numero(l.ERTIntervalo.Inferior, 6, separador),
+                          Numero(l.ERTIntervalo.Superior, 6, separador)});
+        for (const std::string& campo :
+             CamposComparacao(l.Diferenca, l.A12Intervalo, l.Pareados, numero))
+            tabela.back().push_back(contra(campo));
     }
     if (!planejadas.empty()) {
         tabela.front().insert(tabela.front().begin() + 3, "planned");
@@ -112,12 +144,19 @@ std::string TabelaPares(const std::vector<TLinhaPar>& pares, const std::string& 
     std::vector<std::vector<std::string>> tabela{{"config", "against", "p_mann_whitney", "p_fisher",
                                                   "a12", "a12_magnitude", "p_mann_whitney_holm",
                                                   "p_fisher_holm"}};
-    for (const TLinhaPar& par : pares)
+    for (const std::string& coluna : ColunasComparacao())
+        tabela.front().push_back(coluna);
+    const auto numero = [&](double valor) { return Numero(valor, 4, separador); };
+    for (const TLinhaPar& par : pares) {
         tabela.push_back({std::to_string(par.Configuracao), std::to_string(par.Contra),
                           Numero(par.PMannWhitney, 4, separador), Numero(par.PFisher, 4, separador),
                           Numero(par.A12.Valor, 4, separador), NomeMagnitude(par.A12.Magnitude),
                           Numero(par.PMannWhitneyHolm, 4, separador),
                           Numero(par.PFisherHolm, 4, separador)});
+        for (std::string& campo :
+             CamposComparacao(par.Diferenca, par.A12Intervalo, par.Pareados, numero))
+            tabela.back().push_back(std::move(campo));
+    }
     return Alinha(tabela, tabela.front().size());
 }
 

@@ -2,12 +2,23 @@
 
 #include "Resumo.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
 /// The names of the summary's columns after `config`, in order: the text table's and the
 /// CSV's, which scripts read by these names.
 std::vector<std::string> ColunasResumo();
+
+/// The last of them, which compare a configuration with another (configuration 1, or the other
+/// of a pair): Newcombe's difference of rates, A12's interval and the paired tests.
+std::vector<std::string> ColunasComparacao();
+
+/// Their fields, numbers as `numero` writes them; paired_runs "NA" where the runs do not
+/// share their seeds.
+std::vector<std::string> CamposComparacao(const TDiferencaTaxas& diferenca, const TIntervalo& a12,
+                                          const TPareados& pareados,
+                                          const std::function<std::string(double)>& numero);
 
 /// The experiment's summary as a text table, one line per configuration under a header line,
 /// columns aligned; numbers with the given decimal separator, "NA" where a statistic is not

@@ -88,7 +88,8 @@ std::int64_t ExecutaExperimento(const TPlanoExperimento& plano,
                     return;
                 const auto [config, execucao] = PosicaoNaFatia(plano, j);
                 const std::uint32_t semente =
-                    plano.SementeBase + static_cast<std::uint32_t>(execucao);
+                    SementeBaseDaConfiguracao(plano.SementeBase, config, plano.Sementes) +
+                    static_cast<std::uint32_t>(execucao);
                 std::optional<TResultadoExecucao> r =
                     executor.Executa(plano.Configuracoes[static_cast<std::size_t>(config - 1)],
                                      semente, plano.GuardaTrajetorias, cancela);

@@ -2,6 +2,7 @@
 
 #include "Configuracao.h"
 #include "Execucao.h"
+#include "Sementes.h"
 
 #include <atomic>
 #include <cstdint>
@@ -10,10 +11,14 @@
 
 /// The most runs of one configuration.
 inline constexpr int MaxExecucoes = 100000;
+static_assert(MaxExecucoes <= PassoSementesIndependentes,
+              "independent seeds: one configuration's runs stay within its own range");
 
-/// An experiment: every configuration run `Execucoes` times. Run i (from 0) of every
-/// configuration uses seed SementeBase + i (mod 2^32), so the configurations meet the same
-/// initial populations and any experiment repeats exactly from its base seed.
+/// An experiment: every configuration run `Execucoes` times. Run i (from 0) of a configuration
+/// uses its base seed + i (mod 2^32): with shared seeds every configuration's base seed is
+/// SementeBase, so the configurations meet the same initial populations; with independent ones
+/// each has its own, derived from SementeBase (SementeBaseDaConfiguracao). Either way any
+/// experiment repeats exactly from its base seed.
 ///
 /// Runs carry a global index, configuration-major: (configuration - 1) * Execucoes + run.
 /// Shard K of M does only the indices i with i mod M = K - 1, so that M processes together do
@@ -22,6 +27,7 @@ struct TPlanoExperimento {
     std::vector<TConfiguracao> Configuracoes;  ///< each checked and with a tolerance that converts
     int Execucoes = 1;
     std::uint32_t SementeBase = 0;
+    TSementes Sementes = TSementes::Compartilhadas;
     int Tarefas = 1;  ///< worker threads
     int Fatia = 1;    ///< K
     int Fatias = 1;   ///< M

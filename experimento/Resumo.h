@@ -5,12 +5,23 @@
 #include "EfeitoA12.h"
 #include "Estatistica.h"
 #include "Execucao.h"
+#include "Intervalos.h"
 #include "KruskalWallis.h"
 #include "TempoEsperado.h"
 
 #include <cstdint>
 #include <string>
 #include <vector>
+
+/// The paired tests of two configurations whose runs share their seeds, run i with run i.
+/// Pares is 0 and the rest NaN when the seeds are not shared (or no run index is in both).
+struct TPareados {
+    std::int64_t Pares = 0;             ///< runs of the same index in both
+    double PPostosSinalizados = 0;      ///< Wilcoxon signed-rank on the best fitness
+    double PMcNemar = 0;                ///< exact McNemar on reached
+    double PPostosSinalizadosHolm = 0;  ///< adjusted as the other tests are
+    double PMcNemarHolm = 0;
+};
 
 /// The summary of one configuration of an experiment.
 struct TLinhaResumo {
@@ -27,6 +38,10 @@ struct TLinhaResumo {
     TA12 A12;                     ///< best fitness against configuration 1; NaN for it
     double PMannWhitneyHolm = 0;  ///< PMannWhitney adjusted over configurations 2 on
     double PFisherHolm = 0;       ///< PFisher adjusted over configurations 2 on
+    TIntervalo ERTIntervalo;      ///< 95 % bootstrap interval of ERT.Valor
+    TDiferencaTaxas Diferenca;    ///< the rate minus configuration 1's; NaN for it
+    TIntervalo A12Intervalo;      ///< of A12; NaN for configuration 1
+    TPareados Pareados;           ///< against configuration 1; NaN for it
 };
 
 /// Configuration `Configuracao` against an earlier one, `Contra`: the same tests as against
@@ -39,10 +54,14 @@ struct TLinhaPar {
     TA12 A12;
     double PMannWhitneyHolm = 0;
     double PFisherHolm = 0;
+    TDiferencaTaxas Diferenca;
+    TIntervalo A12Intervalo;
+    TPareados Pareados;
 };
 
 /// Gathers what the summary needs of each run: its best fitness and when it reached the
-/// tolerance, by configuration. Memory grows by 12 bytes per run, nothing more.
+/// tolerance, by configuration, and its number for the paired tests. Memory grows by 16 bytes
+/// and a bit per run, nothing more.
 class TResumo {
 public:
     /// The experiment's configurations, in order: their population sizes turn generations into
@@ -72,6 +91,8 @@ private:
         std::vector<double> Melhor1;
         std::vector<std::int32_t> Primeira;  ///< of the runs that reached the tolerance
         std::vector<std::int32_t> Falhas;    ///< last generation of the runs that did not
+        std::vector<std::int32_t> Execucao;  ///< each run's number, ascending
+        std::vector<bool> Atingiu;           ///< each run's reached
         [[nodiscard]] std::int64_t Execucoes() const;
         /// The evaluations of runs that stopped (or first reached) at these generations.
         [[nodiscard]] std::vector<std::int64_t> Avaliacoes(
@@ -81,8 +102,18 @@ private:
         double PMannWhitney = 0;
         double PFisher = 0;
         TA12 A12;
+        TDiferencaTaxas Diferenca;
+        TIntervalo A12Intervalo;
+        TPareados Pareados;
     };
-    [[nodiscard]] static TComparacao Compara(const TAmostra& a, const TAmostra& b);
+    /// `a` against `b`, given their best fitness sorted (Ordenados), which the rank measures
+    /// take as they are.
+    [[nodiscard]] static TComparacao Compara(const TAmostra& a, const TAmostra& b,
+                                             const std::vector<double>& ordenadosA,
+                                             const std::vector<double>& ordenadosB);
+    /// Each configuration's best fitness, sorted ascending: once for all its comparisons.
+    [[nodiscard]] std::vector<std::vector<double>> Ordenados() const;
+    [[nodiscard]] static TPareados ComparaPareados(const TAmostra& a, const TAmostra& b);
 
     std::vector<TAmostra> Amostras;
 };

@@ -1,6 +1,7 @@
 #include "RetomadaCsv.h"
 
 #include "LinhasExperimento.h"
+#include "Sementes.h"
 
 #include <optional>
 
@@ -76,12 +77,27 @@ TRetomada LeRetomada(std::string texto, const std::string& arquivo, const TPlano
                                         "', this experiment '" + esperados[k] + "'");
 
         TResultadoExecucao r = linha.Resultado(esperada.Painel.Valores.LimGer);
+        const auto deslocada = static_cast<std::uint32_t>(execucao);
         if (j == 0 && sementeDasLinhas)
-            retomada.SementeBase = r.Semente - static_cast<std::uint32_t>(execucao);
-        const std::uint32_t semente = retomada.SementeBase + static_cast<std::uint32_t>(execucao);
-        if (r.Semente != semente)
-            RecusaLinha(origem, "seed " + Texto(r.Semente) + ", where base seed " +
-                                    Texto(retomada.SementeBase) + " gives " + Texto(semente));
+            retomada.SementeBase =
+                SementeBaseDoExperimento(r.Semente - deslocada, config, plano.Sementes);
+        // config is a structured binding, which Clang 14 cannot capture: copied in.
+        const auto semente = [&, c = config](TSementes sementes) {
+            return SementeBaseDaConfiguracao(retomada.SementeBase, c, sementes) + deslocada;
+        };
+        if (r.Semente != semente(plano.Sementes)) {
+            const TSementes outras = plano.Sementes == TSementes::Compartilhadas
+                                         ? TSementes::Independentes
+                                         : TSementes::Compartilhadas;
+            RecusaLinha(
+                origem,
+                "seed " + Texto(r.Semente) + ", where base seed " + Texto(retomada.SementeBase) +
+                    " gives " + Texto(semente(plano.Sementes)) +
+                    (r.Semente == semente(outras)
+                         ? std::string(" (the rows were run with --seeds ") +
+                               (outras == TSementes::Independentes ? "independent" : "shared") + ")"
+                         : ""));
+        }
         recebe(r);
         ++retomada.Execucoes;
     }

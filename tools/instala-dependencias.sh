@@ -12,6 +12,7 @@ pacotes=(
     xvfb xauth xdotool xclip imagemagick fonts-liberation
     clang libclang-rt-14-dev
     help2man lintian appstream desktop-file-utils
+    texlive-latex-base texlive-latex-recommended r-cran-irace
     locales
     python3
 )
