@@ -48,6 +48,9 @@ public:
     /// Draws the given frame, kept from an earlier generation, instead of the engine's
     /// current population, until called with nullptr. The frame must outlive that.
     void FixaQuadro(const TQuadroPopulacao* quadro);
+    /// The surface as display list 1 holds it: the controls' plot type and interval, in the
+    /// colours of the build that made the list (first build or rebuild).
+    [[nodiscard]] TPlanoSuperficie PlanoDaLista() const { return PlanoSuperficie(AzulDaLista); }
     /// The population and best points of the last frame drawn.
     [[nodiscard]] const TQuadroPopulacao& QuadroDesenhado() const {
         return QuadroFixo ? *QuadroFixo : FQuadro;
@@ -81,4 +84,5 @@ private:
     TNavegacao FNavegacao;
     TQuadroPopulacao FQuadro;  // kept between frames to reuse its storage
     const TQuadroPopulacao* QuadroFixo = nullptr;
+    long double AzulDaLista = AzulPrimeiraMontagem;
 };
