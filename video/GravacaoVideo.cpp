@@ -117,6 +117,12 @@ TGravacaoVideo::TEstado TGravacaoVideo::Escreve(TFormatoVideo formato, const std
         return TEstado::Falhou;
     }
     codificador.reset();
+    // The encoder's last frames take a moment: a cancel that came meanwhile still counts.
+    {
+        const std::lock_guard trava(Trava);
+        if (Cancelar)
+            return TEstado::Cancelada;
+    }
     if (!arquivo.Conclui()) {
         erro = caminho + ": " + arquivo.Erro();
         return TEstado::Falhou;

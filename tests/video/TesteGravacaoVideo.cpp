@@ -133,6 +133,9 @@ TEST_F(GravacaoVideo, GifTemOsQuadrosOTamanhoEORitmoPedidos) {
 // Cancelled midway, or unable to write, a movie leaves nothing: neither under its name nor
 // beside it.
 TEST_F(GravacaoVideo, CanceladoOuFalhoNaoDeixaArquivo) {
+    if (!MotivoSemFormato(TFormatoVideo::Mp4).empty() &&
+        !MotivoSemFormato(TFormatoVideo::Gif).empty())
+        GTEST_SKIP() << "built without any movie format";
     for (const TFormatoVideo formato : {TFormatoVideo::Mp4, TFormatoVideo::Gif}) {
         if (!MotivoSemFormato(formato).empty())
             continue;
