@@ -3,10 +3,10 @@
 #include "CodificadorGif.h"
 #include "CodificadorMp4.h"
 
-std::unique_ptr<TCodificadorVideo> AbreCodificador(TFormatoVideo formato,
-                                                   const std::string& caminho,
-                                                   const TParametrosVideo& parametros,
-                                                   std::string& erro) {
+// Without a format's library its parameters go unused.
+std::unique_ptr<TCodificadorVideo> AbreCodificador(
+    TFormatoVideo formato, [[maybe_unused]] const std::string& caminho,
+    [[maybe_unused]] const TParametrosVideo& parametros, std::string& erro) {
     erro = MotivoSemFormato(formato);
     if (!erro.empty())
         return nullptr;

@@ -34,11 +34,11 @@ QString TextoFormato(TFormatoVideo formato) {
 }  // namespace
 
 QString MotivoSemVideo() {
-    const std::string mp4 = MotivoSemFormato(TFormatoVideo::Mp4);
-    const std::string gif = MotivoSemFormato(TFormatoVideo::Gif);
-    if (mp4.empty() || gif.empty())
+    if (MotivoSemFormato(TFormatoVideo::Mp4).empty() ||
+        MotivoSemFormato(TFormatoVideo::Gif).empty())
         return {};
-    return QString::fromStdString(mp4 + "; " + gif);
+    // Short, for the status line; the dialog's formats say each its own reason.
+    return QStringLiteral("Sem codificador de MP4 nem de GIF");
 }
 
 TJanelaVideo::TJanelaVideo(TCenaVideo cena, int ritmo, QWidget* parent)

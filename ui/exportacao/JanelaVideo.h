@@ -64,5 +64,5 @@ private:
 /// Opens the dialog over `janela` for the run in `cena`, unless no format can be written.
 void AbreJanelaVideo(QWidget& janela, TCenaVideo cena, int ritmo);
 
-/// Why no movie can be written at all (neither MP4 nor GIF), or empty.
+/// Why no movie can be written at all (neither MP4 nor GIF), briefly; empty when one can.
 QString MotivoSemVideo();
