@@ -90,12 +90,8 @@ void TJanelaVideo::CriaControles(int ritmo) {
     pcTamanhoVideo->setCurrentIndex(1 + TamanhoHd);
     Dica(*pcTamanhoVideo, QStringLiteral("Largura × altura de cada quadro, em pixels"));
     connect(pcTamanhoVideo, &QComboBox::activated, this, &TJanelaVideo::pcTamanhoVideoChange);
-    connect(pcConteudo, &QComboBox::currentIndexChanged, this, [this] {
-        pcTamanhoVideo->setItemText(
-            0, QStringLiteral("Das vistas (%1)")
-                   .arg(TextoTamanho(TamanhoProprio(Cena, ConteudoEscolhido()))));
-    });
-    emit pcConteudo->currentIndexChanged(pcConteudo->currentIndex());
+    connect(pcConteudo, &QComboBox::currentIndexChanged, this, &TJanelaVideo::MostraTamanhoProprio);
+    MostraTamanhoProprio();
 
     // A format this build or machine cannot write stays in the list, disabled, saying why.
     pcFormato = new QComboBox(this);
@@ -165,6 +161,13 @@ void TJanelaVideo::CriaControles(int ritmo) {
     coluna->addLayout(botoes);
     MostraExportando(false);
     ProgressoVideo->setValue(0);
+}
+
+// The views' own size depends on what the frames show.
+void TJanelaVideo::MostraTamanhoProprio() {
+    pcTamanhoVideo->setItemText(0,
+                                QStringLiteral("Das vistas (%1)")
+                                    .arg(TextoTamanho(TamanhoProprio(Cena, ConteudoEscolhido()))));
 }
 
 void TJanelaVideo::pcTamanhoVideoChange() {

@@ -38,6 +38,7 @@ private:
     void CriaControles(int ritmo);
     void btExportarClick();
     void pcTamanhoVideoChange();
+    void MostraTamanhoProprio();
     void Termina(bool gravado, const QString& erro);
     void MostraExportando(bool exportando);
     [[nodiscard]] QSize TamanhoEscolhido() const;
