@@ -23,7 +23,7 @@ TCenaVideo CenaDaJanela(const TGeracoesGuardadas& geracoes, const std::string& s
     TCenaVideo cena;
     cena.Geracoes.reserve(static_cast<std::size_t>(geracoes.Total()));
     for (int g = 0; g < geracoes.Total(); ++g)
-        cena.Geracoes.push_back(geracoes.Geracao(g));
+        cena.Geracoes.push_back({geracoes.Geracao(g).Quadro, geracoes.Geracao(g).Melhor});
     cena.Plano = vista.PlanoDaLista();
     cena.Vista = vista.Navegacao().Vista;
     cena.Separador = separador;

@@ -45,9 +45,11 @@ QImage TQuadrosVideo::Imagem(int geracao) {
     quadro.fill(Qt::black);
     {
         QPainter pintor(&quadro);
-        const TGeracaoGuardada& guardada = Cena.Geracoes[static_cast<std::size_t>(geracao)];
         if (LarguraVista > 0)
-            pintor.drawImage(0, 0, Vista3D.Desenha(Cena.Vista, guardada.Quadro));
+            pintor.drawImage(
+                0, 0,
+                Vista3D.Desenha(Cena.Vista,
+                                Cena.Geracoes[static_cast<std::size_t>(geracao)].Quadro));
         if (LarguraVista < Pixels.width()) {
             QImage grafico = Cena.Grafico->Imagem(geracao);
             grafico.setDevicePixelRatio(1);  // placed pixel for pixel
