@@ -22,8 +22,13 @@ TCenaVideo CenaDaJanela(const TGeracoesGuardadas& geracoes, const std::string& s
                         const TChart& grafico) {
     TCenaVideo cena;
     cena.Geracoes.reserve(static_cast<std::size_t>(geracoes.Total()));
-    for (int g = 0; g < geracoes.Total(); ++g)
-        cena.Geracoes.push_back({geracoes.Geracao(g).Quadro, geracoes.Geracao(g).Melhor});
+    for (int g = 0; g < geracoes.Total(); ++g) {
+        // As the replay shows a kept generation: in the mode it was run in.
+        const TPopulacaoRegistrada& populacao = geracoes.Geracao(g).Populacao;
+        TGeracaoVideo& geracao = cena.Geracoes.emplace_back();
+        MontaQuadroPopulacao(populacao, populacao.Paralelo, geracao.Quadro);
+        geracao.Melhor = MelhorDe(populacao.Dados);
+    }
     cena.Plano = vista.PlanoDaLista();
     cena.Vista = vista.Navegacao().Vista;
     cena.Separador = separador;

@@ -1,7 +1,6 @@
 #include "TextosReproducao.h"
 
 #include "FormatoNumero.h"
-#include "MotorAG.h"
 
 namespace {
 
@@ -14,15 +13,13 @@ std::string Aptidoes(const TMelhorGeracao& melhor, bool paralelo, const std::str
 
 }  // namespace
 
-TFimExecucao FimDaExecucao(const TMotorAG& motor, bool paralelo) {
-    const int g = motor.Geracao;
+TFimExecucao FimDaExecucao(const TResultadoAG& resultado, const TConfiguracaoAG& config) {
     TFimExecucao fim;
-    fim.Ultima = g;
-    fim.Paralelo = paralelo;
-    fim.Melhor = MelhorDaGeracao(motor);
-    fim.Separador = motor.Separador;
-    fim.PelaTolerancia = motor.Param.CritParada != Legenda::NGeracoes &&
-                         motor.DentroDaTolerancia(fim.Melhor.Melhor1, fim.Melhor.Melhor2);
+    fim.Ultima = resultado.Geracao;
+    fim.Paralelo = config.Paralelo;
+    fim.Melhor = {resultado.Melhor1, resultado.Melhor2, resultado.MelhorX, resultado.MelhorY};
+    fim.Separador = config.Separador;
+    fim.PelaTolerancia = resultado.Motivo == TMotivoFim::Tolerancia;
     return fim;
 }
 
