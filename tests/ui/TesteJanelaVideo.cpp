@@ -40,6 +40,7 @@ private slots:
     void imagensNoTamanhoPedido();
     void videoComAsGeracoesOTamanhoEORitmoPedidos();
     void videoCanceladoNaoDeixaArquivo();
+    void fecharAJanelaEncerraComVideoAberto();
 
 private:
     void Executa(int geracoes);
@@ -233,6 +234,19 @@ void TesteJanelaVideo::videoCanceladoNaoDeixaArquivo() {
     QCOMPARE(fim.at(0).at(0).toBool(), false);
     QVERIFY(fim.at(0).at(1).toString().isEmpty());
     QCOMPARE(QDir(pasta.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+}
+
+// The movie's hidden copy of the chart is no window of the user's: with the movie dialog
+// open, closing the main window still ends the program's loop.
+void TesteJanelaVideo::fecharAJanelaEncerraComVideoAberto() {
+    Executa(10);
+    PARA_SE_FALHOU();
+    AbreJanelaVideo();
+    // The program's own loop: it ends with 0 when the last window closes, or with 1 when
+    // something still holds it open.
+    QTimer::singleShot(0, Janela.get(), &QWidget::close);
+    QTimer::singleShot(5'000, qApp, [] { QCoreApplication::exit(1); });
+    QCOMPARE(QApplication::exec(), 0);
 }
 
 QTEST_MAIN(TesteJanelaVideo)

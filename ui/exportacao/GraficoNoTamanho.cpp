@@ -48,8 +48,10 @@ QImage ImagemNoTamanho(QWidget& widget, QSize pixels) {
 
 TGraficoForaDaTela::TGraficoForaDaTela(const TChart& modelo)
     : Grafico(std::make_unique<TChart>()), Cursor(new TCursorGrafico(*Grafico)) {
-    // Shown, so that it lays itself out at once, but never on the screen.
+    // Shown, so that it lays itself out at once, but never on the screen; and no window of the
+    // user's: closing the main window must still end the program.
     Grafico->setAttribute(Qt::WA_DontShowOnScreen);
+    Grafico->setAttribute(Qt::WA_QuitOnClose, false);
     Grafico->show();
     for (int serie = 1; serie <= 4; ++serie) {
         const QList<QPointF> pontos = modelo.Serie(serie)->points();
