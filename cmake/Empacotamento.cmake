@@ -77,4 +77,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 # The runtime libraries the two programs link, as Debian 12 names their packages.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "libc6, libstdc++6, libqt6core6, libqt6gui6, libqt6widgets6, libqt6charts6, libqt6opengl6, libqt6svg6, qt6-translations-l10n, libgl1, libglu1-mesa, libjpeg62-turbo, libgl1-mesa-dri, fonts-liberation")
+if(QUIVORA_PACOTES_VIDEO)
+    string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", ${QUIVORA_PACOTES_VIDEO}")
+endif()
 include(CPack)

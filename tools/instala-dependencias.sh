@@ -7,6 +7,7 @@ pacotes=(
     build-essential cmake git
     qt6-base-dev qt6-charts-dev qt6-svg-dev libqt6opengl6-dev qt6-translations-l10n
     libgl-dev libglu1-mesa-dev libgl1-mesa-dri libjpeg-dev
+    libavcodec-dev libavformat-dev libswscale-dev libavutil-dev libgif-dev
     libboost-math-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool xclip imagemagick fonts-liberation

@@ -100,8 +100,10 @@ void TControleVista::FixaPopulacao(const TPopulacaoRegistrada* populacao) {
 
 void TControleVista::pcPlotagemChange() {
     // Without a context there is no list yet; the first Redraw builds it.
-    if (Controles.GLPanel1->AtivaContexto())
-        RecompilaListaSuperficie(PlanoSuperficie(AzulRemontagem), Escala());
+    if (Controles.GLPanel1->AtivaContexto()) {
+        AzulDaLista = AzulRemontagem;
+        RecompilaListaSuperficie(PlanoSuperficie(AzulDaLista), Escala());
+    }
     Controles.GLPanel1->Redraw();
 }
 

@@ -49,6 +49,9 @@ public:
     /// Draws the given population, kept from an earlier generation, in the mode it was run in,
     /// instead of the current one, until called with nullptr. It must outlive that.
     void FixaPopulacao(const TPopulacaoRegistrada* populacao);
+    /// The surface as display list 1 holds it: the controls' plot type and interval, in the
+    /// colours of the build that made the list (first build or rebuild).
+    [[nodiscard]] TPlanoSuperficie PlanoDaLista() const { return PlanoSuperficie(AzulDaLista); }
     /// The population and best points of the last frame drawn.
     [[nodiscard]] const TQuadroPopulacao& QuadroDesenhado() const { return FQuadro; }
 
@@ -80,4 +83,5 @@ private:
     TPopulacaoRegistrada Atual;  // empty before any run: only the best point, at the origin
     const TPopulacaoRegistrada* Fixa = nullptr;
     TQuadroPopulacao FQuadro;  // kept between frames to reuse its storage
+    long double AzulDaLista = AzulPrimeiraMontagem;
 };

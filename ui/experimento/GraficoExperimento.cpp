@@ -2,8 +2,10 @@
 
 #include "GraficoAparencia.h"
 #include "GraficoLegenda.h"
+#include "GraficoNoTamanho.h"
 #include "GraficoRotulos.h"
 #include "ImagemGrafico.h"
+#include "TamanhoImagem.h"
 #include "VistasExperimento.h"
 
 #include <QActionGroup>
@@ -166,9 +168,16 @@ void TGraficoExperimento::mouseDoubleClickEvent(QMouseEvent* evento) {
 
 void TGraficoExperimento::AcrescentaAcoesImagem(QMenu& menu) {
     QWidget& janela = *window();
-    menu.addAction(QStringLiteral("Gráfico em PNG…"), this, [this, &janela] {
-        SalvaWidgetComo(janela, *this, QStringLiteral("quivora-experimento"), TFormatoImagem::Png);
-    });
+    // As shown, or laid out again at a larger size.
+    AcrescentaTamanhos(*menu.addMenu(QStringLiteral("Gráfico em PNG")), janela,
+                       [this, &janela](QSize tamanho) {
+                           if (tamanho.isEmpty())
+                               SalvaWidgetComo(janela, *this, QStringLiteral("quivora-experimento"),
+                                               TFormatoImagem::Png);
+                           else
+                               SalvaPngComo(janela, ImagemNoTamanho(*this, tamanho),
+                                            QStringLiteral("quivora-experimento.png"));
+                       });
     menu.addAction(QStringLiteral("Gráfico em SVG…"), this, [this, &janela] {
         SalvaWidgetComo(janela, *this, QStringLiteral("quivora-experimento"), TFormatoImagem::Svg);
     });

@@ -1,6 +1,8 @@
 #include "BarraReproducao.h"
 
 #include "FiltroDica.h"
+#include "JanelaVideo.h"
+#include "TamanhoImagem.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -101,6 +103,7 @@ TBarraReproducao::TBarraReproducao(QStatusBar& linha)
     btCopiarComando->setToolButtonStyle(Qt::ToolButtonTextOnly);
     connect(btCopiarComando, &QToolButton::clicked, this, &TBarraReproducao::CopiaComando);
     CriaMenuImagens();
+    CriaAcaoVideo();
     Limpa();
 }
 
@@ -117,7 +120,7 @@ QToolButton* TBarraReproducao::Botao(const char* nome, const QString& dica) {
 
 void TBarraReproducao::CriaMenuImagens() {
     btSalvarImagem =
-        Botao("btSalvarImagem", QStringLiteral("Salva ou copia a vista 3D ou o gráfico"));
+        Botao("btSalvarImagem", QStringLiteral("Salva imagens ou o vídeo da execução"));
     btSalvarImagem->setText(QStringLiteral("Salvar imagem…"));
     btSalvarImagem->setToolButtonStyle(Qt::ToolButtonTextOnly);
     btSalvarImagem->setPopupMode(QToolButton::InstantPopup);
@@ -128,10 +131,20 @@ void TBarraReproducao::CriaMenuImagens() {
         a->setStatusTip(dica);
         connect(a, &QAction::triggered, this, sinal);
     };
-    acao(QStringLiteral("Vista 3D em PNG…"), QStringLiteral("A vista 3D como está, em PNG"),
-         &TBarraReproducao::SalvaVista);
-    acao(QStringLiteral("Gráfico em PNG…"), QStringLiteral("O gráfico como está, em PNG"),
-         &TBarraReproducao::SalvaGraficoPng);
+    // The PNGs at the view's own size or drawn again at a larger one.
+    const auto tamanhos = [&](const QString& texto, const QString& dica,
+                              void (TBarraReproducao::*sinal)(QSize)) {
+        QMenu* submenu = menu->addMenu(texto);
+        submenu->menuAction()->setStatusTip(dica);
+        AcrescentaTamanhos(*submenu, *Linha.window(),
+                           [this, sinal](QSize tamanho) { emit(this->*sinal)(tamanho); });
+    };
+    tamanhos(QStringLiteral("Vista 3D em PNG"),
+             QStringLiteral("A vista 3D em PNG, no tamanho escolhido"),
+             &TBarraReproducao::SalvaVista);
+    tamanhos(QStringLiteral("Gráfico em PNG"),
+             QStringLiteral("O gráfico em PNG, no tamanho escolhido"),
+             &TBarraReproducao::SalvaGraficoPng);
     acao(QStringLiteral("Gráfico em SVG…"),
          QStringLiteral("O gráfico em SVG, que amplia sem perda"),
          &TBarraReproducao::SalvaGraficoSvg);
@@ -145,10 +158,28 @@ void TBarraReproducao::CriaMenuImagens() {
     btSalvarImagem->setMinimumWidth(btSalvarImagem->sizeHint().width() + 8);
 }
 
+// Last in the pictures' menu, which costs the status line no width; without any movie format
+// in this build it stays disabled, its hint saying why.
+void TBarraReproducao::CriaAcaoVideo() {
+    const QString motivo = MotivoSemVideo();
+    VideoPossivel = motivo.isEmpty();
+    QMenu& menu = *btSalvarImagem->menu();
+    menu.addSeparator();
+    acExportarVideo = menu.addAction(QStringLiteral("Exportar vídeo…"));
+    acExportarVideo->setObjectName(QStringLiteral("acExportarVideo"));
+    acExportarVideo->setStatusTip(
+        VideoPossivel ? QStringLiteral("A execução em vídeo MP4 ou GIF animado") : motivo);
+    // A disabled action shows no tip in its menu: the reason goes in the tooltip too.
+    acExportarVideo->setToolTip(acExportarVideo->statusTip());
+    menu.setToolTipsVisible(true);
+    connect(acExportarVideo, &QAction::triggered, this, &TBarraReproducao::ExportaVideo);
+}
+
 void TBarraReproducao::Limpa() {
     for (QWidget* controle : std::initializer_list<QWidget*>{btPrimeira, btAnterior, btTocar,
                                                              btProxima, btUltima, btCopiarComando})
         controle->setEnabled(false);
+    acExportarVideo->setEnabled(false);
     Posicao->clear();
     Texto->DefineTexto({});
     MostraTocando(false);
@@ -161,6 +192,7 @@ void TBarraReproducao::MostraPosicao(int geracao, int ultima) {
     btProxima->setEnabled(geracao < ultima);
     btUltima->setEnabled(geracao < ultima);
     btCopiarComando->setEnabled(true);
+    acExportarVideo->setEnabled(VideoPossivel);
     Posicao->setText(QStringLiteral("Geração %1 de %2").arg(geracao).arg(ultima));
 }
 

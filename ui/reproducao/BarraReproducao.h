@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QObject>
 
+class QAction;
 class QComboBox;
 class QStatusBar;
 class QToolButton;
@@ -32,7 +33,8 @@ private:
 /// The replay's controls in the status line, the one control of the window that stretches:
 /// on the left the text about the run and the shown generation, on the right first,
 /// previous, play/pause, next, last, the pace, "Geração g de N", "Copiar comando" and
-/// "Salvar imagem…". It only shows and reports; the replay decides.
+/// "Salvar imagem…", whose menu ends with "Exportar vídeo…". It only shows and reports; the
+/// replay decides.
 ///
 /// The hint of a control elsewhere in the window covers the whole status line while the
 /// pointer is on that control (the status bar hides these widgets under its message), so it
@@ -65,15 +67,18 @@ signals:
     void Ultima();
     void RitmoEscolhido(int geracoesPorSegundo);
     void CopiaComando();
-    void SalvaVista();
+    /// Save the 3D view or the chart as PNG at a size (empty: the view's own, as shown).
+    void SalvaVista(QSize tamanho);
     void CopiaVista();
-    void SalvaGraficoPng();
+    void SalvaGraficoPng(QSize tamanho);
     void SalvaGraficoSvg();
     void CopiaGrafico();
+    void ExportaVideo();
 
 private:
     QToolButton* Botao(const char* nome, const QString& dica);
     void CriaMenuImagens();
+    void CriaAcaoVideo();
 
     QStatusBar& Linha;
     TRotuloElidido* Texto;
@@ -87,4 +92,6 @@ private:
     QLabel* Posicao;
     QToolButton* btCopiarComando;
     QToolButton* btSalvarImagem;
+    QAction* acExportarVideo;
+    bool VideoPossivel;
 };

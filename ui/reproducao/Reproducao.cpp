@@ -1,12 +1,15 @@
 #include "Reproducao.h"
 
 #include "BarraReproducao.h"
+#include "CenaVideo.h"
 #include "ControleVista.h"
 #include "CursorGrafico.h"
 #include "GLPanel.h"
 #include "Grafico.h"
 #include "ImagemGrafico.h"
+#include "JanelaVideo.h"
 #include "MarcaRelatorio.h"
+#include "VistaForaDaTela.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -42,10 +45,12 @@ TReproducao::TReproducao(const TControlesReproducao& controles, QObject* parent)
     connect(Barra, &TBarraReproducao::SalvaVista, this, &TReproducao::SalvaVista);
     connect(Barra, &TBarraReproducao::CopiaVista, this,
             [this] { CopiaImagem(Controles.GLPanel1->Imagem()); });
-    connect(Barra, &TBarraReproducao::SalvaGraficoPng, this, [this] { SalvaGrafico(false); });
+    connect(Barra, &TBarraReproducao::SalvaGraficoPng, this,
+            [this](QSize tamanho) { SalvaGrafico(false, tamanho); });
     connect(Barra, &TBarraReproducao::SalvaGraficoSvg, this, [this] { SalvaGrafico(true); });
     connect(Barra, &TBarraReproducao::CopiaGrafico, this,
             [this] { CopiaImagem(ImagemDoWidget(*Controles.Chart1)); });
+    connect(Barra, &TBarraReproducao::ExportaVideo, this, &TReproducao::ExportaVideo);
 
     connect(Cursor, &TCursorGrafico::Escolhida, this, &TReproducao::Escolhe);
     connect(Marca, &TMarcaRelatorio::Escolhida, this, &TReproducao::Escolhe);
@@ -185,15 +190,33 @@ void TReproducao::CopiaComando() {
     Barra->AvisaCopia(comando);
 }
 
-void TReproducao::SalvaVista() {
-    SalvaPngComo(*Controles.Janela, Controles.GLPanel1->Imagem(),
+// At the view's own size the picture is the panel's; at another it is drawn again off screen.
+void TReproducao::SalvaVista(QSize tamanho) {
+    SalvaPngComo(*Controles.Janela,
+                 tamanho.isEmpty() ? Controles.GLPanel1->Imagem()
+                                   : ImagemDaVistaNoTamanho(*Controles.Vista, tamanho),
                  HaExecucao() ? QStringLiteral("quivora-geracao-%1.png").arg(Atual())
                               : QStringLiteral("quivora-vista.png"));
 }
 
-void TReproducao::SalvaGrafico(bool svg) {
+void TReproducao::SalvaGrafico(bool svg, QSize tamanho) {
+    if (!tamanho.isEmpty()) {
+        SalvaPngComo(*Controles.Janela, ImagemNoTamanho(*Controles.Chart1, tamanho),
+                     QStringLiteral("quivora-grafico.png"));
+        return;
+    }
     SalvaWidgetComo(*Controles.Janela, *Controles.Chart1, QStringLiteral("quivora-grafico"),
                     svg ? TFormatoImagem::Svg : TFormatoImagem::Png);
+}
+
+// The movie is of the run kept now, copied as the window shows it.
+void TReproducao::ExportaVideo() {
+    if (!HaExecucao())
+        return;
+    AbreJanelaVideo(*Controles.Janela,
+                    CenaDaJanela(FGeracoes, Fim.Separador, *Controles.Vista, *Controles.GLPanel1,
+                                 *Controles.Chart1),
+                    Ritmo);
 }
 
 bool TReproducao::eventFilter(QObject* objeto, QEvent* evento) {

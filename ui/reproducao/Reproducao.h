@@ -5,6 +5,7 @@
 
 #include <QElapsedTimer>
 #include <QObject>
+#include <QSize>
 #include <QTimer>
 
 class QPlainTextEdit;
@@ -80,8 +81,9 @@ private:
     void Passo();
     void AgendaPasso();
     void TocaDaqui();
-    void SalvaVista();
-    void SalvaGrafico(bool svg);
+    void SalvaVista(QSize tamanho);
+    void SalvaGrafico(bool svg, QSize tamanho = {});
+    void ExportaVideo();
 
     TControlesReproducao Controles;
     TBarraReproducao* Barra;
