@@ -35,7 +35,7 @@ void TMainForm::SpeedButton5Click() {
 }
 
 void TMainForm::TerminaExecucao(const TConfiguracao& configuracao) {
-    TFimExecucao fim = FimDaExecucao(Motor, AGParalelo());
+    TFimExecucao fim = FimDaExecucao(Motor);
     fim.Semente = Semente;
     fim.Comando = LinhaDeComando(ArgumentosExecucao(configuracao, Semente));
     FReproducao->Termina(fim);

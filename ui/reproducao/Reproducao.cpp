@@ -33,9 +33,9 @@ TReproducao::TReproducao(const TControlesReproducao& controles, QObject* parent)
     connect(&Relogio, &QTimer::timeout, this, &TReproducao::Passo);
 
     connect(Barra, &TBarraReproducao::Primeira, this, [this] { Escolhe(0); });
-    connect(Barra, &TBarraReproducao::Anterior, this, [this] { Escolhe(Atual() - 1); });
+    connect(Barra, &TBarraReproducao::Anterior, this, [this] { Escolhe(Mostrada - 1); });
     connect(Barra, &TBarraReproducao::TocaOuPausa, this, &TReproducao::TocaOuPausa);
-    connect(Barra, &TBarraReproducao::Proxima, this, [this] { Escolhe(Atual() + 1); });
+    connect(Barra, &TBarraReproducao::Proxima, this, [this] { Escolhe(Mostrada + 1); });
     connect(Barra, &TBarraReproducao::Ultima, this, [this] { Escolhe(Fim.Ultima); });
     connect(Barra, &TBarraReproducao::RitmoEscolhido, this, &TReproducao::DefineRitmo);
     connect(Barra, &TBarraReproducao::CopiaComando, this, &TReproducao::CopiaComando);
@@ -77,8 +77,7 @@ void TReproducao::Guarda(const TQuadroPopulacao& quadro, const TMelhorGeracao& m
 
 void TReproducao::Termina(const TFimExecucao& fim) {
     Fim = fim;
-    Barra->MostraPosicao(Fim.Ultima, Fim.Ultima);
-    Barra->MostraTexto(QString::fromStdString(TextoFim(Fim)));
+    Mostra(Fim.Ultima);
 }
 
 void TReproducao::Escolhe(int geracao) {
@@ -99,9 +98,9 @@ void TReproducao::Mostra(int geracao) {
     Cursor->Mostra(geracao);
     Marca->Mostra(geracao);
     Barra->MostraPosicao(geracao, Fim.Ultima);
-    Barra->MostraTexto(QString::fromStdString(
-        TextoGeracao(geracao, guardada.Melhor, guardada.Quadro.Paralelo, Fim.Separador) + " · " +
-        TextoFim(Fim)));
+    Barra->MostraTexto(QString::fromStdString(TextoGeracao(
+                           geracao, guardada.Melhor, guardada.Quadro.Paralelo, Fim.Separador)),
+                       QString::fromStdString(TextoFim(Fim)));
 }
 
 bool TReproducao::Tecla(int tecla) {
@@ -109,16 +108,16 @@ bool TReproducao::Tecla(int tecla) {
         return false;
     switch (tecla) {
         case Qt::Key_Left:
-            Escolhe(Atual() - 1);
+            Escolhe(Mostrada - 1);
             return true;
         case Qt::Key_Right:
-            Escolhe(Atual() + 1);
+            Escolhe(Mostrada + 1);
             return true;
         case Qt::Key_PageUp:
-            Escolhe(Atual() - PassoLongo);
+            Escolhe(Mostrada - PassoLongo);
             return true;
         case Qt::Key_PageDown:
-            Escolhe(Atual() + PassoLongo);
+            Escolhe(Mostrada + PassoLongo);
             return true;
         case Qt::Key_Home:
             Escolhe(0);
@@ -142,7 +141,7 @@ void TReproducao::TocaOuPausa() {
     }
     if (!HaExecucao())
         return;
-    Mostra(Atual() == Fim.Ultima ? 0 : Atual());
+    Mostra(Mostrada == Fim.Ultima ? 0 : Mostrada);
     Barra->MostraTocando(true);
     TocaDaqui();
 }
@@ -191,7 +190,7 @@ void TReproducao::CopiaComando() {
 
 void TReproducao::SalvaVista() {
     SalvaPngComo(*Controles.Janela, Controles.GLPanel1->Imagem(),
-                 HaExecucao() ? QStringLiteral("quivora-geracao-%1.png").arg(Atual())
+                 HaExecucao() ? QStringLiteral("quivora-geracao-%1.png").arg(Mostrada)
                               : QStringLiteral("quivora-vista.png"));
 }
 

@@ -14,15 +14,15 @@ std::string Aptidoes(const TMelhorGeracao& melhor, bool paralelo, const std::str
 
 }  // namespace
 
-TFimExecucao FimDaExecucao(const TMotorAG& motor, bool paralelo) {
-    const int g = motor.Geracao;
+TFimExecucao FimDaExecucao(const TMotorAG& motor) {
+    const TMelhorGeracao melhor = MelhorDaGeracao(motor);
+    const bool tolerancia = motor.Param.CritParada != Legenda::NGeracoes;
     TFimExecucao fim;
-    fim.Ultima = g;
-    fim.Paralelo = paralelo;
-    fim.Melhor = MelhorDaGeracao(motor);
+    fim.Ultima = motor.Geracao;
     fim.Separador = motor.Separador;
-    fim.PelaTolerancia = motor.Param.CritParada != Legenda::NGeracoes &&
-                         motor.DentroDaTolerancia(fim.Melhor.Melhor1, fim.Melhor.Melhor2);
+    fim.PelaTolerancia = tolerancia && motor.DentroDaTolerancia(melhor.Melhor1, melhor.Melhor2);
+    fim.ToleranciaNaGeracaoZero =
+        tolerancia && motor.DentroDaTolerancia(motor.MelhorGer1[0], motor.MelhorGer2[0]);
     return fim;
 }
 
@@ -32,12 +32,16 @@ std::string TextoGeracao(int geracao, const TMelhorGeracao& melhor, bool paralel
            " em (" + std::to_string(melhor.X) + ", " + std::to_string(melhor.Y) + ")";
 }
 
+// Short enough to show whole beside the replay's controls in the restored window; the last
+// generation's best is in its own text.
 std::string TextoFim(const TFimExecucao& fim) {
     std::string texto;
     if (fim.PelaTolerancia)
-        texto = "Tolerância atingida na geração " + std::to_string(fim.Ultima) + " (" +
-                Aptidoes(fim.Melhor, fim.Paralelo, fim.Separador) + ")";
+        texto = "Tolerância atingida na geração " + std::to_string(fim.Ultima);
     else
         texto = "Limite de " + std::to_string(fim.Ultima) + " gerações atingido";
+    if (fim.ToleranciaNaGeracaoZero)
+        texto += fim.PelaTolerancia ? " (e já na 0, que o critério não testa)"
+                                    : " (tolerância só na geração 0, que o critério não testa)";
     return texto + " · semente " + std::to_string(fim.Semente);
 }

@@ -1,0 +1,117 @@
+// The window's hints: a hint takes the run's text's place in the status line, never the
+// replay's controls', fits there and does not stick.
+
+#include "AjudaJanela.h"
+#include "MainForm.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLabel>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+
+#include <memory>
+
+class TesteJanelaDicas : public QObject {
+    Q_OBJECT
+private slots:
+    void init() {
+        Janela = std::make_unique<TMainForm>([] { return 1u; });
+        Janela->show();
+        QVERIFY(QTest::qWaitForWindowExposed(Janela.get()));
+    }
+    void cleanup() { Janela.reset(); }
+
+    void dicasNaoEscondemOsControles();
+
+private:
+    std::unique_ptr<TMainForm> Janela;
+};
+
+// A hint is the status line's message: it takes the place of the text about the run, never
+// that of the replay's controls, and fits there both in the restored window, where "Copiar
+// comando" and "Salvar imagem…" show as icons, and in a wide one. It goes when the pointer
+// leaves its control, and when an open list closes under the pointer (Esc).
+void TesteJanelaDicas::dicasNaoEscondemOsControles() {
+    // A run, for the replay's controls and text.
+    EscolheItem(*Controle<QComboBox>(*Janela, "pcCritParada"), QStringLiteral("n Gerações"));
+    PARA_SE_FALHOU();
+    QTest::mouseClick(Controle<QToolButton>(*Janela, "SpeedButton5"), Qt::LeftButton);
+    auto& linha = *Controle<QStatusBar>(*Janela, "StatusLine");
+    auto& texto = *Controle<QLabel>(*Janela, "TextoReproducao");
+    auto& copiar = *Controle<QToolButton>(*Janela, "btCopiarComando");
+    QWidget& controles = *copiar.parentWidget();
+    QStringList dicas;
+    for (QWidget* w : Janela->findChildren<QWidget*>())
+        dicas << w->statusTip();
+    for (QAction* a : linha.findChildren<QAction*>())
+        dicas << a->statusTip();
+    for (QComboBox* lista : Janela->findChildren<QComboBox*>())
+        for (int i = 0; i < lista->count(); ++i)
+            dicas << lista->itemData(i, Qt::StatusTipRole).toString();
+    QTabBar& abas = *Controle<QTabWidget>(*Janela, "PageControl1")->tabBar();
+    for (int i = 0; i < abas.count(); ++i)
+        dicas << abas.tabToolTip(i);
+    const struct {
+        QSize Tamanho;
+        Qt::ToolButtonStyle Estilo;
+    } tamanhos[] = {{{800, 582}, Qt::ToolButtonIconOnly}, {{1280, 1000}, Qt::ToolButtonTextOnly}};
+    for (const auto& t : tamanhos) {
+        Janela->resize(t.Tamanho);
+        QTRY_COMPARE(linha.width(), t.Tamanho.width());
+        QTRY_COMPARE(copiar.toolButtonStyle(), t.Estilo);
+        // Where the status line writes its message: from 6 pixels in to 2 before the controls.
+        const int lugar = controles.x() - 8;
+        for (const QString& dica : dicas)
+            QVERIFY2(linha.fontMetrics().horizontalAdvance(dica) <= lugar, qPrintable(dica));
+    }
+    Janela->resize(800, 582);
+    QTRY_COMPARE(copiar.toolButtonStyle(), Qt::ToolButtonIconOnly);
+    const QRect ondeEstao = controles.geometry();
+    const auto dicaMostrada = [&](const QString& dica) {
+        QTRY_COMPARE(linha.currentMessage(), dica);
+        QCOMPARE(texto.isVisible(), dica.isEmpty());
+        QVERIFY(controles.isVisible());
+        QCOMPARE(controles.geometry(), ondeEstao);
+    };
+
+    auto& tamanho = *Controle<QWidget>(*Janela, "pcTamPop");
+    QTest::mouseMove(&tamanho);
+    dicaMostrada(tamanho.statusTip());
+    PARA_SE_FALHOU();
+    QTest::mouseMove(Controle<QWidget>(*Janela, "Label4"));  // the panel's title has none
+    dicaMostrada({});
+    PARA_SE_FALHOU();
+    auto* anterior = Controle<QToolButton>(*Janela, "btAnterior");
+    QTest::mouseMove(anterior);
+    dicaMostrada(anterior->statusTip());
+    PARA_SE_FALHOU();
+    QTest::mouseMove(&abas, abas.tabRect(1).center());
+    dicaMostrada(abas.tabToolTip(1));
+    PARA_SE_FALHOU();
+
+    // The open list is a window of its own: the tip its view sends for the item under the
+    // pointer reaches the status line. Esc closes the list under the pointer, which is then
+    // over the panel's bare background (right of "Taxa de Mutação (%)"): no hint.
+    auto& mutacao = *Controle<QComboBox>(*Janela, "pcTipoMut");
+    QTest::mouseClick(&mutacao, Qt::LeftButton);
+    QAbstractItemView* itens = mutacao.view();
+    QTRY_VERIFY(itens->isVisible());
+    QVERIFY(QTest::qWaitForWindowExposed(itens->window()));
+    const QPoint ponto(itens->viewport()->width() - 5,
+                       itens->visualRect(mutacao.model()->index(2, 0)).center().y());
+    QTest::mouseMove(itens->viewport(), ponto);
+    dicaMostrada(mutacao.itemData(2, Qt::StatusTipRole).toString());
+    PARA_SE_FALHOU();
+    const QPoint sobre = itens->viewport()->mapToGlobal(ponto);
+    QTest::keyClick(itens, Qt::Key_Escape);
+    QTRY_VERIFY(!itens->isVisible());
+    QCOMPARE(QApplication::widgetAt(sobre), Controle<QWidget>(*Janela, "Panel1"));
+    dicaMostrada({});
+}
+
+QTEST_MAIN(TesteJanelaDicas)
+#include "TesteJanelaDicas.moc"
