@@ -1,5 +1,6 @@
 #include "DicasJanela.h"
 
+#include "DicasExperimento.h"
 #include "FiltroDica.h"
 
 #include <QAbstractItemView>
@@ -163,4 +164,5 @@ void DaDicas(QMainWindow& janela) {
         paginas->setTabToolTip(aba, QString::fromUtf8(d.Texto));
     }
     new TDicasAbas(*paginas->tabBar());
+    DaDicasExperimento(janela);
 }

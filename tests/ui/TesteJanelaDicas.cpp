@@ -68,6 +68,14 @@ void TesteJanelaDicas::dicasNaoEscondemOsControles() {
         for (const QString& dica : dicas)
             QVERIFY2(linha.fontMetrics().horizontalAdvance(dica) <= lugar, qPrintable(dica));
     }
+    // Each control of the panel and of the page "Experimento" explains itself.
+    for (const char* onde : {"Panel1", "TabSheet3"})
+        for (QWidget* w : Controle<QWidget>(*Janela, onde)->findChildren<QWidget*>())
+            if (!w->objectName().isEmpty() && !w->objectName().startsWith("Label") &&
+                !w->objectName().startsWith("qt_"))
+                QVERIFY2(!w->statusTip().isEmpty() && !w->toolTip().isEmpty(),
+                         qPrintable(w->objectName()));
+
     Janela->resize(800, 582);
     QTRY_COMPARE(copiar.toolButtonStyle(), Qt::ToolButtonIconOnly);
     const QRect ondeEstao = controles.geometry();
