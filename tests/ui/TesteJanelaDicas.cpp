@@ -1,17 +1,21 @@
-// The window's hints: a hint takes the run's text's place in the status line, never the
-// replay's controls', fits there and does not stick.
+// The window's hints and tooltips: a hint takes the run's text's place in the status line,
+// never the replay's controls', fits there and does not stick; a tooltip that lay over the 3D
+// view leaves nothing of itself there.
 
 #include "AjudaJanela.h"
+#include "GLPanel.h"
 #include "MainForm.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
+#include <QToolTip>
 
 #include <memory>
 
@@ -26,6 +30,7 @@ private slots:
     void cleanup() { Janela.reset(); }
 
     void dicasNaoEscondemOsControles();
+    void dicaNaoFicaSobreAVista();
 
 private:
     std::unique_ptr<TMainForm> Janela;
@@ -119,6 +124,25 @@ void TesteJanelaDicas::dicasNaoEscondemOsControles() {
     QTRY_VERIFY(!itens->isVisible());
     QCOMPARE(QApplication::widgetAt(sobre), Controle<QWidget>(*Janela, "Panel1"));
     dicaMostrada({});
+}
+
+// The 3D view draws only when asked, so a tooltip that lay over it must not stay painted
+// there: once it has gone, the screen shows the view as it was before.
+void TesteJanelaDicas::dicaNaoFicaSobreAVista() {
+    auto& painel = *Controle<TGLPanel>(*Janela, "GLPanel1");
+    const QRect vista(painel.mapToGlobal(QPoint(0, 0)), painel.size());
+    const auto tela = [&] {
+        return Janela->screen()
+            ->grabWindow(0, vista.x(), vista.y(), vista.width(), vista.height())
+            .toImage();
+    };
+    const QImage antes = tela();
+    auto& botao = *Controle<QToolButton>(*Janela, "SpeedButton1");
+    QToolTip::showText(vista.topLeft() + QPoint(40, 20), botao.toolTip(), &botao);
+    QTRY_VERIFY(tela() != antes);
+    QToolTip::hideText();
+    QTRY_VERIFY(!QToolTip::isVisible());
+    QTRY_COMPARE(tela(), antes);
 }
 
 QTEST_MAIN(TesteJanelaDicas)
