@@ -3,9 +3,9 @@
 // of the same engine whose owner keeps nothing (as an experiment's runs keep no report), and
 // the same experiment on two threads.
 #include "CsvExperimento.h"
-#include "DonoMudo.h"
 #include "Experimento.h"
 #include "MotorAG.h"
+#include "ObservadorMudo.h"
 #include "OpcoesLinha.h"
 #include "Resumo.h"
 
@@ -22,13 +22,15 @@ const TOpcoes& Padrao() {
 
 // 1000 bare runs of the engine, seeds 0..999, on one engine as an experiment's thread has.
 void BM_1000EngineRuns(benchmark::State& estado) {
-    const TConfiguracao& config = Padrao().Config();
-    TDonoMudo dono;
-    dono.Relatorio = false;
-    TMotorAG motor(dono);
+    const TConfiguracao& c = Padrao().Config();
+    const TConfiguracaoAG config =
+        ConfiguracaoAG(c.Painel, {c.Paralelo, c.Elitismo, c.Escalonamento, c.Torneio});
+    TObservadorMudo observador;
+    observador.Relatorio = false;
+    TMotorAG motor;
     for (auto _ : estado) {
-        for (dono.Semente = 0; dono.Semente < Execucoes; ++dono.Semente) {
-            motor.Executa(config.Painel);
+        for (std::uint32_t semente = 0; semente < Execucoes; ++semente) {
+            motor.Executa(config, semente, observador);
             benchmark::DoNotOptimize(motor.MelhorGer1.data());
         }
     }

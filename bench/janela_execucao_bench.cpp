@@ -14,11 +14,11 @@
 // parallel mode and counts what the kept generations hold, and BM_Toca25 plays 100
 // generations at 25 per second and says how late the latest one came.
 #include "BenchmarksNaTela.h"
-#include "DonoMudo.h"
 #include "GLPanel.h"
 #include "Grafico.h"
 #include "MainForm.h"
 #include "MotorAG.h"
+#include "ObservadorMudo.h"
 #include "Reproducao.h"
 
 #include <benchmark/benchmark.h>
@@ -67,14 +67,12 @@ void BM_ExecucaoJanela(benchmark::State& estado) {
     PorGeracao(estado);
 }
 
-// Bytes the kept generations hold: the frames' individuals and the records around them.
+// Bytes the kept generations hold: every generation's record.
 double BytesGuardados() {
     const TGeracoesGuardadas& geracoes = Janela->Reproducao().Geracoes();
     double bytes = 0;
     for (int g = 0; g < geracoes.Total(); ++g)
-        bytes += sizeof(TGeracaoGuardada) +
-                 static_cast<double>(geracoes.Geracao(g).Quadro.Individuos.capacity() *
-                                     sizeof(TIndividuoQuadro));
+        bytes += static_cast<double>(BytesOcupados(geracoes.Geracao(g)));
     return bytes;
 }
 
@@ -88,15 +86,22 @@ void BM_ExecucaoJanelaParalela(benchmark::State& estado) {
     MaiorExecucao(false);
 }
 
-// What keeping costs a run: one frame of 200 individuals copied per generation, 1001 times.
+// What keeping costs a run: one record of the largest run's generation (200 individuals, the
+// roulette's 200 draws, 100 pairs, 200 children) copied per generation, 1001 times.
 void BM_GuardaGeracoes(benchmark::State& estado) {
     TGeracoesGuardadas geracoes;
-    TQuadroPopulacao quadro;
-    quadro.Individuos.resize(200);
+    TRegistroGeracao registro;
+    registro.Populacao.Individuos.resize(200);
+    TPassoRegistrado& passo = registro.Passo;
+    passo.Escolhidos.resize(200);
+    passo.Sorteios.resize(200);
+    passo.Pares.resize(100);
+    passo.Mutacoes.resize(200);
+    passo.Slots.resize(200);
     for (auto _ : estado) {
         geracoes.Recomeca();
         for (int g = 0; g <= Geracoes; ++g)
-            geracoes.Guarda(quadro, {});
+            geracoes.Guarda(registro);
         benchmark::DoNotOptimize(geracoes.Total());
     }
     PorGeracao(estado);
@@ -161,10 +166,11 @@ void BM_MotorSemJanela(benchmark::State& estado) {
     painel.Valores.TamCrom = 100;
     painel.Valores.LimGer = Geracoes;
     painel.Valores.CritParada = Legenda::NGeracoes;
+    const TConfiguracaoAG config = ConfiguracaoAG(painel, {});
     for (auto _ : estado) {
-        TDonoMudo dono;
-        TMotorAG motor(dono);
-        motor.Executa(painel);
+        TObservadorMudo observador;
+        TMotorAG motor;
+        motor.Executa(config, 1, observador);
     }
     PorGeracao(estado);
 }

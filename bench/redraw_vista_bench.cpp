@@ -3,9 +3,9 @@
 // 500 x 300 panel shown on the (virtual) screen. Also the cost of rebuilding the surface.
 #include "BenchmarksNaTela.h"
 #include "ControleVista.h"
-#include "DonoMudo.h"
 #include "GLPanel.h"
 #include "MotorAG.h"
+#include "ObservadorMudo.h"
 
 #include <benchmark/benchmark.h>
 #include <QApplication>
@@ -22,8 +22,7 @@ namespace {
 
 // The surface view's part of the main window, at its size.
 struct TVista {
-    TDonoMudo Dono;
-    TMotorAG Motor{Dono};
+    TChavesPainel Chaves;
     QWidget Janela;
     TGLPanel* GLPanel1 = new TGLPanel(&Janela);
     QComboBox* pcPlotagem = new QComboBox(&Janela);
@@ -33,7 +32,7 @@ struct TVista {
     std::unique_ptr<TControleVista> Controle;
 
     TVista() {
-        Dono.Elitismo = true;
+        Chaves.Elitismo = true;
         Janela.resize(800, 582);
         GLPanel1->setGeometry(9, 49, 500, 300);
         pcPlotagem->addItems({"Pontos pequenos", "Pontos grandes", "Traços", "Linhas"});
@@ -56,19 +55,30 @@ struct TVista {
         c.SpeedButton3 = new QToolButton(&Janela);
         c.SpeedButton4 = new QToolButton(&Janela);
         c.pcTipoAG = pcTipoAG;
-        Controle = std::make_unique<TControleVista>(c, Motor);
+        Controle = std::make_unique<TControleVista>(c);
     }
 
     // A population of 200 from a short run of the largest chromosomes.
     void Povoa(bool paralelo) {
-        Dono.Paralelo = paralelo;
+        Chaves.Paralelo = paralelo;
         pcTipoAG->setChecked(paralelo);
         TPainel painel = PainelPadrao(",");
         painel.Valores.TamPop = 200;
         painel.Valores.TamCrom = 100;
         painel.Valores.LimGer = 10;
         painel.Valores.CritParada = Legenda::NGeracoes;
-        Motor.Executa(painel);
+        // The last generation's record becomes the view's population, as the window does.
+        struct TUltima : TObservadorMudo {
+            TPopulacaoRegistrada Populacao;
+            TContinuacao Avaliada(const TGeracaoAvaliada& geracao) override {
+                Populacao = geracao.Registro->Populacao;
+                return TContinuacao::Segue;
+            }
+        } ultima;
+        ultima.Registro = true;
+        TMotorAG motor;
+        motor.Executa(ConfiguracaoAG(painel, Chaves), 1, ultima);
+        Controle->MostraPopulacao(ultima.Populacao);
     }
 
     void TipoPlotagem(int indice) {

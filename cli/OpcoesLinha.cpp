@@ -2,6 +2,7 @@
 
 #include "ArquivoSaida.h"
 #include "Experimento.h"
+#include "RastroJson.h"
 
 #include <algorithm>
 #include <charconv>
@@ -86,6 +87,8 @@ void ConfereExperimento(const TOpcoes& o) {
     const TOpcoesExperimento& e = o.Experimento;
     if (o.Series)
         Recusa("--series prints one run; it does not go with experiment options");
+    if (!o.Rastro.empty())
+        Recusa("--trace records one run; it does not go with experiment options");
     if (!e.Curvas.empty() && e.Fatias > 1)
         Recusa("--curves needs the whole experiment; it does not go with --shard");
     if (e.Retomar && (e.Csv.empty() || e.Csv == SaidaPadrao))
@@ -186,6 +189,8 @@ TOpcoes LeOpcoes(const std::vector<std::string>& argumentos, const std::string& 
             e.Tarefas = static_cast<int>(Numero(opcao, le(), 1, 256));
         else if (opcao == "--shard")
             LeFatia(le(), e);
+        else if (opcao == "--trace")
+            o.Rastro = CaminhoSaida(opcao, le());
         else if (opcao == "--csv")
             e.Csv = CaminhoSaida(opcao, le());
         else if (opcao == "--curves")
@@ -266,6 +271,9 @@ Options:
   --seed N             the random generator's seed, 0..4294967295 (the clock); in an
                        experiment the base seed: run i uses seed N + i (mod 2^32)
   --series             print the chart's four series instead of the report
+  --trace FILE         write the run's record, every generation's population and how the
+                       next one is made from it, as JSON Lines (below); - for standard
+                       output (the report then goes to stderr)
   --help               this text
   --version            the program's version
 
@@ -338,6 +346,8 @@ Measures:
                        tolerance; one row at every count where the share changes (the
                        fixed-target run-time distribution, IOHanalyzer's ECDF)
 
+)" + std::string(AjudaRastro()) +
+           R"(
 Exit status: 0 after a run, 1 when a tolerance text is not a number, 2 for a bad option or
 a bad experiment CSV, 3 when an output file cannot be written, 130 when interrupted.
 )";

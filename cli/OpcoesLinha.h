@@ -38,6 +38,7 @@ struct TOpcoes {
     std::vector<TConfiguracao> Configuracoes;
     std::optional<std::uint32_t> Semente;  ///< --seed; the clock when absent
     bool Series = false;  ///< --series: the chart's four series instead of the report
+    std::string Rastro;   ///< --trace FILE: the run's record as JSON Lines, or empty
     bool Ajuda = false;   ///< --help
     bool Versao = false;  ///< --version
     TOpcoesExperimento Experimento;

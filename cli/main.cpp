@@ -1,14 +1,62 @@
 // quivora-run: the window's run without the window, and experiments of many runs, for
 // scripts and tests.
-#include "DonoTexto.h"
+#include "ArquivoSaida.h"
+#include "ConfiguracaoAG.h"
 #include "FormatoNumero.h"
 #include "ModoExperimento.h"
 #include "MotorAG.h"
+#include "ObservadorTexto.h"
 #include "OpcoesLinha.h"
 #include "QuivoraVersao.h"
+#include "RastroJson.h"
+#include "Relogio.h"
 #include "SeparadorDecimal.h"
 
 #include <iostream>
+#include <memory>
+#include <optional>
+
+namespace {
+
+// One run: its report (or series) on stdout, with --trace its record in a file or on stdout
+// (the report then on stderr). Nothing is printed when the trace cannot be written.
+int ExecutaUma(const TOpcoes& opcoes) {
+    const TConfiguracao& c = opcoes.Config();
+    TConfiguracaoAG config;
+    try {
+        config = ConfiguracaoAG(c.Painel, {c.Paralelo, c.Elitismo, c.Escalonamento, c.Torneio});
+    } catch (const EConversao& e) {
+        std::cerr << e.what() << '\n';
+        return 1;
+    }
+    const std::uint32_t semente = opcoes.Semente ? *opcoes.Semente : MilissegundosDoDiaUtc();
+    try {
+        std::unique_ptr<TArquivoSaida> arquivo;
+        std::optional<TRastroJson> rastro;
+        if (!opcoes.Rastro.empty()) {
+            arquivo = std::make_unique<TArquivoSaida>(opcoes.Rastro);
+            arquivo->Esvazia();
+            rastro.emplace(config, semente,
+                           [&](const std::string& linha) { arquivo->Escreve(linha); });
+        }
+        TObservadorTexto observador(opcoes.Series, c.Painel.SeparadorDecimal,
+                                    rastro ? &*rastro : nullptr);
+        TMotorAG motor;
+        const TResultadoAG resultado = motor.Executa(config, semente, observador);
+        if (rastro) {
+            rastro->Termina(resultado);
+            arquivo->Fecha();
+        }
+        std::ostream& saida = opcoes.Rastro == SaidaPadrao ? std::cerr : std::cout;
+        saida << observador.Saida() << std::flush;
+    } catch (const EGravacao& e) {
+        std::cerr << "quivora-run: " << e.what() << '\n';
+        return 3;
+    }
+    return 0;
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
     const std::string separador = SeparadorDoAmbiente();  // the window's, without Qt
@@ -31,15 +79,5 @@ int main(int argc, char* argv[]) {
         return ResumeExperimento(opcoes, separador);
     if (opcoes.Experimento.Ativo)
         return ExecutaExperimento(opcoes, separador);
-
-    TDonoTexto dono(opcoes.Config(), opcoes.Semente, opcoes.Series);
-    TMotorAG motor(dono);
-    try {
-        motor.Executa(opcoes.Config().Painel);
-    } catch (const EConversao& e) {
-        std::cerr << e.what() << '\n';
-        return 1;
-    }
-    std::cout << dono.Saida() << std::flush;
-    return 0;
+    return ExecutaUma(opcoes);
 }

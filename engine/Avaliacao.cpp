@@ -66,13 +66,13 @@ void TMotorAG::InicializaPop(int count) {
         for (PCromossomo& slot : Populacao->Crom)
             Solta(slot);
     Populacao = std::make_unique<TPopulacao>();  // 1.
-    Aleatorio.Semeia(Dono.LeRelogio());          // 2.
+    Aleatorio.Semeia(Semente);                   // 2.
     for (int i = 1; i <= count; ++i) {           // 3.
         PCromossomo c = NovoCromossomo();
         Aleatorio.ProximosBits(c->Gene.data() + 1, Param.TamCrom);
         Populacao->Crom[i] = std::move(c);
     }
-    if (Dono.UsaElitismo()) {  // 4.
+    if (Param.Elitismo) {  // 4.
         if (Elite)
             Solta(Elite->Crom[1]);
         Elite = std::make_unique<TElite>();
@@ -82,12 +82,19 @@ void TMotorAG::InicializaPop(int count) {
 
 void TMotorAG::AvaliaPop(int count) {
     const auto g = static_cast<std::size_t>(Geracao);
-    const bool paralelo = Dono.AGParalelo();
-    const bool elitismo = Dono.UsaElitismo() && Elite != nullptr;
+    const bool paralelo = Param.Paralelo;
+    const bool elitismo = Param.Elitismo && Elite != nullptr;
     TPopulacao& pop = *Populacao;
     double somaApt = 0;
     double somaZy = 0;
     double zy = 0;  // Z(y) of the current slot; stays 0 in simple mode
+
+    // Slot 1 may be the elite's own chromosome, whose genes step 2.6 rewrites once slot 1 is
+    // scored: the record keeps the genes it was scored with.
+    const bool slot1EhElite = elitismo && paralelo && pop.Crom[1] == Elite->Crom[1];
+    TPosicoes genesSlot1;
+    if (Registrando && count >= 1)
+        genesSlot1 = Empacota(pop.Crom[1]->Gene.data() + 1, Param.TamCrom);
 
     Decodificacao.Prepara(Param.MeioCrom(), Param.ValMin, Param.ValMax);  // 1.
     for (int i = 1; i <= count; ++i) {                                    // 2.
@@ -123,6 +130,32 @@ void TMotorAG::AvaliaPop(int count) {
     Escalona(paralelo, count);  // 4.
     if (Relata)
         EscreveLinhaMelhor(paralelo);  // 5.
+    if (Registrando)
+        RegistraPopulacao(genesSlot1, slot1EhElite);
+}
+
+// The population as scored, with the elite that the next replacement will use.
+void TMotorAG::RegistraPopulacao(const TPosicoes& genesSlot1, bool slot1EhElite) {
+    TPopulacaoRegistrada& r = Registro.Populacao;
+    const TPopulacao& pop = *Populacao;
+    const int tamCrom = Param.TamCrom;
+    r.Paralelo = Param.Paralelo;
+    r.TamCrom = tamCrom;
+    r.Individuos.resize(static_cast<std::size_t>(Param.TamPop));
+    for (int i = 1; i <= Param.TamPop; ++i) {
+        const TCromossomo& c = *pop.Crom[i];
+        TIndividuoRegistrado& ind = r.Individuos[static_cast<std::size_t>(i - 1)];
+        ind.Genes = i == 1 ? genesSlot1 : Empacota(c.Gene.data() + 1, tamCrom);
+        ind.X = static_cast<std::int16_t>(c.X);
+        ind.Y = static_cast<std::int16_t>(c.Y);
+        ind.Aptidao = c.Aptidao;
+        ind.AptidaoY = c.AptidaoY;
+        ind.AptidaoEsc = c.AptidaoEsc;
+        ind.AptidaoEscY = c.AptidaoEscY;
+    }
+    r.TemElite = Param.Elitismo && Elite != nullptr;
+    r.Elite = r.TemElite ? Empacota(Elite->Crom[1]->Gene.data() + 1, tamCrom) : TPosicoes{};
+    r.Slot1EhElite = slot1EhElite;
 }
 
 // Parallel mode judges each half against the other population's best coordinate as it
@@ -157,7 +190,7 @@ void TMotorAG::AtualizaElite() {
 
 void TMotorAG::Escalona(bool paralelo, int count) {
     const auto g = static_cast<std::size_t>(Geracao);
-    const bool dirigido = Dono.UsaEscalonamento();
+    const bool dirigido = Param.Escalonamento;
     const TPopulacao& pop = *Populacao;
     for (int i = 1; i <= count; ++i) {
         TCromossomo& c = *pop.Crom[i];
@@ -173,15 +206,16 @@ void TMotorAG::EscreveLinhaMelhor(bool paralelo) {
     const int meio = Param.MeioCrom();
     std::string linha;
     if (!paralelo) {
-        linha = Genes(b, 1, Param.TamCrom) + "  X=" + FormataReal(b.X, Separador) +
-                "  Y=" + FormataReal(b.Y, Separador) +
-                "  Fitness=" + FormataReal(b.Aptidao, Separador);
+        linha = Genes(b, 1, Param.TamCrom) + "  X=" + FormataReal(b.X, Param.Separador) +
+                "  Y=" + FormataReal(b.Y, Param.Separador) +
+                "  Fitness=" + FormataReal(b.Aptidao, Param.Separador);
     } else {
         const TCromossomo& by = *pop.Crom[pop.IndMelhorY];
         linha = Genes(b, 1, meio) + "    " + Genes(by, meio + 1, Param.TamCrom) +
-                "  X=" + FormataReal(b.X, Separador) + "  Y=" + FormataReal(by.Y, Separador) +
-                "  Z(x)=" + FormataReal(b.Aptidao, Separador) +
-                "  Z(y)=" + FormataReal(by.AptidaoY, Separador);
+                "  X=" + FormataReal(b.X, Param.Separador) +
+                "  Y=" + FormataReal(by.Y, Param.Separador) +
+                "  Z(x)=" + FormataReal(b.Aptidao, Param.Separador) +
+                "  Z(y)=" + FormataReal(by.AptidaoY, Param.Separador);
     }
-    Dono.AdicionaLinha(linha);
+    Observador->Linha(linha);
 }

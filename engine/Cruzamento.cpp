@@ -13,16 +13,6 @@ struct TMaterial {
     TMascara Mascara{};
 };
 
-enum class TTipoCruz { UmPonto, DoisPontos, Uniforme };
-
-TTipoCruz TipoDe(const std::string& texto) {
-    if (texto == Legenda::UmPonto)
-        return TTipoCruz::UmPonto;
-    if (texto == Legenda::DoisPontos)
-        return TTipoCruz::DoisPontos;
-    return TTipoCruz::Uniforme;  // "Uniforme" and any other text
-}
-
 // Gene positions as bytes, for comparisons that run on vectors alongside the genes.
 constexpr std::array<std::uint8_t, MaxGenes + 1> Posicoes = [] {
     std::array<std::uint8_t, MaxGenes + 1> p{};
@@ -50,15 +40,39 @@ void SorteiaMascara(TAleatorio& aleatorio, TMascara& mascara, int tamCrom) {
     aleatorio.ProximosBits(mascara.data() + 1, tamCrom);
 }
 
+// A pair's material as the record keeps it, with whether its children differ from plain
+// copies of the parents: a cut at 0, an empty middle segment, or a mask of one value only
+// hands each child one parent whole.
+TPassoRegistrado::TPar Registrado(TTipoCruz tipo, const TMaterial& material, int tamCrom) {
+    TPassoRegistrado::TPar par;
+    par.Corte1 = static_cast<std::uint8_t>(material.Corte1);
+    par.Corte2 = static_cast<std::uint8_t>(material.Corte2);
+    switch (tipo) {
+        case TTipoCruz::UmPonto:
+            par.Cruzou = material.Corte1 >= 1;
+            break;
+        case TTipoCruz::DoisPontos:
+            par.Cruzou = material.Corte2 - material.Corte1 >= 2;
+            break;
+        case TTipoCruz::Uniforme: {
+            par.Mascara = Empacota(material.Mascara.data() + 1, tamCrom);
+            const auto comeco = material.Mascara.begin() + 1;
+            const auto fim = comeco + tamCrom;
+            par.Cruzou = std::find(comeco, fim, 0) != fim && std::find(comeco, fim, 1) != fim;
+            break;
+        }
+    }
+    return par;
+}
+
 }  // namespace
 
 // Every chosen pair is crossed; the rate acts only through NumPares.
-void TMotorAG::CruzaPais(const std::string& tipoCruz, int /*taxaCruz*/) {
+void TMotorAG::CruzaPais(TTipoCruz tipo, int /*taxaCruz*/) {
     const int filhos = 2 * NumPares;
     const int tamCrom = Param.TamCrom;
     const int meio = Param.MeioCrom();
-    const bool paralelo = Dono.AGParalelo();
-    const TTipoCruz tipo = TipoDe(tipoCruz);
+    const bool paralelo = Param.Paralelo;
 
     NovaDescendencia(filhos);  // 1.
 
@@ -89,6 +103,8 @@ void TMotorAG::CruzaPais(const std::string& tipoCruz, int /*taxaCruz*/) {
     for (int m = 1; m <= filhos; ++m) {  // 3.
         const int j = (m + 1) / 2;
         const bool primeiro = m % 2 == 1;
+        if (primeiro && Registrando)
+            Registro.Passo.Pares.push_back(Registrado(tipo, material, tamCrom));
         TCromossomo& filho = *Descendencia->Crom[m];
         const TCromossomo& p1x = *Populacao->Crom[primeiro ? Pai1X[j] : Pai2X[j]];
         const TCromossomo& p2x = *Populacao->Crom[primeiro ? Pai2X[j] : Pai1X[j]];

@@ -2,6 +2,8 @@
 
 #include "FormatoNumero.h"
 
+#include <algorithm>
+
 namespace {
 
 const std::string Separador65(65, '_');
@@ -10,45 +12,49 @@ std::string Inteiro(int valor) {
     return std::to_string(valor);
 }
 
+// The observer of operations called on their own, outside a run: it wants nothing.
+class TNinguem final : public TObservadorAG {
+public:
+    TContinuacao Avaliada(const TGeracaoAvaliada& /*geracao*/) override {
+        return TContinuacao::Segue;
+    }
+};
+
+TNinguem Ninguem;
+
 }  // namespace
 
-// The run, in the order it performs its steps.
-void TMotorAG::Executa(const TPainel& painel) {
-    TomaParametros(painel);  // 1. may stop the run here, before anything is cleared
-    Relata = Dono.GuardaRelatorio();
-    Dono.LimpaGrafico();              // 2.
-    ReiniciaTabelas();                // 3.
-    Dono.LimpaRelatorio();            // 4.
-    Geracao = 0;                      // 5.
-    InicializaPop(Param.TamPop);      // 6.
-    EscreveCabecalho();               // 7.
-    AvaliaPop(Param.TamPop);          // 8. generation 0
-    Dono.AvaliouGeracaoInicial();     //    told to the owner, which may keep it (no redraw)
-    while (Geracao < Param.LimGer) {  // 9. every run makes at least one step
-        PassoGeracao();
-        if (CriterioAtingido())
-            break;
-    }
-}
+TMotorAG::TMotorAG() : Observador(&Ninguem) {}
 
-// The snapshot goes field by field in the panel's order: when the tolerance text fails to
-// convert, the fields before it already hold the new values and the stop criterion does not.
-void TMotorAG::TomaParametros(const TPainel& painel) {
-    const TParametros& p = painel.Valores;
-    Separador = painel.SeparadorDecimal;
-    Param.TamPop = p.TamPop;
-    Param.TamCrom = p.TamCrom;
-    Param.TipoSel = p.TipoSel;
-    Param.TipoCruz = p.TipoCruz;
-    Param.TaxaCruz = p.TaxaCruz;
-    Param.TipoMut = p.TipoMut;
-    Param.TaxaMut = p.TaxaMut;
-    Param.LimGer = p.LimGer;
-    Param.TipoSubs = p.TipoSubs;
-    Param.ValMin = p.ValMin;
-    Param.ValMax = p.ValMax;
-    Param.Diferenca = LeReal(painel.TextoDiferenca, Separador);
-    Param.CritParada = p.CritParada;
+// The run, in the order it performs its steps. The parameter snapshot is the configuration
+// itself: the front ends convert the tolerance text before they call, so a text that is not a
+// number stops them before anything here is cleared.
+TResultadoAG TMotorAG::Executa(const TConfiguracaoAG& config, std::uint32_t semente,
+                               TObservadorAG& observador) {
+    Param = config;  // 1.
+    Semente = semente;
+    Observador = &observador;
+    Relata = observador.QuerRelatorio();
+    Registrando = observador.QuerRegistro();
+    Registro.Passo.Limpa();
+    ReiniciaTabelas();            // 3.
+    Geracao = 0;                  // 5.
+    InicializaPop(Param.TamPop);  // 6.
+    EscreveCabecalho();           // 7.
+    AvaliaPop(Param.TamPop);      // 8. generation 0
+    TMotivoFim motivo = TMotivoFim::LimiteGeracoes;
+    if (Avaliada() == TContinuacao::Para)
+        motivo = TMotivoFim::Interrompida;
+    while (motivo == TMotivoFim::LimiteGeracoes && Geracao < Param.LimGer) {  // 9.
+        PassoGeracao();
+        if (Avaliada() == TContinuacao::Para)  // 9. to 11., by the observer
+            motivo = TMotivoFim::Interrompida;
+        else if (Param.CritParada == TCritParada::PrimeiraSituacao &&  // 12.
+                 DentroDaTolerancia(Param, Populacao->MelhorApt, Populacao->MelhorAptY))
+            motivo = TMotivoFim::Tolerancia;
+    }
+    Observador = &Ninguem;
+    return Resultado(motivo);
 }
 
 // The averages need no reset: each evaluation writes its entry before anybody reads it.
@@ -57,58 +63,96 @@ void TMotorAG::ReiniciaTabelas() {
     MelhorGer2.fill(0);
     MelhorXGer.fill(100);
     MelhorYGer.fill(100);
+    MelhorAteAgora1 = 0;
+    MelhorAteAgora2 = 0;
 }
 
 void TMotorAG::EscreveCabecalho() {
     if (!Relata)
         return;
-    const bool paralelo = Dono.AGParalelo();
+    const bool paralelo = Param.Paralelo;
     const int comprimento = paralelo ? Param.MeioCrom() : Param.TamCrom;
-    Dono.AdicionaLinha(std::string("Tipo de Algoritmo:  Algoritmo Genético ") +
-                       (paralelo ? "Paralelo" : "Simples"));
-    Dono.AdicionaLinha("População Inicial com " + Inteiro(Param.TamPop) +
-                       " Indivíduos de Comprimento " + Inteiro(comprimento));
-    Dono.AdicionaLinha("Tipo de Seleção:     " + Param.TipoSel);
-    Dono.AdicionaLinha("Tipo de Cruzamento:  " + Param.TipoCruz +
-                       "    Taxa de Cruzamento:  " + Inteiro(Param.TaxaCruz) + " %");
-    Dono.AdicionaLinha("Tipo de Mutação:     " + Param.TipoMut +
-                       "    Taxa de Mutação:  " + Inteiro(Param.TaxaMut) + " %");
-    Dono.AdicionaLinha("Elitismo:            ");
-    Dono.AdicionaLinha("");
-    Dono.AdicionaLinha(Separador65);
-    Dono.AdicionaLinha("Geração " + Inteiro(Geracao));
+    TObservadorAG& o = *Observador;
+    o.Linha(std::string("Tipo de Algoritmo:  Algoritmo Genético ") +
+            (paralelo ? "Paralelo" : "Simples"));
+    o.Linha("População Inicial com " + Inteiro(Param.TamPop) + " Indivíduos de Comprimento " +
+            Inteiro(comprimento));
+    o.Linha("Tipo de Seleção:     " + LegendaDe(Param.TipoSel));
+    o.Linha("Tipo de Cruzamento:  " + LegendaDe(Param.TipoCruz) +
+            "    Taxa de Cruzamento:  " + Inteiro(Param.TaxaCruz) + " %");
+    o.Linha("Tipo de Mutação:     " + LegendaDe(Param.TipoMut) +
+            "    Taxa de Mutação:  " + Inteiro(Param.TaxaMut) + " %");
+    o.Linha("Elitismo:            ");
+    o.Linha("");
+    o.Linha(Separador65);
+    o.Linha("Geração " + Inteiro(Geracao));
 }
 
 // One generation step; the numbers follow the order in which the run performs them.
 void TMotorAG::PassoGeracao() {
     if (Relata)
-        Dono.AdicionaLinha("");  // 1.
-    ++Geracao;                   // 2.
+        Observador->Linha("");  // 1.
+    ++Geracao;                  // 2.
     if (Relata) {
-        Dono.AdicionaLinha(Separador65);  // 3.
-        Dono.AdicionaLinha("Geração " + Inteiro(Geracao));
+        Observador->Linha(Separador65);  // 3.
+        Observador->Linha("Geração " + Inteiro(Geracao));
     }
-    SelecionaPais(Param.TipoSel, Param.TaxaCruz);                         // 4.
-    CruzaPais(Param.TipoCruz, Param.TaxaCruz);                            // 5.
-    MutaDesc(Param.TipoMut, Param.TaxaMut);                               // 6.
-    SubstituiPop(Param.TipoSubs);                                         // 7.
-    AvaliaPop(Param.TamPop);                                              // 8.
-    Dono.PlotaGeracao(Geracao, MelhorGer1[Geracao], MelhorGer2[Geracao],  // 9. and 10.
-                      MediaGer1[Geracao], MediaGer2[Geracao]);
-    Dono.Redesenha();  // 11.
+    SelecionaPais(Param.TipoSel, Param.TaxaCruz);  // 4.
+    CruzaPais(Param.TipoCruz, Param.TaxaCruz);     // 5.
+    MutaDesc(Param.TipoMut, Param.TaxaMut);        // 6.
+    SubstituiPop(Param.TipoSubs);                  // 7.
+    AvaliaPop(Param.TamPop);                       // 8.
 }
 
-// 12. With "Primeira situação encontrada" (any text but "n Gerações") the run ends once the
-// best fitness lies within the tolerance of the optimum 1, in parallel mode for both halves.
-bool TMotorAG::CriterioAtingido() const {
-    if (Param.CritParada == Legenda::NGeracoes)
-        return false;
-    return DentroDaTolerancia(Populacao->MelhorApt, Populacao->MelhorAptY);
+// The evaluated generation goes to the observer, which feeds the chart and redraws the view
+// (9. to 11.) or keeps what it wants of it.
+TContinuacao TMotorAG::Avaliada() {
+    const auto g = static_cast<std::size_t>(Geracao);
+    MelhorAteAgora1 = std::max(MelhorAteAgora1, MelhorGer1[g]);
+    MelhorAteAgora2 = std::max(MelhorAteAgora2, MelhorGer2[g]);
+    TGeracaoAvaliada geracao;
+    geracao.Dados = DadosDaGeracao();
+    geracao.Populacao = Populacao.get();
+    geracao.TamPop = Param.TamPop;
+    if (Registrando) {
+        Registro.Populacao.Dados = geracao.Dados;
+        geracao.Registro = &Registro;
+    }
+    const TContinuacao resposta = Observador->Avaliada(geracao);
+    if (Registrando)
+        Registro.Passo.Limpa();  // the next step's record starts empty
+    return resposta;
 }
 
-bool TMotorAG::DentroDaTolerancia(double melhor1, double melhor2) const {
-    const auto perto = [this](double melhor) { return 1.0L - melhor <= Param.Diferenca; };
-    if (!perto(melhor1))
-        return false;
-    return !Dono.AGParalelo() || perto(melhor2);
+TDadosGeracao TMotorAG::DadosDaGeracao() const {
+    const auto g = static_cast<std::size_t>(Geracao);
+    TDadosGeracao d;
+    d.Geracao = Geracao;
+    d.Melhor1 = MelhorGer1[g];
+    d.Melhor2 = MelhorGer2[g];
+    d.Media1 = MediaGer1[g];
+    d.Media2 = MediaGer2[g];
+    d.MelhorX = MelhorXGer[g];
+    d.MelhorY = MelhorYGer[g];
+    d.IndMelhor = Populacao->IndMelhor;
+    d.IndMelhorY = Populacao->IndMelhorY;
+    d.Avaliacoes = static_cast<std::int64_t>(Param.TamPop) * (Geracao + 1);
+    d.MelhorAteAgora1 = MelhorAteAgora1;
+    d.MelhorAteAgora2 = MelhorAteAgora2;
+    return d;
+}
+
+// The last generation's best, as the report's last line shows it: the tables hold the best x
+// individual's X and fitness and, in parallel mode, the best y individual's Y and Z(y).
+TResultadoAG TMotorAG::Resultado(TMotivoFim motivo) const {
+    const auto g = static_cast<std::size_t>(Geracao);
+    TResultadoAG r;
+    r.Motivo = motivo;
+    r.Geracao = Geracao;
+    r.Melhor1 = MelhorGer1[g];
+    r.Melhor2 = MelhorGer2[g];
+    r.MelhorX = MelhorXGer[g];
+    r.MelhorY = MelhorYGer[g];
+    r.Avaliacoes = static_cast<std::int64_t>(Param.TamPop) * (Geracao + 1);
+    return r;
 }

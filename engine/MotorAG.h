@@ -17,19 +17,23 @@
 //   Pai1X, Pai2X, Pai1Y, Pai2Y - the parents of each pair, as population slots
 //   TAleatorio    - the one random generator (Aleatorio.h)
 //   TDecodificacao - a half's genes into the integer X or Y (Decodificacao.h)
-//   TDonoMotor    - the owner (window or command line) that the run reports to (DonoMotor.h)
+//   TConfiguracaoAG - everything a run reads besides its seed (ConfiguracaoAG.h)
+//   TObservadorAG - whoever runs it: report lines and evaluated generations out, go on or stop
+//                   in; TResultadoAG, how the run ended (ObservadorAG.h)
+//   TRegistroGeracao - a generation's work, for an observer that asks for it (Registro.h)
 //
 // The operations, in the order a generation runs them: InicializaPop (random population),
 // AvaliaPop (decode, score, record, scale, report), SelecionaPais (parents), CruzaPais
 // (children), MutaDesc (mutation of the children), SubstituiPop (children into the population,
-// elite into slot 1). Executa is the whole run.
+// elite into slot 1). Executa is the whole run: a function of its configuration and its seed.
 
 #include "Aleatorio.h"
+#include "ConfiguracaoAG.h"
 #include "Cromossomo.h"
 #include "Decodificacao.h"
-#include "DonoMotor.h"
 #include "F6.h"
-#include "Parametros.h"
+#include "ObservadorAG.h"
+#include "Registro.h"
 
 #include <array>
 #include <cstdint>
@@ -43,35 +47,33 @@ using TTabelaInteira = std::array<std::int32_t, MaxGeracoes + 1>;
 /// Parent lists, positions 1..100.
 using TListaPais = std::array<std::int32_t, MaxIndividuos / 2 + 1>;
 
-/// The engine state and its operations. The state is public: the surface view draws the
-/// population and the tables, and tests set it up directly.
+/// The engine state and its operations. A run depends only on its configuration and seed: it
+/// starts from scratch, and the engine keeps its storage from run to run only to reuse it.
+/// The state is public for the tests, which set it up directly and call single operations;
+/// everyone else learns of a run through its observer and its result.
 class TMotorAG {
 public:
-    explicit TMotorAG(TDonoMotor& dono) : Dono(dono) {}
-
-    /// The whole run, from the parameter snapshot to the last generation step. Throws
-    /// EConversao, before anything is cleared, when the tolerance text does not convert.
-    void Executa(const TPainel& painel);
+    /// The whole run, from generation 0 to the stop criterion, the generation limit or the
+    /// observer's stop, told to `observador` as it goes.
+    TResultadoAG Executa(const TConfiguracaoAG& config, std::uint32_t semente,
+                         TObservadorAG& observador);
 
     /// Creates `Populacao` with `count` random individuals (and `Elite` with elitism),
-    /// seeding the generator from the owner's clock.
+    /// seeding the generator with the run's `Semente`.
     void InicializaPop(int count);
     /// Scores slots 1..count for generation `Geracao` and appends the best individual's line.
     void AvaliaPop(int count);
     /// Chooses `NumPares` parent pairs by roulette ("Roleta") or tournament ("Torneio").
-    void SelecionaPais(const std::string& tipoSel, int taxaCruz);
+    void SelecionaPais(TTipoSel tipoSel, int taxaCruz);
     /// Builds 2 * `NumPares` children into a new `Descendencia`.
-    void CruzaPais(const std::string& tipoCruz, int taxaCruz);
+    void CruzaPais(TTipoCruz tipoCruz, int taxaCruz);
     /// Mutates the children in place.
-    void MutaDesc(const std::string& tipoMut, int taxaMut);
+    void MutaDesc(TTipoMut tipoMut, int taxaMut);
     /// Moves the children into the population and, with elitism, the elite into slot 1.
-    void SubstituiPop(const std::string& tipoSubs);
+    void SubstituiPop(TTipoSubs tipoSubs);
 
-    /// The stop test of "Primeira situação encontrada" for a generation whose best fitness
-    /// values are given: within the tolerance of the optimum 1, in parallel mode both of them.
-    [[nodiscard]] bool DentroDaTolerancia(double melhor1, double melhor2) const;
-
-    TParametros Param;
+    TConfiguracaoAG Param;
+    std::uint32_t Semente = 0;  ///< the seed of the current run
     std::unique_ptr<TPopulacao> Populacao;
     std::unique_ptr<TDescendencia> Descendencia;
     std::unique_ptr<TElite> Elite;
@@ -91,15 +93,23 @@ public:
     TListaPais Pai2Y{};
 
     TAleatorio Aleatorio;
-    /// Decimal separator of the report's numbers, taken from the panel at each run.
-    std::string Separador = ",";
+    /// Where report lines and generations go: the run's observer, else one that wants nothing.
+    TObservadorAG* Observador;
+    /// The work of the current generation, filled while `Registrando`.
+    TRegistroGeracao Registro;
+    bool Registrando = false;
+    bool Relata = false;  ///< the observer takes the report's lines
+
+    TMotorAG();
 
 private:
-    void TomaParametros(const TPainel& painel);
     void ReiniciaTabelas();
     void EscreveCabecalho();
     void PassoGeracao();
-    [[nodiscard]] bool CriterioAtingido() const;
+    [[nodiscard]] TContinuacao Avaliada();
+    [[nodiscard]] TDadosGeracao DadosDaGeracao() const;
+    [[nodiscard]] TResultadoAG Resultado(TMotivoFim motivo) const;
+    void RegistraPopulacao(const TPosicoes& genesSlot1, bool slot1EhElite);
 
     void DecodificaEPontua(TCromossomo& c, bool paralelo);
     void AtualizaElite();
@@ -115,8 +125,6 @@ private:
     void Aponta(PCromossomo& slot, const PCromossomo& cromossomo);
     void NovaDescendencia(int filhos);
 
-    TDonoMotor& Dono;
-    bool Relata = true;  // this run writes its report: asked of the owner as each run starts
     TTabelaF6 TabelaF6;
     TDecodificacao Decodificacao;
     std::vector<PCromossomo> Livres;
@@ -124,4 +132,6 @@ private:
     // the compiler clears a zero it knows of with a slow-starting string instruction, and
     // copies this one, whose value it cannot see at the copy, with a few vector moves.
     const TCromossomo Vazio{};
+    double MelhorAteAgora1 = 0;  // the highest MelhorGer1 of the run so far
+    double MelhorAteAgora2 = 0;
 };

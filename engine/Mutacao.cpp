@@ -17,44 +17,33 @@ void SorteiaAcertos(TAleatorio& aleatorio, std::uint64_t limite, int testes, TAc
     aleatorio.ProximasAbaixo(acerto.data(), testes, static_cast<std::uint32_t>(limite));
 }
 
-enum class TTipoMut { Flip, Para1, Para0, Inversao };
-
-TTipoMut TipoDe(const std::string& texto) {
-    if (texto == Legenda::Flip)
-        return TTipoMut::Flip;
-    if (texto == Legenda::MutarPara1)
-        return TTipoMut::Para1;
-    if (texto == Legenda::MutarPara0)
-        return TTipoMut::Para0;
-    return TTipoMut::Inversao;  // "Inversão" and any other text
-}
-
 }  // namespace
 
 // Each test hits with probability (rate + 1) / 101, so even rate 0 mutates now and then.
 // Genes are 0 or 1, so flipping, setting and clearing are byte-wise xor, or and and-not
 // with the hits, without a branch.
-void TMotorAG::MutaDesc(const std::string& tipoMut, int taxaMut) {
+void TMotorAG::MutaDesc(TTipoMut tipo, int taxaMut) {
     const int filhos = 2 * NumPares;
     const auto tamCrom = static_cast<std::size_t>(Param.TamCrom);
     const std::uint64_t limite = LimiteAcerto(taxaMut);
-    const TTipoMut tipo = TipoDe(tipoMut);
     // Inversion tests each pair of neighbours, the others each bit.
     const int testes = tipo == TTipoMut::Inversao ? Param.TamCrom - 1 : Param.TamCrom;
     TAcertos acerto{};
     for (int m = 1; m <= filhos; ++m) {
         std::uint8_t* gene = Descendencia->Crom[m]->Gene.data() + 1;  // gene[b - 1] is bit b
         SorteiaAcertos(Aleatorio, limite, testes, acerto);
+        if (Registrando)
+            Registro.Passo.Mutacoes.push_back(Empacota(acerto.data(), testes));
         switch (tipo) {
             case TTipoMut::Flip:
                 for (std::size_t b = 0; b < tamCrom; ++b)
                     gene[b] ^= acerto[b];
                 break;
-            case TTipoMut::Para1:
+            case TTipoMut::MutarPara1:
                 for (std::size_t b = 0; b < tamCrom; ++b)
                     gene[b] |= acerto[b];
                 break;
-            case TTipoMut::Para0:
+            case TTipoMut::MutarPara0:
                 for (std::size_t b = 0; b < tamCrom; ++b)
                     gene[b] &= static_cast<std::uint8_t>(acerto[b] ^ 1);
                 break;

@@ -21,7 +21,9 @@ inline const std::string NGeracoes = "n Gerações";
 inline const std::string PrimeiraSituacao = "Primeira situação encontrada";
 }  // namespace Legenda
 
-/// The run parameters: a snapshot of the panel taken when a run starts, constant during it.
+/// The panel's values as the panel shows them, the schemes as their captions: what the window
+/// reads, the command line takes and the experiment CSV writes. ConfiguracaoAG turns them,
+/// with the switches, into a run's configuration (ConfiguracaoAG.h).
 struct TParametros {
     int TamPop = 0;          ///< number of individuals, 2..200, even
     int TamCrom = 0;         ///< chromosome length in bits, 18..100, even

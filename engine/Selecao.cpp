@@ -17,12 +17,12 @@ void Acumula(const TPopulacao& pop, int tamPop, bool y, TSomas& soma) {
     }
 }
 
-// One roulette draw: the smallest i with soma[i] > u * total, which a scan upwards from slot 1
-// would find. The sums never fall, so a binary search finds the same slot; this one has no
-// branch to mispredict (the halving is a conditional move), and the clamp keeps the slot valid
-// whatever the sums hold.
-int GiraRoleta(TAleatorio& aleatorio, const TSomas& soma, int tamPop) {
-    const auto alvo = static_cast<double>(aleatorio.RandomReal() * soma[tamPop]);
+// One roulette draw with the real number u: the smallest i with soma[i] > u * total, which a
+// scan upwards from slot 1 would find. The sums never fall, so a binary search finds the same
+// slot; this one has no branch to mispredict (the halving is a conditional move), and the
+// clamp keeps the slot valid whatever the sums hold.
+int GiraRoleta(long double u, const TSomas& soma, int tamPop) {
+    const auto alvo = static_cast<double>(u * soma[tamPop]);
     const double* base = soma.data() + 1;
     for (int n = tamPop; n > 1;) {
         const int metade = n / 2;
@@ -48,16 +48,16 @@ std::int64_t Filhos(int tamPop, int taxaCruz) {
 
 }  // namespace
 
-void TMotorAG::SelecionaPais(const std::string& tipoSel, int taxaCruz) {
+void TMotorAG::SelecionaPais(TTipoSel tipoSel, int taxaCruz) {
     NumPares = static_cast<std::int32_t>(Filhos(Param.TamPop, taxaCruz)) / 2;
+    if (Registrando)
+        Registro.Passo.NumPares = NumPares;
 
-    const bool paralelo = Dono.AGParalelo();
-    if (tipoSel == Legenda::Roleta)
+    const bool paralelo = Param.Paralelo;
+    if (tipoSel == TTipoSel::Roleta)
         EscolheRoleta(paralelo);
-    else if (tipoSel == Legenda::Torneio)
-        EscolheTorneio(paralelo);
     else
-        NumPares = 0;  // an unknown scheme chooses nobody rather than leave stale parents
+        EscolheTorneio(paralelo);
 }
 
 void TMotorAG::EscolheRoleta(bool paralelo) {
@@ -67,12 +67,22 @@ void TMotorAG::EscolheRoleta(bool paralelo) {
     Acumula(*Populacao, tamPop, false, somaX);
     if (paralelo)
         Acumula(*Populacao, tamPop, true, somaY);
+    TPassoRegistrado& registro = Registro.Passo;
+    const auto gira = [&](const TSomas& soma) {
+        const long double u = Aleatorio.RandomReal();
+        const int escolhido = GiraRoleta(u, soma, tamPop);
+        if (Registrando) {
+            registro.Sorteios.push_back(static_cast<double>(u));  // exact: a seed over 2^32
+            registro.Escolhidos.push_back(static_cast<std::uint8_t>(escolhido));
+        }
+        return escolhido;
+    };
     for (int k = 1; k <= NumPares; ++k) {
-        Pai1X[k] = GiraRoleta(Aleatorio, somaX, tamPop);
-        Pai2X[k] = GiraRoleta(Aleatorio, somaX, tamPop);
+        Pai1X[k] = gira(somaX);
+        Pai2X[k] = gira(somaX);
         if (paralelo) {
-            Pai1Y[k] = GiraRoleta(Aleatorio, somaY, tamPop);
-            Pai2Y[k] = GiraRoleta(Aleatorio, somaY, tamPop);
+            Pai1Y[k] = gira(somaY);
+            Pai2Y[k] = gira(somaY);
         }
     }
 }
@@ -80,19 +90,30 @@ void TMotorAG::EscolheRoleta(bool paralelo) {
 // Candidates are drawn with replacement; a later one wins only with strictly greater fitness.
 void TMotorAG::EscolheTorneio(bool paralelo) {
     const int tamPop = Param.TamPop;
-    const int tamanho = std::max(1, Dono.QuantTorneio());
+    const int tamanho = std::max(1, Param.QuantTorneio);
+    TPassoRegistrado& registro = Registro.Passo;
+    if (Registrando)
+        registro.TamTorneio = tamanho;
     const auto torneio = [&](bool y) {
         const auto aptidao = [&](int i) {
             const TCromossomo& c = *Populacao->Crom[i];
             return y ? c.AptidaoEscY : c.AptidaoEsc;
         };
-        int vencedor = static_cast<int>(Aleatorio.Random(static_cast<std::uint32_t>(tamPop))) + 1;
-        for (int n = 2; n <= tamanho; ++n) {
-            const int candidato =
+        const auto sorteia = [&] {
+            const int i =
                 static_cast<int>(Aleatorio.Random(static_cast<std::uint32_t>(tamPop))) + 1;
+            if (Registrando)
+                registro.Entrantes.push_back(static_cast<std::uint8_t>(i));
+            return i;
+        };
+        int vencedor = sorteia();
+        for (int n = 2; n <= tamanho; ++n) {
+            const int candidato = sorteia();
             if (aptidao(candidato) > aptidao(vencedor))
                 vencedor = candidato;
         }
+        if (Registrando)
+            registro.Escolhidos.push_back(static_cast<std::uint8_t>(vencedor));
         return vencedor;
     };
     for (int k = 1; k <= NumPares; ++k) {

@@ -10,21 +10,27 @@
 // stays valid: a child leaves the population only in a later generation, after Descendencia
 // has new children, or at once when the elite displaces it, and then it waits, unchanged,
 // among the chromosomes kept for reuse until the next children are made.
-void TMotorAG::SubstituiPop(const std::string& tipoSubs) {
+void TMotorAG::SubstituiPop(TTipoSubs tipoSubs) {
     const int filhos = 2 * NumPares;
     TPopulacao& pop = *Populacao;
     // Immediate replacement fills the front; insertion alternates ends with the generation:
     // the front in even generations, the back, filled backwards, in odd ones.
-    const bool frente = tipoSubs == Legenda::Imediata || Geracao % 2 == 0;
+    const bool frente = tipoSubs == TTipoSubs::Imediata || Geracao % 2 == 0;
     for (int m = 1; m <= filhos; ++m) {
         PCromossomo& filho = Descendencia->Crom[m];
-        PCromossomo& slot = pop.Crom[frente ? m : Param.TamPop - m + 1];
+        const int destino = frente ? m : Param.TamPop - m + 1;
+        if (Registrando)
+            Registro.Passo.Slots.push_back(static_cast<std::uint8_t>(destino));
+        PCromossomo& slot = pop.Crom[destino];
         if (slot == filho)
             continue;
         Solta(slot);
         slot = std::move(filho);
         filho = PCromossomo(PCromossomo(), slot.get());
     }
-    if (Dono.UsaElitismo() && Elite != nullptr)
+    if (Param.Elitismo && Elite != nullptr) {
         Aponta(pop.Crom[1], Elite->Crom[1]);
+        if (Registrando)
+            Registro.Passo.EliteNoSlot1 = true;
+    }
 }

@@ -52,7 +52,5 @@ public:
                                               const std::atomic<bool>& cancela);
 
 private:
-    class TDono;
-    std::unique_ptr<TDono> Dono;
     std::unique_ptr<TMotorAG> Motor;
 };

@@ -4,10 +4,10 @@
 // What it returns lies within the panel's ranges and interlocks, and the run it asks for (cut
 // to at most 15 generations, and seeded with 0 when it names no seed, so that every input
 // repeats) either completes or ends with the tolerance text's conversion error.
-#include "DonoTexto.h"
 #include "Falha.h"
 #include "FormatoNumero.h"
 #include "MotorAG.h"
+#include "ObservadorTexto.h"
 #include "OpcoesLinha.h"
 
 #include <algorithm>
@@ -70,15 +70,17 @@ void Roda(TOpcoes o) {
     TConfiguracao c = o.Config();
     TParametros& p = c.Painel.Valores;
     p.LimGer = std::min(p.LimGer, GeracoesMaximas);
-    TDonoTexto dono(c, o.Semente ? *o.Semente : 0, o.Series);
-    TMotorAG motor(dono);
+    TConfiguracaoAG config;
     try {
-        motor.Executa(c.Painel);
+        config = ConfiguracaoAG(c.Painel, {c.Paralelo, c.Elitismo, c.Escalonamento, c.Torneio});
     } catch (const EConversao& e) {
         if (e.what() != "'" + c.Painel.TextoDiferenca + "' is not a valid floating point value.")
             Falha(std::string("the conversion error reads: ") + e.what());
         return;
     }
+    TObservadorTexto dono(o.Series, c.Painel.SeparadorDecimal);
+    TMotorAG motor;
+    motor.Executa(config, o.Semente ? *o.Semente : 0, dono);
     if (motor.Geracao < 1 || motor.Geracao > p.LimGer ||
         (p.CritParada == Legenda::NGeracoes && motor.Geracao != p.LimGer))
         Falha("the run ended at generation " + std::to_string(motor.Geracao));

@@ -13,6 +13,7 @@ pacotes=(
     clang libclang-rt-14-dev
     help2man lintian appstream desktop-file-utils
     locales
+    python3
 )
 
 faltam=()

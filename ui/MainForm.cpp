@@ -19,10 +19,7 @@
 #include <utility>
 
 TMainForm::TMainForm(TRelogio relogio, QWidget* parent)
-    : QMainWindow(parent),
-      ui(std::make_unique<Ui::TMainForm>()),
-      Relogio(std::move(relogio)),
-      Motor(*this) {
+    : QMainWindow(parent), ui(std::make_unique<Ui::TMainForm>()), Relogio(std::move(relogio)) {
     ui->setupUi(this);
     Relatorio = std::make_unique<TRelatorio>(*ui->Visualizar);
     CriaVista();
@@ -78,7 +75,7 @@ void TMainForm::CriaVista() {
     controles.SpeedButton3 = ui->SpeedButton3;
     controles.SpeedButton4 = ui->SpeedButton4;
     controles.pcTipoAG = ui->pcTipoAG;
-    Vista = std::make_unique<TControleVista>(controles, Motor);
+    Vista = std::make_unique<TControleVista>(controles);
     new TVistaDescoberta(*ui->GLPanel1);
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "Configuracao.h"
-#include "DonoMotor.h"
 #include "MotorAG.h"
+#include "ObservadorAG.h"
 #include "Relogio.h"
 
 #include <QMainWindow>
@@ -25,13 +25,14 @@ class TRelatorio;
 
 /// The program's only window: the parameter panel with the run button, the surface view, the
 /// pages "Gráfico" and "Relatório", the equation picture and the status line. It owns the
-/// engine and is the engine's owner: the run reads the switches from the panel and writes
-/// its report, chart points and redraws into the window.
+/// engine and observes its runs: the run takes the panel's configuration and seed, and the
+/// window takes its report lines and, after each generation, feeds the chart, redraws the
+/// surface view and keeps the generation's record for the replay.
 ///
 /// The handlers carry the names of the controls and events that raise them. Drop-down lists
 /// raise theirs only on the user's choice (QComboBox::activated), never when the program
 /// selects an item; spin edits raise theirs on every change of value.
-class TMainForm : public QMainWindow, private TDonoMotor {
+class TMainForm : public QMainWindow, private TObservadorAG {
     Q_OBJECT
 public:
     explicit TMainForm(TRelogio relogio = MilissegundosDoDiaUtc, QWidget* parent = nullptr);
@@ -79,23 +80,22 @@ private:
     /// when the tolerance text does not convert.
     std::optional<TConfiguracao> LeConfiguracao();
     /// Hands the replay the end of the run just made from `configuracao`.
-    void TerminaExecucao(const TConfiguracao& configuracao);
+    void TerminaExecucao(const TConfiguracao& configuracao, const TConfiguracaoAG& config,
+                         const TResultadoAG& resultado);
     void MostraErroConversao(const std::exception& erro);
     [[nodiscard]] static std::string SeparadorDecimal();
+    [[nodiscard]] bool AGParalelo() const;
+    [[nodiscard]] bool UsaElitismo() const;
+    [[nodiscard]] bool UsaEscalonamento() const;
+    [[nodiscard]] int QuantTorneio() const;
+    void LimpaGrafico();
+    void PlotaGeracao(const TDadosGeracao& dados);
 
-    // TDonoMotor: what the run reads from and writes to the window.
-    [[nodiscard]] bool AGParalelo() const override;
-    [[nodiscard]] bool UsaElitismo() const override;
-    [[nodiscard]] bool UsaEscalonamento() const override;
-    [[nodiscard]] int QuantTorneio() const override;
-    std::uint32_t LeRelogio() override;
-    void LimpaRelatorio() override;
-    void AdicionaLinha(const std::string& linha) override;
-    void LimpaGrafico() override;
-    void PlotaGeracao(int geracao, double melhor1, double melhor2, double media1,
-                      double media2) override;
-    void Redesenha() override;
-    void AvaliouGeracaoInicial() override;
+    // TObservadorAG: what the run hands the window.
+    [[nodiscard]] bool QuerRelatorio() const override { return true; }
+    [[nodiscard]] bool QuerRegistro() const override { return true; }
+    void Linha(const std::string& linha) override;
+    TContinuacao Avaliada(const TGeracaoAvaliada& geracao) override;
 
     std::unique_ptr<Ui::TMainForm> ui;
     std::unique_ptr<TRelatorio> Relatorio;

@@ -1,11 +1,12 @@
-// The run from the window: the panel's snapshot, the engine's run, and the window's side of
-// the engine's owner interface (switches in; report lines, chart points and redraws out).
+// The run from the window: the panel's snapshot, the engine's run, and what the window does
+// with what the run tells it (report lines; after each generation the chart, the surface view
+// and the replay's record).
 //
 // The run executes inside the button's click handler and never returns to the event loop
 // until it ends, so clicks and keys given meanwhile wait in the queue: no handler of the
 // panel runs and no parameter changes during a run. Only the chart and the surface view are
 // brought up to date on screen, by their own synchronous repaints; the report's lines go into
-// its page when the run ends. Each generation's frame goes to the replay as it is drawn.
+// its page when the run ends. Each generation's record goes to the replay as it is drawn.
 
 #include "MainForm.h"
 
@@ -21,21 +22,30 @@
 #include <QMessageBox>
 
 void TMainForm::SpeedButton5Click() {
-    const TConfiguracao configuracao = ConfiguracaoDoPainel();
+    const TConfiguracao configuracao = ConfiguracaoDoPainel();  // 1.
+    TConfiguracaoAG config;
     try {
-        Motor.Executa(configuracao.Painel);
+        config =
+            ConfiguracaoAG(configuracao.Painel, {configuracao.Paralelo, configuracao.Elitismo,
+                                                 configuracao.Escalonamento, configuracao.Torneio});
     } catch (const EConversao& erro) {
-        // The run stopped before clearing anything; the window, replay included, goes on as
+        // The run stops before clearing anything; the window, replay included, goes on as
         // it was.
         MostraErroConversao(erro);
         return;
     }
+    LimpaGrafico();      // 2.
+    Relatorio->Limpa();  // 4.
+    Semente = Relogio();
+    const TResultadoAG resultado = Motor.Executa(config, Semente, *this);
     Relatorio->Descarrega();
-    TerminaExecucao(configuracao);
+    TerminaExecucao(configuracao, config, resultado);
 }
 
-void TMainForm::TerminaExecucao(const TConfiguracao& configuracao) {
-    TFimExecucao fim = FimDaExecucao(Motor);
+void TMainForm::TerminaExecucao(const TConfiguracao& configuracao, const TConfiguracaoAG& config,
+                                const TResultadoAG& resultado) {
+    TFimExecucao fim =
+        FimDaExecucao(resultado, config, FReproducao->Geracoes().Geracao(0).Populacao.Dados);
     fim.Semente = Semente;
     fim.Comando = LinhaDeComando(ArgumentosExecucao(configuracao, Semente));
     FReproducao->Termina(fim);
@@ -110,16 +120,7 @@ int TMainForm::QuantTorneio() const {
     return ui->pcQuantTorneio->value();
 }
 
-std::uint32_t TMainForm::LeRelogio() {
-    Semente = Relogio();
-    return Semente;
-}
-
-void TMainForm::LimpaRelatorio() {
-    Relatorio->Limpa();
-}
-
-void TMainForm::AdicionaLinha(const std::string& linha) {
+void TMainForm::Linha(const std::string& linha) {
     Relatorio->Adiciona(QString::fromStdString(linha));
 }
 
@@ -128,25 +129,27 @@ void TMainForm::LimpaGrafico() {
         ui->Chart1->LimpaSerie(serie);
 }
 
-void TMainForm::PlotaGeracao(int geracao, double melhor1, double melhor2, double media1,
-                             double media2) {
-    const QString rotulo = QString::number(geracao);
-    ui->Chart1->AnexaPonto(1, melhor1, rotulo);
-    ui->Chart1->AnexaPonto(2, melhor2, rotulo);
-    ui->Chart1->AnexaPonto(3, media1, rotulo);
-    ui->Chart1->AnexaPonto(4, media2, rotulo);
+// After generation g (from 1): one point to each series, labelled g, and the chart repainted.
+void TMainForm::PlotaGeracao(const TDadosGeracao& dados) {
+    const QString rotulo = QString::number(dados.Geracao);
+    ui->Chart1->AnexaPonto(1, dados.Melhor1, rotulo);
+    ui->Chart1->AnexaPonto(2, dados.Melhor2, rotulo);
+    ui->Chart1->AnexaPonto(3, dados.Media1, rotulo);
+    ui->Chart1->AnexaPonto(4, dados.Media2, rotulo);
     ui->Chart1->Atualiza();
 }
 
-void TMainForm::Redesenha() {
-    ui->GLPanel1->Redraw();
-    FReproducao->Guarda(Vista->QuadroDesenhado(), MelhorDaGeracao(Motor));
-}
-
-// Generation 0 is not drawn during the run; its frame is the one a draw would show now.
-void TMainForm::AvaliouGeracaoInicial() {
-    FReproducao->Recomeca();
-    TQuadroPopulacao quadro;
-    MontaQuadroPopulacao(Motor, AGParalelo(), quadro);
-    FReproducao->Guarda(quadro, MelhorDaGeracao(Motor));
+// Generation 0 is kept for the replay but not drawn during the run; every later one feeds the
+// chart and is drawn at once (9. to 11.).
+TContinuacao TMainForm::Avaliada(const TGeracaoAvaliada& geracao) {
+    const TRegistroGeracao& registro = *geracao.Registro;
+    if (geracao.Dados.Geracao == 0)
+        FReproducao->Recomeca();
+    else
+        PlotaGeracao(geracao.Dados);
+    Vista->MostraPopulacao(registro.Populacao);
+    if (geracao.Dados.Geracao > 0)
+        ui->GLPanel1->Redraw();
+    FReproducao->Guarda(registro);
+    return TContinuacao::Segue;
 }

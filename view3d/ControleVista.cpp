@@ -26,9 +26,8 @@ TBotaoMouse Botao(Qt::MouseButton botao) {
 
 }  // namespace
 
-TControleVista::TControleVista(const TControlesVista& controles, const TMotorAG& motor,
-                               QObject* parent)
-    : QObject(parent), Controles(controles), Motor(motor) {
+TControleVista::TControleVista(const TControlesVista& controles, QObject* parent)
+    : QObject(parent), Controles(controles) {
     TGLPanel* painel = Controles.GLPanel1;
     connect(painel, &TGLPanel::OnGLInit, this, &TControleVista::GLPanel1GLInit);
     connect(painel, &TGLPanel::OnGLPrep, this, &TControleVista::GLPanel1GLPrep);
@@ -84,13 +83,19 @@ void TControleVista::SetProjection() {
 }
 
 void TControleVista::GLPanel1GLDraw() {
-    if (!QuadroFixo)
-        MontaQuadroPopulacao(Motor, Controles.pcTipoAG->isChecked(), FQuadro);
-    DesenhaQuadro(FNavegacao.Vista, QuadroDesenhado(), Escala());
+    if (Fixa != nullptr)
+        MontaQuadroPopulacao(*Fixa, Fixa->Paralelo, FQuadro);
+    else
+        MontaQuadroPopulacao(Atual, Controles.pcTipoAG->isChecked(), FQuadro);
+    DesenhaQuadro(FNavegacao.Vista, FQuadro, Escala());
 }
 
-void TControleVista::FixaQuadro(const TQuadroPopulacao* quadro) {
-    QuadroFixo = quadro;
+void TControleVista::MostraPopulacao(const TPopulacaoRegistrada& populacao) {
+    Atual = populacao;  // assignment reuses the storage of the last one
+}
+
+void TControleVista::FixaPopulacao(const TPopulacaoRegistrada* populacao) {
+    Fixa = populacao;
 }
 
 void TControleVista::pcPlotagemChange() {

@@ -12,7 +12,6 @@ class QComboBox;
 class QLabel;
 class QSpinBox;
 class TGLPanel;
-class TMotorAG;
 
 /// The window's controls that the surface view uses.
 struct TControlesVista {
@@ -28,7 +27,7 @@ struct TControlesVista {
     QCheckBox* pcTipoAG = nullptr;
 };
 
-/// The surface view's handlers: draws the F6 surface with the engine's population in
+/// The surface view's handlers: draws the F6 surface with a generation's population in
 /// GLPanel1, rebuilds it when the plot type or the interval changes, and moves the view with
 /// the mouse and the four preset buttons. Connects itself to the controls it is given: the
 /// panel's events, the user's choice in pcPlotagem, every value change of pcValMin and
@@ -36,8 +35,7 @@ struct TControlesVista {
 class TControleVista : public QObject {
     Q_OBJECT
 public:
-    TControleVista(const TControlesVista& controles, const TMotorAG& motor,
-                   QObject* parent = nullptr);
+    explicit TControleVista(const TControlesVista& controles, QObject* parent = nullptr);
 
     /// A mouse button released over the main window's own surface ends both drags.
     void FormMouseUp();
@@ -45,13 +43,14 @@ public:
     /// The view and drag state, as the mouse and the buttons left it.
     [[nodiscard]] const TNavegacao& Navegacao() const { return FNavegacao; }
 
-    /// Draws the given frame, kept from an earlier generation, instead of the engine's
-    /// current population, until called with nullptr. The frame must outlive that.
-    void FixaQuadro(const TQuadroPopulacao* quadro);
+    /// The current population, which the frames draw (a copy is kept) in the mode pcTipoAG
+    /// shows at each frame, as the design has the last run's population drawn.
+    void MostraPopulacao(const TPopulacaoRegistrada& populacao);
+    /// Draws the given population, kept from an earlier generation, in the mode it was run in,
+    /// instead of the current one, until called with nullptr. It must outlive that.
+    void FixaPopulacao(const TPopulacaoRegistrada* populacao);
     /// The population and best points of the last frame drawn.
-    [[nodiscard]] const TQuadroPopulacao& QuadroDesenhado() const {
-        return QuadroFixo ? *QuadroFixo : FQuadro;
-    }
+    [[nodiscard]] const TQuadroPopulacao& QuadroDesenhado() const { return FQuadro; }
 
     // The panel's events.
     void GLPanel1GLInit();
@@ -77,8 +76,8 @@ private:
     void AplicaVista(TVistaPredefinida vista);
 
     TControlesVista Controles;
-    const TMotorAG& Motor;
     TNavegacao FNavegacao;
+    TPopulacaoRegistrada Atual;  // empty before any run: only the best point, at the origin
+    const TPopulacaoRegistrada* Fixa = nullptr;
     TQuadroPopulacao FQuadro;  // kept between frames to reuse its storage
-    const TQuadroPopulacao* QuadroFixo = nullptr;
 };

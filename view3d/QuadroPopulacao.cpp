@@ -1,9 +1,5 @@
 #include "QuadroPopulacao.h"
 
-#include "MotorAG.h"
-
-#include <algorithm>
-
 namespace {
 
 // Heights are the fitness times 100, taken in extended precision and rounded once to float.
@@ -13,29 +9,23 @@ float Altura(double aptidao) {
 
 }  // namespace
 
-void MontaQuadroPopulacao(const TMotorAG& motor, bool paralelo, TQuadroPopulacao& quadro) {
-    const int g = motor.Geracao;
-    const float melhorX = static_cast<float>(motor.MelhorXGer[g]);
-    const float melhorY = static_cast<float>(motor.MelhorYGer[g]);
+void MontaQuadroPopulacao(const TPopulacaoRegistrada& populacao, bool paralelo,
+                          TQuadroPopulacao& quadro) {
+    const TDadosGeracao& d = populacao.Dados;
+    const auto melhorX = static_cast<float>(d.MelhorX);
+    const auto melhorY = static_cast<float>(d.MelhorY);
 
     quadro.Paralelo = paralelo;
     quadro.Individuos.clear();
-    if (motor.Populacao) {
-        const int ultimo = std::min(motor.Param.TamPop, MaxIndividuos);
-        for (int i = 1; i <= ultimo; ++i) {
-            const PCromossomo& c = motor.Populacao->Crom[i];
-            if (!c)
-                continue;
-            TIndividuoQuadro& ind = quadro.Individuos.emplace_back();
-            if (paralelo) {
-                ind.Ponto = {static_cast<float>(c->X), melhorY, Altura(c->Aptidao)};
-                ind.PontoY = {melhorX, static_cast<float>(c->Y), Altura(c->AptidaoY)};
-            } else {
-                ind.Ponto = {static_cast<float>(c->X), static_cast<float>(c->Y),
-                             Altura(c->Aptidao)};
-            }
+    for (const TIndividuoRegistrado& c : populacao.Individuos) {
+        TIndividuoQuadro& ind = quadro.Individuos.emplace_back();
+        if (paralelo) {
+            ind.Ponto = {static_cast<float>(c.X), melhorY, Altura(c.Aptidao)};
+            ind.PontoY = {melhorX, static_cast<float>(c.Y), Altura(c.AptidaoY)};
+        } else {
+            ind.Ponto = {static_cast<float>(c.X), static_cast<float>(c.Y), Altura(c.Aptidao)};
         }
     }
-    quadro.Melhor1 = {melhorX, melhorY, Altura(motor.MelhorGer1[g])};
-    quadro.Melhor2 = {melhorX, melhorY, Altura(motor.MelhorGer2[g])};
+    quadro.Melhor1 = {melhorX, melhorY, Altura(d.Melhor1)};
+    quadro.Melhor2 = {melhorX, melhorY, Altura(d.Melhor2)};
 }

@@ -2,11 +2,11 @@
 
 // What a frame draws over the surface: one point per individual of the current population and
 // the best point of the current generation, in model coordinates (x, y, 100 x fitness) as the
-// 32-bit floats that are sent to GL. Read from the engine's state; no GL.
+// 32-bit floats that are sent to GL. Made from a generation's record; no GL.
+
+#include "Registro.h"
 
 #include <vector>
-
-class TMotorAG;
 
 struct TPontoModelo {
     float X = 0;
@@ -28,9 +28,9 @@ struct TIndividuoQuadro {
 
 struct TQuadroPopulacao {
     bool Paralelo = false;
-    /// The individuals of slots 1..TamPop that the population holds, in slot order.
+    /// The individuals of slots 1..TamPop, in slot order.
     std::vector<TIndividuoQuadro> Individuos;
-    /// (MelhorXGer, MelhorYGer, 100 x MelhorGer1) of generation Geracao.
+    /// (MelhorXGer, MelhorYGer, 100 x MelhorGer1) of the generation.
     TPontoModelo Melhor1;
     /// (MelhorXGer, MelhorYGer, 100 x MelhorGer2); drawn in parallel mode only.
     TPontoModelo Melhor2;
@@ -38,8 +38,8 @@ struct TQuadroPopulacao {
     bool operator==(const TQuadroPopulacao&) const = default;
 };
 
-/// Fills the frame from the engine's state, reusing the storage of `quadro`. Only slots that
-/// exist are read: none when there is no population yet, and empty slots are skipped (TamPop
-/// may already hold a new, larger size when a run stopped at its parameter snapshot while the
-/// population is still the previous run's).
-void MontaQuadroPopulacao(const TMotorAG& motor, bool paralelo, TQuadroPopulacao& quadro);
+/// Fills the frame from a generation's population, drawn in simple or parallel mode, reusing
+/// the storage of `quadro`. Before any run the population is empty and its best lies at the
+/// origin.
+void MontaQuadroPopulacao(const TPopulacaoRegistrada& populacao, bool paralelo,
+                          TQuadroPopulacao& quadro);

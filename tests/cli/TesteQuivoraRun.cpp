@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 namespace {
@@ -101,3 +102,32 @@ TEST(QuivoraRun, BadOptionsEndWithStatusTwoAndOneLine) {
 }
 
 }  // namespace
+
+// The trace goes to its file and leaves the report as it is; on standard output it moves the
+// report to stderr. A trace that cannot be written is one line on stderr, status 3, and
+// nothing on stdout; with experiment options it is refused.
+TEST(QuivoraRun, TraceBesideTheReportAndItsFailures) {
+    const std::string rastro = ::testing::TempDir() + "quivora-rastro.jsonl";
+    const TSaida comum = Roda({"--seed", "3"});
+    const TSaida s = Roda({"--seed", "3", "--trace", rastro});
+    ASSERT_EQ(s.Status, 0) << s.Err;
+    EXPECT_EQ(s.Out, comum.Out);
+    const std::vector<std::string> linhas = Linhas(Le(rastro));
+    const auto geracoes = std::count(comum.Out.begin(), comum.Out.end(), '\n') / 4 - 1;
+    EXPECT_EQ(static_cast<long>(linhas.size()), geracoes);  // generation 0 included
+
+    const TSaida padrao = Roda({"--seed", "3", "--trace", "-"});
+    EXPECT_EQ(padrao.Out, Le(rastro));
+    EXPECT_EQ(padrao.Err, comum.Out);
+
+    for (const std::string& ruim :
+         {std::string("/nonexistent/dir/t.jsonl"), std::string("/dev/full")}) {
+        const TSaida f = Roda({"--seed", "3", "--trace", ruim});
+        EXPECT_EQ(f.Status, 3) << ruim;
+        EXPECT_EQ(f.Out, "") << ruim;
+        EXPECT_EQ(Linhas(f.Err).size(), 1u) << f.Err;
+    }
+    const TSaida experimento = Roda({"--runs", "2", "--trace", rastro});
+    EXPECT_EQ(experimento.Status, 2);
+    EXPECT_NE(experimento.Err.find("--trace"), std::string::npos);
+}

@@ -104,4 +104,17 @@ TEST(SaidaFixada, ExperimentCurves) {
     }
 }
 
+// The default run's record as --trace writes it, under a decimal comma too: its numbers are
+// JSON's whatever the locale.
+TEST(SaidaFixada, DefaultRunTrace) {
+    const std::string rastro = ::testing::TempDir() + "quivora-fixado-rastro.jsonl";
+    for (const std::string idioma : {"C", "pt_BR.UTF-8"}) {
+        const TSaida s = Roda({"--seed", "1", "--trace", rastro}, idioma);
+        ASSERT_EQ(s.Status, 0) << s.Err;
+        EXPECT_EQ(Sha256(rastro),
+                  "dedc0da553a471b8508d1afd2d64c2b5dc07747909ef6b4c38ece21165f3171d")
+            << idioma;
+    }
+}
+
 }  // namespace

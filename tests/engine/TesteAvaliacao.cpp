@@ -1,6 +1,6 @@
-#include "DonoTeste.h"
 #include "F6.h"
 #include "FormatoNumero.h"
+#include "ObservadorTeste.h"
 
 #include <gtest/gtest.h>
 
@@ -8,8 +8,13 @@ namespace {
 
 class Avaliacao : public ::testing::Test {
 protected:
-    TDonoTeste Dono;
-    TMotorAG Motor{Dono};
+    TObservadorTeste Observador;
+    TMotorAG Motor;
+
+    Avaliacao() {
+        Motor.Observador = &Observador;
+        Motor.Relata = true;
+    }
 
     // Evaluates chromosomes (the default interval -100..100) as generation 0.
     void Avalia(const std::vector<std::string>& cromossomos) {
@@ -77,8 +82,8 @@ TEST_F(Avaliacao, SimpleModeRecordsBestAverageAndReportLine) {
     EXPECT_EQ(Slot(1).AptidaoEsc, 10000.0);
     EXPECT_EQ(Slot(3).AptidaoEsc, 10000.0);
     EXPECT_DOUBLE_EQ(Slot(2).AptidaoEsc, canto * 100);  // below the average
-    ASSERT_EQ(Dono.Linhas.size(), 1u);
-    EXPECT_EQ(Dono.Linhas[0], "01111111111000000000  X=0  Y=0  Fitness=1");
+    ASSERT_EQ(Observador.Linhas.size(), 1u);
+    EXPECT_EQ(Observador.Linhas[0], "01111111111000000000  X=0  Y=0  Fitness=1");
 }
 
 TEST_F(Avaliacao, AboveAverageButNotBestGetsFiveThousand) {
@@ -94,14 +99,14 @@ TEST_F(Avaliacao, AboveAverageButNotBestGetsFiveThousand) {
 }
 
 TEST_F(Avaliacao, WithoutScalingEveryFactorIsHundred) {
-    Dono.Escalonamento = false;
+    Motor.Param.Escalonamento = false;
     Avalia({"01111111111000000000", "00000000000000000000"});
     EXPECT_EQ(Slot(1).AptidaoEsc, 100.0);
     EXPECT_DOUBLE_EQ(Slot(2).AptidaoEsc, F6(20000) * 100);
 }
 
 TEST_F(Avaliacao, ParallelModeJudgesEachHalfAgainstTheBestSoFar) {
-    Dono.Paralelo = true;
+    Motor.Param.Paralelo = true;
     // Slot 1: x = 0, y = -100. Slot 2: x = -100, y = 0.
     Avalia({"01111111110000000000", "00000000000111111111"});
     // Slot 1 meets the reset partners 100: Z(x) = F6(0 + 100^2), Z(y) = F6(100^2 + 100^2).
@@ -115,13 +120,13 @@ TEST_F(Avaliacao, ParallelModeJudgesEachHalfAgainstTheBestSoFar) {
     EXPECT_EQ(Motor.MelhorXGer[0], 0);
     EXPECT_EQ(Motor.MelhorYGer[0], 0);
     EXPECT_DOUBLE_EQ(Motor.MediaGer2[0], (F6(20000) + 1) / 2);
-    ASSERT_EQ(Dono.Linhas.size(), 1u);
-    EXPECT_EQ(Dono.Linhas[0], "0111111111    0111111111  X=0  Y=0  Z(x)=" +
-                                  FormataReal(F6(10000), ",") + "  Z(y)=1");
+    ASSERT_EQ(Observador.Linhas.size(), 1u);
+    EXPECT_EQ(Observador.Linhas[0], "0111111111    0111111111  X=0  Y=0  Z(x)=" +
+                                        FormataReal(F6(10000), ",") + "  Z(y)=1");
 }
 
 TEST_F(Avaliacao, SimpleElitePointsAtTheBestIndividual) {
-    Dono.Elitismo = true;
+    Motor.Param.Elitismo = true;
     Motor.Elite = std::make_unique<TElite>();
     Motor.Elite->Crom[1] = std::make_shared<TCromossomo>();
     Avalia({"00000000000000000000", "01111111111000000000"});
@@ -129,8 +134,8 @@ TEST_F(Avaliacao, SimpleElitePointsAtTheBestIndividual) {
 }
 
 TEST_F(Avaliacao, ParallelEliteCopiesBothBestHalvesIntoItsOwnChromosome) {
-    Dono.Paralelo = true;
-    Dono.Elitismo = true;
+    Motor.Param.Paralelo = true;
+    Motor.Param.Elitismo = true;
     Motor.Elite = std::make_unique<TElite>();
     const PCromossomo elite = std::make_shared<TCromossomo>();
     Motor.Elite->Crom[1] = elite;
@@ -142,8 +147,8 @@ TEST_F(Avaliacao, ParallelEliteCopiesBothBestHalvesIntoItsOwnChromosome) {
 }
 
 TEST_F(Avaliacao, ParallelEliteInSlotOneChangesThatSlotAfterItWasScored) {
-    Dono.Paralelo = true;
-    Dono.Elitismo = true;
+    Motor.Param.Paralelo = true;
+    Motor.Param.Elitismo = true;
     Povoa(Motor, {"00000000000000000000", "01111111110111111111"});
     Motor.Elite = std::make_unique<TElite>();
     Motor.Elite->Crom[1] = Motor.Populacao->Crom[1];  // as after a replacement with elitism

@@ -1,5 +1,5 @@
-#include "DonoTeste.h"
 #include "FormatoNumero.h"
+#include "ObservadorTeste.h"
 
 #include <gtest/gtest.h>
 
@@ -7,19 +7,23 @@ namespace {
 
 class Execucao : public ::testing::Test {
 protected:
-    TDonoTeste Dono;
-    TMotorAG Motor{Dono};
+    TObservadorTeste Observador;
+    TMotorAG Motor;
     TPainel Painel = PainelPadrao(",");
+    TChavesPainel Chaves;
+    std::uint32_t Semente = 12345;
 
     TParametros& P() { return Painel.Valores; }
-    void Executa() { Motor.Executa(Painel); }
+    TResultadoAG Executa() {
+        return Observador.Executa(Motor, ConfiguracaoAG(Painel, Chaves), Semente);
+    }
 };
 
 TEST_F(Execucao, ReportHeaderAndShapeForTenGenerations) {
     P().CritParada = Legenda::NGeracoes;
     P().LimGer = 10;
-    Executa();
-    ASSERT_EQ(Dono.Linhas.size(), 50u);
+    const TResultadoAG fim = Executa();
+    ASSERT_EQ(Observador.Linhas.size(), 50u);
     const std::vector<std::string> cabecalho{
         "Tipo de Algoritmo:  Algoritmo Genético Simples",
         "População Inicial com 30 Indivíduos de Comprimento 20",
@@ -31,25 +35,26 @@ TEST_F(Execucao, ReportHeaderAndShapeForTenGenerations) {
         std::string(65, '_'),
         "Geração 0"};
     for (std::size_t i = 0; i < cabecalho.size(); ++i)
-        EXPECT_EQ(Dono.Linhas[i], cabecalho[i]) << i;
+        EXPECT_EQ(Observador.Linhas[i], cabecalho[i]) << i;
     for (int g = 1; g <= 10; ++g) {
         const auto base = static_cast<std::size_t>(10 + 4 * (g - 1));
-        EXPECT_EQ(Dono.Linhas[base], "");
-        EXPECT_EQ(Dono.Linhas[base + 1], std::string(65, '_'));
-        EXPECT_EQ(Dono.Linhas[base + 2], "Geração " + std::to_string(g));
-        EXPECT_EQ(Dono.Linhas[base + 3].substr(20, 4), "  X=");
+        EXPECT_EQ(Observador.Linhas[base], "");
+        EXPECT_EQ(Observador.Linhas[base + 1], std::string(65, '_'));
+        EXPECT_EQ(Observador.Linhas[base + 2], "Geração " + std::to_string(g));
+        EXPECT_EQ(Observador.Linhas[base + 3].substr(20, 4), "  X=");
     }
     EXPECT_EQ(Motor.Geracao, 10);
-    EXPECT_EQ(Dono.Redesenhos, 10);
+    EXPECT_EQ(fim.Geracao, 10);
+    EXPECT_EQ(fim.Motivo, TMotivoFim::LimiteGeracoes);
 }
 
 TEST_F(Execucao, ChartGetsOnePointPerGenerationFromTheTables) {
     P().CritParada = Legenda::NGeracoes;
     P().LimGer = 10;
     Executa();
-    ASSERT_EQ(Dono.Pontos.size(), 10u);
+    ASSERT_EQ(Observador.Pontos.size(), 10u);
     for (int g = 1; g <= 10; ++g) {
-        const auto& ponto = Dono.Pontos[static_cast<std::size_t>(g - 1)];
+        const auto& ponto = Observador.Pontos[static_cast<std::size_t>(g - 1)];
         EXPECT_EQ(ponto.Geracao, g);
         EXPECT_EQ(ponto.Melhor1, Motor.MelhorGer1[g]);
         EXPECT_EQ(ponto.Media1, Motor.MediaGer1[g]);
@@ -59,37 +64,37 @@ TEST_F(Execucao, ChartGetsOnePointPerGenerationFromTheTables) {
 }
 
 TEST_F(Execucao, ParallelHeaderStatesHalfTheLength) {
-    Dono.Paralelo = true;
+    Chaves.Paralelo = true;
     P().TamCrom = 30;
     Executa();
-    EXPECT_EQ(Dono.Linhas[0], "Tipo de Algoritmo:  Algoritmo Genético Paralelo");
-    EXPECT_EQ(Dono.Linhas[1], "População Inicial com 30 Indivíduos de Comprimento 15");
-    EXPECT_EQ(Dono.Linhas[9].substr(15, 4), "    ");
+    EXPECT_EQ(Observador.Linhas[0], "Tipo de Algoritmo:  Algoritmo Genético Paralelo");
+    EXPECT_EQ(Observador.Linhas[1], "População Inicial com 30 Indivíduos de Comprimento 15");
+    EXPECT_EQ(Observador.Linhas[9].substr(15, 4), "    ");
 }
 
 TEST_F(Execucao, SameSeedSameReportOtherSeedOtherReport) {
     Executa();
-    const auto primeiro = Dono.Linhas;
+    const auto primeiro = Observador.Linhas;
     Executa();
-    EXPECT_EQ(Dono.Linhas, primeiro);
-    Dono.Semente = 54321;
+    EXPECT_EQ(Observador.Linhas, primeiro);
+    Semente = 54321;
     Executa();
-    EXPECT_NE(Dono.Linhas, primeiro);
+    EXPECT_NE(Observador.Linhas, primeiro);
 }
 
 TEST_F(Execucao, FirstGenerationHitStillRunsOneStep) {
     P().ValMin = 0;
     P().ValMax = 0;
     Executa();
-    ASSERT_EQ(Dono.Linhas.size(), 14u);
-    EXPECT_EQ(Dono.Linhas[13].substr(20), "  X=0  Y=0  Fitness=1");
-    ASSERT_EQ(Dono.Pontos.size(), 1u);
-    EXPECT_EQ(Dono.Pontos[0].Melhor1, 1.0);
+    ASSERT_EQ(Observador.Linhas.size(), 14u);
+    EXPECT_EQ(Observador.Linhas[13].substr(20), "  X=0  Y=0  Fitness=1");
+    ASSERT_EQ(Observador.Pontos.size(), 1u);
+    EXPECT_EQ(Observador.Pontos[0].Melhor1, 1.0);
 }
 
 TEST_F(Execucao, StopsAtTheFirstGenerationWithinTolerance) {
     for (std::uint32_t semente : {1u, 2u, 3u, 4u, 5u}) {
-        Dono.Semente = semente;
+        Semente = semente;
         Executa();
         const int ultima = Motor.Geracao;
         for (int g = 1; g < ultima; ++g)
@@ -101,9 +106,9 @@ TEST_F(Execucao, StopsAtTheFirstGenerationWithinTolerance) {
 }
 
 TEST_F(Execucao, ParallelStopsOnlyWhenBothHalvesMeetTheTolerance) {
-    Dono.Paralelo = true;
+    Chaves.Paralelo = true;
     for (std::uint32_t semente : {11u, 12u, 13u}) {
-        Dono.Semente = semente;
+        Semente = semente;
         Executa();
         const int ultima = Motor.Geracao;
         for (int g = 1; g < ultima; ++g)
@@ -117,7 +122,7 @@ TEST_F(Execucao, ParallelStopsOnlyWhenBothHalvesMeetTheTolerance) {
 }
 
 TEST_F(Execucao, SimpleElitismNeverLosesTheBest) {
-    Dono.Elitismo = true;
+    Chaves.Elitismo = true;
     P().CritParada = Legenda::NGeracoes;
     P().LimGer = 200;
     P().TaxaMut = 30;
@@ -126,30 +131,57 @@ TEST_F(Execucao, SimpleElitismNeverLosesTheBest) {
         ASSERT_GE(Motor.MelhorGer1[g], Motor.MelhorGer1[g - 1]) << g;
 }
 
-TEST_F(Execucao, BadToleranceStopsBeforeAnythingIsCleared) {
-    Executa();
-    const auto linhas = Dono.Linhas;
-    const auto pontos = Dono.Pontos.size();
-    const TPopulacao* populacao = Motor.Populacao.get();
-    const auto melhor = Motor.MelhorGer1;
-    const int geracao = Motor.Geracao;
-
-    Painel.TextoDiferenca = "0.5";  // a point under a comma locale
-    P().TamPop = 50;
-    P().CritParada = Legenda::NGeracoes;
-    try {
-        Executa();
-        FAIL() << "the run accepted '0.5'";
-    } catch (const EConversao& e) {
-        EXPECT_STREQ(e.what(), "'0.5' is not a valid floating point value.");
+// The result tells how the run ended and repeats its last line's best, without anybody
+// reading the engine's tables.
+TEST_F(Execucao, ResultTellsTheEndAndTheLastBest) {
+    for (std::uint32_t semente : {1u, 2u, 3u}) {
+        Semente = semente;
+        const TResultadoAG fim = Executa();
+        const int g = Motor.Geracao;
+        EXPECT_EQ(fim.Geracao, g);
+        EXPECT_EQ(fim.Motivo, g < 60 ? TMotivoFim::Tolerancia : TMotivoFim::LimiteGeracoes);
+        EXPECT_EQ(fim.Avaliacoes, 30 * (g + 1));
+        EXPECT_EQ(fim.Melhor1, Motor.MelhorGer1[g]);
+        EXPECT_EQ(fim.MelhorX, Motor.MelhorXGer[g]);
+        EXPECT_EQ(fim.MelhorY, Motor.MelhorYGer[g]);
     }
-    EXPECT_EQ(Dono.Linhas, linhas);
-    EXPECT_EQ(Dono.Pontos.size(), pontos);
-    EXPECT_EQ(Motor.Populacao.get(), populacao);
-    EXPECT_EQ(Motor.MelhorGer1, melhor);
-    EXPECT_EQ(Motor.Geracao, geracao);
-    EXPECT_EQ(Motor.Param.TamPop, 50);                             // read before the tolerance
-    EXPECT_EQ(Motor.Param.CritParada, Legenda::PrimeiraSituacao);  // read after it
+}
+
+// Stopping is the observer's answer: the run ends after that generation, its report and
+// chart so far intact, and says it was interrupted.
+TEST_F(Execucao, AnObserverStopEndsTheRunAfterThatGeneration) {
+    P().CritParada = Legenda::NGeracoes;
+    Observador.ParaNa = 5;
+    const TResultadoAG fim = Executa();
+    EXPECT_EQ(fim.Motivo, TMotivoFim::Interrompida);
+    EXPECT_EQ(fim.Geracao, 5);
+    EXPECT_EQ(Observador.Pontos.size(), 5u);
+    EXPECT_EQ(Observador.Linhas.size(), 10u + 4u * 5u);
+}
+
+// The record is made only when asked for, and describes the population the engine scored.
+TEST_F(Execucao, RecordOnlyWhenAskedAndAsScored) {
+    int registros = 0;
+    Observador.AoAvaliar = [&](const TGeracaoAvaliada& g) {
+        if (g.Registro == nullptr)
+            return;
+        ++registros;
+        const TPopulacaoRegistrada& r = g.Registro->Populacao;
+        ASSERT_EQ(r.Individuos.size(), 30u);
+        for (int i = 1; i <= 30; ++i) {
+            const TCromossomo& c = *g.Populacao->Crom[i];
+            const TIndividuoRegistrado& ind = r.Individuos[static_cast<std::size_t>(i - 1)];
+            ASSERT_EQ(ind.X, c.X);
+            ASSERT_EQ(ind.AptidaoEsc, c.AptidaoEsc);
+            ASSERT_EQ(ind.Genes, Empacota(c.Gene.data() + 1, 20));
+        }
+        ASSERT_EQ(g.Registro->Passo.Slots.size(), g.Dados.Geracao == 0 ? 0u : 30u);
+    };
+    Executa();
+    EXPECT_EQ(registros, 0);
+    Observador.Registro = true;
+    Executa();
+    EXPECT_EQ(registros, Motor.Geracao + 1);
 }
 
 TEST_F(Execucao, SecondRunResetsTablesAndReport) {
@@ -158,8 +190,8 @@ TEST_F(Execucao, SecondRunResetsTablesAndReport) {
     Executa();
     P().LimGer = 10;
     Executa();
-    EXPECT_EQ(Dono.Linhas.size(), 50u);
-    EXPECT_EQ(Dono.Pontos.size(), 10u);
+    EXPECT_EQ(Observador.Linhas.size(), 50u);
+    EXPECT_EQ(Observador.Pontos.size(), 10u);
     EXPECT_EQ(Motor.MelhorGer1[11], 0.0);
     EXPECT_EQ(Motor.MelhorXGer[11], 100);
 }
@@ -187,12 +219,14 @@ TEST_P(Invariantes, HoldAfterEveryGeneration) {
     P() = {c.TamPop,          c.TamCrom, c.Sel,  c.Cruz, c.Taxa, c.Mut,
            c.TaxaMut,         40,        c.Subs, c.Min,  c.Max,  0,
            Legenda::NGeracoes};
-    Dono.Paralelo = c.Paralelo;
-    Dono.Elitismo = c.Elite;
-    Dono.Escalonamento = c.Escala;
-    Dono.Torneio = c.Torneio;
+    Chaves.Paralelo = c.Paralelo;
+    Chaves.Elitismo = c.Elite;
+    Chaves.Escalonamento = c.Escala;
+    Chaves.QuantTorneio = c.Torneio;
     int geracoes = 0;
-    Dono.AoRedesenhar = [&] {
+    Observador.AoAvaliar = [&](const TGeracaoAvaliada& avaliada) {
+        if (avaliada.Dados.Geracao == 0)
+            return;
         ++geracoes;
         const int g = Motor.Geracao;
         for (int k = 1; k <= Motor.NumPares; ++k)

@@ -1,4 +1,4 @@
-#include "DonoTeste.h"
+#include "ObservadorTeste.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +6,7 @@ namespace {
 
 class Mutacao : public ::testing::Test {
 protected:
-    TDonoTeste Dono;
-    TMotorAG Motor{Dono};
+    TMotorAG Motor;
 
     // Children given directly, in a population of the same chromosome length.
     void Filhos(const std::vector<std::string>& filhos) {
@@ -31,7 +30,7 @@ TEST_F(Mutacao, FlipInvertsExactlyTheBitsWhoseTestHits) {
             for (char& bit : *filho)
                 if (copia.Random(101) <= static_cast<std::uint32_t>(taxa))
                     bit = bit == '0' ? '1' : '0';
-        Motor.MutaDesc(Legenda::Flip, taxa);
+        Motor.MutaDesc(TTipoMut::Flip, taxa);
         EXPECT_EQ(Filho(1), esperado1) << taxa;
         EXPECT_EQ(Filho(2), esperado2) << taxa;
     }
@@ -39,7 +38,7 @@ TEST_F(Mutacao, FlipInvertsExactlyTheBitsWhoseTestHits) {
 
 TEST_F(Mutacao, RateZeroStillMutatesNowAndThen) {
     Filhos(std::vector<std::string>(200, std::string(100, '0')));
-    Motor.MutaDesc(Legenda::Flip, 0);
+    Motor.MutaDesc(TTipoMut::Flip, 0);
     int uns = 0;
     for (int m = 1; m <= 200; ++m)
         for (char bit : Filho(m))
@@ -51,7 +50,7 @@ TEST_F(Mutacao, RateZeroStillMutatesNowAndThen) {
 
 TEST_F(Mutacao, RateThirtyHitsAboutThirtyOnePercent) {
     Filhos(std::vector<std::string>(200, std::string(100, '0')));
-    Motor.MutaDesc(Legenda::MutarPara1, 30);
+    Motor.MutaDesc(TTipoMut::MutarPara1, 30);
     int uns = 0;
     for (int m = 1; m <= 200; ++m)
         for (char bit : Filho(m))
@@ -61,18 +60,18 @@ TEST_F(Mutacao, RateThirtyHitsAboutThirtyOnePercent) {
 
 TEST_F(Mutacao, SetToZeroLeavesZerosAndSetToOneLeavesOnes) {
     Filhos({std::string(30, '0'), std::string(30, '1')});
-    Motor.MutaDesc(Legenda::MutarPara0, 30);
+    Motor.MutaDesc(TTipoMut::MutarPara0, 30);
     EXPECT_EQ(Filho(1), std::string(30, '0'));
     EXPECT_NE(Filho(2), std::string(30, '1'));
     EXPECT_EQ(Filho(2).find('1') != std::string::npos, true);
     Filhos({std::string(30, '1'), std::string(30, '1')});
-    Motor.MutaDesc(Legenda::MutarPara1, 30);
+    Motor.MutaDesc(TTipoMut::MutarPara1, 30);
     EXPECT_EQ(Filho(1), std::string(30, '1'));
 }
 
 TEST_F(Mutacao, InversionKeepsUniformChildrenAndCountsOfOnes) {
     Filhos({std::string(20, '1'), "10000000000000000000"});
-    Motor.MutaDesc(Legenda::Inversao, 30);
+    Motor.MutaDesc(TTipoMut::Inversao, 30);
     EXPECT_EQ(Filho(1), std::string(20, '1'));
     const std::string movido = Filho(2);
     EXPECT_EQ(std::count(movido.begin(), movido.end(), '1'), 1);
@@ -87,18 +86,17 @@ TEST_F(Mutacao, InversionCarriesABitForwardThroughConsecutiveHits) {
     for (int b = 1; b < 20; ++b)
         if (copia.Random(101) <= 30 && posicao == b)
             posicao = b + 1;
-    Motor.MutaDesc(Legenda::Inversao, 30);
+    Motor.MutaDesc(TTipoMut::Inversao, 30);
     EXPECT_EQ(Filho(1).find('1') + 1, static_cast<std::size_t>(posicao));
 }
 
 TEST_F(Mutacao, DrawsPerChildAreLengthOrLengthMinusOne) {
     struct TCaso {
-        std::string Tipo;
+        TTipoMut Tipo;
         int Draws;
     };
-    for (const TCaso& caso :
-         {TCaso{Legenda::Flip, 24}, TCaso{Legenda::MutarPara1, 24}, TCaso{Legenda::MutarPara0, 24},
-          TCaso{Legenda::Inversao, 23}, TCaso{"qualquer", 23}}) {
+    for (const TCaso& caso : {TCaso{TTipoMut::Flip, 24}, TCaso{TTipoMut::MutarPara1, 24},
+                              TCaso{TTipoMut::MutarPara0, 24}, TCaso{TTipoMut::Inversao, 23}}) {
         Filhos({std::string(24, '0'), std::string(24, '0'), std::string(24, '1'),
                 std::string(24, '1')});
         Motor.Aleatorio.Semeia(5);
@@ -107,7 +105,7 @@ TEST_F(Mutacao, DrawsPerChildAreLengthOrLengthMinusOne) {
         for (int d = 0; d < 4 * caso.Draws; ++d)
             esperado.Random(2);
         Motor.MutaDesc(caso.Tipo, 3);
-        EXPECT_EQ(Motor.Aleatorio.LeSemente(), esperado.LeSemente()) << caso.Tipo;
+        EXPECT_EQ(Motor.Aleatorio.LeSemente(), esperado.LeSemente()) << LegendaDe(caso.Tipo);
     }
 }
 
@@ -115,7 +113,7 @@ TEST_F(Mutacao, NoChildrenNoDraws) {
     Filhos({std::string(20, '0'), std::string(20, '0')});
     Motor.NumPares = 0;
     Motor.Aleatorio.Semeia(5);
-    Motor.MutaDesc(Legenda::Flip, 30);
+    Motor.MutaDesc(TTipoMut::Flip, 30);
     EXPECT_EQ(Motor.Aleatorio.LeSemente(), 5u);
 }
 

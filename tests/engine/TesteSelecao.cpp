@@ -1,4 +1,4 @@
-#include "DonoTeste.h"
+#include "ObservadorTeste.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +6,7 @@ namespace {
 
 class Selecao : public ::testing::Test {
 protected:
-    TDonoTeste Dono;
-    TMotorAG Motor{Dono};
+    TMotorAG Motor;
 
     // A population of `aptidoes.size()` individuals with the given selection fitness.
     void Prepara(const std::vector<double>& aptidoes, const std::vector<double>& aptidoesY = {}) {
@@ -35,7 +34,7 @@ class NumeroDePares : public Selecao, public ::testing::WithParamInterface<TCaso
 TEST_P(NumeroDePares, RoundsThenHalves) {
     const auto& caso = GetParam();
     Prepara(std::vector<double>(static_cast<std::size_t>(caso.TamPop), 1.0));
-    Motor.SelecionaPais(Legenda::Roleta, caso.Taxa);
+    Motor.SelecionaPais(TTipoSel::Roleta, caso.Taxa);
     EXPECT_EQ(Motor.NumPares, caso.Pares);
 }
 
@@ -49,7 +48,7 @@ INSTANTIATE_TEST_SUITE_P(Tabela, NumeroDePares,
 TEST_F(Selecao, NoPairsDrawsNothing) {
     Prepara(std::vector<double>(30, 1.0));
     Motor.Aleatorio.Semeia(99);
-    Motor.SelecionaPais(Legenda::Torneio, 2);
+    Motor.SelecionaPais(TTipoSel::Torneio, 2);
     EXPECT_EQ(Motor.NumPares, 0);
     EXPECT_EQ(Motor.Aleatorio.LeSemente(), 99u);
 }
@@ -58,7 +57,7 @@ TEST_F(Selecao, NoPairsDrawsNothing) {
 TEST_F(Selecao, RouletteHandWorked) {
     Prepara({1.0, 2.0, 3.0, 4.0});  // sums 1, 3, 6, 10
     Motor.Aleatorio.Semeia(0);
-    Motor.SelecionaPais(Legenda::Roleta, 100);
+    Motor.SelecionaPais(TTipoSel::Roleta, 100);
     ASSERT_EQ(Motor.NumPares, 2);
     EXPECT_EQ(Motor.Pai1X[1], 1);  // u ~ 2.3e-10: t ~ 0
     EXPECT_EQ(Motor.Pai2X[1], 1);  // u = 0.0314: t = 0.314 < 1
@@ -74,7 +73,7 @@ TEST_F(Selecao, RouletteMatchesLinearScanFromSlotOne) {
     for (std::uint32_t semente = 1; semente < 200; ++semente) {
         Motor.Aleatorio.Semeia(semente);
         TAleatorio copia = Motor.Aleatorio;
-        Motor.SelecionaPais(Legenda::Roleta, 100);
+        Motor.SelecionaPais(TTipoSel::Roleta, 100);
         for (int k = 1; k <= Motor.NumPares; ++k) {
             for (int pai : {Motor.Pai1X[k], Motor.Pai2X[k]}) {
                 double soma = 0;
@@ -97,7 +96,7 @@ TEST_F(Selecao, RouletteNeverPicksZeroFitnessAndFavoursTheDominant) {
     aptidoes[17] = 1e9;  // slot 18 holds nearly all
     Prepara(aptidoes);
     Motor.Aleatorio.Semeia(4242);
-    Motor.SelecionaPais(Legenda::Roleta, 100);
+    Motor.SelecionaPais(TTipoSel::Roleta, 100);
     int dominante = 0;
     for (int k = 1; k <= Motor.NumPares; ++k)
         for (int pai : {Motor.Pai1X[k], Motor.Pai2X[k]}) {
@@ -108,12 +107,12 @@ TEST_F(Selecao, RouletteNeverPicksZeroFitnessAndFavoursTheDominant) {
 }
 
 TEST_F(Selecao, ParallelRouletteChoosesYParentsByTheirOwnFitness) {
-    Dono.Paralelo = true;
+    Motor.Param.Paralelo = true;
     std::vector<double> x(10, 0.0), y(10, 0.0);
     x[2] = 1.0;  // only slot 3 can be an x parent
     y[6] = 1.0;  // only slot 7 can be a y parent
     Prepara(x, y);
-    Motor.SelecionaPais(Legenda::Roleta, 100);
+    Motor.SelecionaPais(TTipoSel::Roleta, 100);
     for (int k = 1; k <= 5; ++k) {
         EXPECT_EQ(Motor.Pai1X[k], 3);
         EXPECT_EQ(Motor.Pai2X[k], 3);
@@ -123,11 +122,11 @@ TEST_F(Selecao, ParallelRouletteChoosesYParentsByTheirOwnFitness) {
 }
 
 TEST_F(Selecao, TournamentOfOneIsAUniformDraw) {
-    Dono.Torneio = 1;
+    Motor.Param.QuantTorneio = 1;
     Prepara({5.0, 1.0, 9.0, 2.0, 7.0, 3.0});
     Motor.Aleatorio.Semeia(777);
     TAleatorio copia = Motor.Aleatorio;
-    Motor.SelecionaPais(Legenda::Torneio, 100);
+    Motor.SelecionaPais(TTipoSel::Torneio, 100);
     for (int k = 1; k <= 3; ++k) {
         EXPECT_EQ(Motor.Pai1X[k], static_cast<int>(copia.Random(6)) + 1);
         EXPECT_EQ(Motor.Pai2X[k], static_cast<int>(copia.Random(6)) + 1);
@@ -135,12 +134,12 @@ TEST_F(Selecao, TournamentOfOneIsAUniformDraw) {
 }
 
 TEST_F(Selecao, TournamentKeepsTheStrictlyBetterAndTheFirstOnTies) {
-    Dono.Torneio = 3;
+    Motor.Param.QuantTorneio = 3;
     Prepara({5.0, 5.0, 9.0, 5.0});
     for (std::uint32_t semente = 0; semente < 100; ++semente) {
         Motor.Aleatorio.Semeia(semente);
         TAleatorio copia = Motor.Aleatorio;
-        Motor.SelecionaPais(Legenda::Torneio, 100);
+        Motor.SelecionaPais(TTipoSel::Torneio, 100);
         for (int k = 1; k <= 2; ++k)
             for (int pai : {Motor.Pai1X[k], Motor.Pai2X[k]}) {
                 const int a = static_cast<int>(copia.Random(4)) + 1;
@@ -153,21 +152,15 @@ TEST_F(Selecao, TournamentKeepsTheStrictlyBetterAndTheFirstOnTies) {
 }
 
 TEST_F(Selecao, TournamentAsLargeAsThePopulationMayMissTheBest) {
-    Dono.Torneio = 4;
+    Motor.Param.QuantTorneio = 4;
     Prepara({1.0, 1.0, 1.0, 9.0});
     bool perdeu = false;
     for (std::uint32_t semente = 0; semente < 50 && !perdeu; ++semente) {
         Motor.Aleatorio.Semeia(semente);
-        Motor.SelecionaPais(Legenda::Torneio, 100);
+        Motor.SelecionaPais(TTipoSel::Torneio, 100);
         perdeu = Motor.Pai1X[1] != 4 || Motor.Pai2X[1] != 4 || Motor.Pai1X[2] != 4;
     }
     EXPECT_TRUE(perdeu);
-}
-
-TEST_F(Selecao, UnknownSchemeChoosesNoPairs) {
-    Prepara(std::vector<double>(10, 1.0));
-    Motor.SelecionaPais(Legenda::NMelhores, 100);
-    EXPECT_EQ(Motor.NumPares, 0);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "DonoTeste.h"
+#include "ObservadorTeste.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +6,7 @@ namespace {
 
 class Substituicao : public ::testing::Test {
 protected:
-    TDonoTeste Dono;
-    TMotorAG Motor{Dono};
+    TMotorAG Motor;
     std::vector<PCromossomo> Antigos;
 
     // A population of `tamPop` and 2 * pares children, all distinct objects.
@@ -27,18 +26,18 @@ protected:
 TEST_F(Substituicao, ImmediateSharesEveryChildInItsSlot) {
     Prepara(6, 3);
     Motor.Geracao = 1;
-    Motor.SubstituiPop(Legenda::Imediata);
+    Motor.SubstituiPop(TTipoSubs::Imediata);
     for (int m = 1; m <= 6; ++m)
         EXPECT_EQ(Slot(m), Filho(m)) << m;
 }
 
 TEST_F(Substituicao, ImmediateWithEliteLosesChildOne) {
     Prepara(6, 3);
-    Dono.Elitismo = true;
+    Motor.Param.Elitismo = true;
     Motor.Elite = std::make_unique<TElite>();
     Motor.Elite->Crom[1] = Antigos[4];
     Motor.Geracao = 1;
-    Motor.SubstituiPop(Legenda::Imediata);
+    Motor.SubstituiPop(TTipoSubs::Imediata);
     EXPECT_EQ(Slot(1), Antigos[4]);
     for (int m = 2; m <= 6; ++m)
         EXPECT_EQ(Slot(m), Filho(m));
@@ -48,7 +47,7 @@ TEST_F(Substituicao, InsertionAlternatesEnds) {
     // TamPop 30, 12 children: odd generations fill 30 down to 19, even ones 1 to 12.
     Prepara(30, 6);
     Motor.Geracao = 1;
-    Motor.SubstituiPop(Legenda::Insercao);
+    Motor.SubstituiPop(TTipoSubs::Insercao);
     for (int m = 1; m <= 12; ++m)
         EXPECT_EQ(Slot(31 - m), Filho(m)) << m;
     for (int i = 1; i <= 18; ++i)
@@ -56,7 +55,7 @@ TEST_F(Substituicao, InsertionAlternatesEnds) {
 
     Prepara(30, 6);
     Motor.Geracao = 2;
-    Motor.SubstituiPop(Legenda::Insercao);
+    Motor.SubstituiPop(TTipoSubs::Insercao);
     for (int m = 1; m <= 12; ++m)
         EXPECT_EQ(Slot(m), Filho(m)) << m;
     for (int i = 13; i <= 30; ++i)
@@ -66,18 +65,18 @@ TEST_F(Substituicao, InsertionAlternatesEnds) {
 TEST_F(Substituicao, EmptyThirdItemInsertsToo) {
     Prepara(10, 2);
     Motor.Geracao = 3;
-    Motor.SubstituiPop("");
+    Motor.SubstituiPop(TipoSubsDe(""));
     EXPECT_EQ(Slot(10), Filho(1));
     EXPECT_EQ(Slot(7), Filho(4));
 }
 
 TEST_F(Substituicao, OddInsertionWithEliteDisplacesTheLastChild) {
     Prepara(8, 4);
-    Dono.Elitismo = true;
+    Motor.Param.Elitismo = true;
     Motor.Elite = std::make_unique<TElite>();
     Motor.Elite->Crom[1] = std::make_shared<TCromossomo>();
     Motor.Geracao = 1;
-    Motor.SubstituiPop(Legenda::Insercao);
+    Motor.SubstituiPop(TTipoSubs::Insercao);
     EXPECT_EQ(Slot(8), Filho(1));
     EXPECT_EQ(Slot(1), Motor.Elite->Crom[1]);
     for (int i = 1; i <= 8; ++i)
@@ -86,11 +85,11 @@ TEST_F(Substituicao, OddInsertionWithEliteDisplacesTheLastChild) {
 
 TEST_F(Substituicao, NoChildrenChangesOnlySlotOneWithElite) {
     Prepara(6, 0);
-    Dono.Elitismo = true;
+    Motor.Param.Elitismo = true;
     Motor.Elite = std::make_unique<TElite>();
     Motor.Elite->Crom[1] = Antigos[3];
     Motor.Geracao = 1;
-    Motor.SubstituiPop(Legenda::Insercao);
+    Motor.SubstituiPop(TTipoSubs::Insercao);
     EXPECT_EQ(Slot(1), Antigos[3]);
     EXPECT_EQ(Slot(3), Antigos[3]);  // the same chromosome now in two slots
     for (int i = 2; i <= 6; ++i)

@@ -4,8 +4,8 @@
 // brought each store to its full size, further runs leave the resident set within 2 MiB of
 // where it was (under AddressSanitizer, the live heap). LeakSanitizer, on in the sanitizer
 // build, checks at exit that nothing was lost.
-#include "DonoTeste.h"
 #include "Memoria.h"
+#include "ObservadorTeste.h"
 
 #include <gtest/gtest.h>
 
@@ -25,29 +25,29 @@ constexpr int Variantes = 4;
 
 // The largest run in four variants that between them take every kind of store through its
 // life: the simple and the parallel elite, shared children under insertion, no elite at all.
-void Prepara(int n, TPainel& painel, TDonoTeste& dono) {
+void Prepara(int n, TPainel& painel, TChavesPainel& chaves, std::uint32_t& semente) {
     painel = PainelPadrao(",");
     TParametros& p = painel.Valores;
     p.TamPop = 200;
     p.TamCrom = 100;
     p.LimGer = 1000;
     p.CritParada = Legenda::NGeracoes;
-    dono.Semente = 1000u + static_cast<std::uint32_t>(n);
-    dono.Paralelo = false;
-    dono.Elitismo = true;
-    dono.Escalonamento = true;
+    semente = 1000u + static_cast<std::uint32_t>(n);
+    chaves.Paralelo = false;
+    chaves.Elitismo = true;
+    chaves.Escalonamento = true;
     switch (n % Variantes) {
         case 0:
             break;  // "Roleta", "1 ponto", "Flip", "Imediata"
         case 1:
-            dono.Paralelo = true;
-            dono.Torneio = 200;
+            chaves.Paralelo = true;
+            chaves.QuantTorneio = 200;
             p.TipoSel = Legenda::Torneio;
             p.TipoMut = Legenda::Inversao;
             p.TaxaMut = 30;
             break;
         case 2:
-            dono.Torneio = 10;
+            chaves.QuantTorneio = 10;
             p.TipoSel = Legenda::Torneio;
             p.TipoCruz = Legenda::DoisPontos;
             p.TipoMut = Legenda::MutarPara1;
@@ -55,8 +55,8 @@ void Prepara(int n, TPainel& painel, TDonoTeste& dono) {
             p.TaxaCruz = 60;
             break;
         default:
-            dono.Elitismo = false;
-            dono.Escalonamento = false;
+            chaves.Elitismo = false;
+            chaves.Escalonamento = false;
             p.TipoCruz = Legenda::Uniforme;
             p.TipoMut = Legenda::MutarPara0;
             p.TipoSubs = "";
@@ -64,12 +64,14 @@ void Prepara(int n, TPainel& painel, TDonoTeste& dono) {
     }
 }
 
-void Executa(int n, TMotorAG& motor, TDonoTeste& dono) {
+void Executa(int n, TMotorAG& motor, TObservadorTeste& observador) {
     TPainel painel;
-    Prepara(n, painel, dono);
-    motor.Executa(painel);
+    TChavesPainel chaves;
+    std::uint32_t semente = 0;
+    Prepara(n, painel, chaves, semente);
+    observador.Executa(motor, ConfiguracaoAG(painel, chaves), semente);
     ASSERT_EQ(motor.Geracao, 1000) << "run " << n;
-    ASSERT_EQ(dono.Pontos.size(), 1000u) << "run " << n;
+    ASSERT_EQ(observador.Pontos.size(), 1000u) << "run " << n;
 }
 
 // Runs `executa` for every variant to warm up, then for the soak; checks and reports memory.
@@ -97,16 +99,16 @@ void Mede(const char* nome, F executa) {
 }
 
 TEST(Resistencia, OneEngineForEveryRunKeepsMemoryFlat) {
-    TDonoTeste dono;
-    TMotorAG motor(dono);
-    Mede("one engine", [&](int n) { Executa(n, motor, dono); });
+    TObservadorTeste observador;
+    TMotorAG motor;
+    Mede("one engine", [&](int n) { Executa(n, motor, observador); });
 }
 
 TEST(Resistencia, AFreshEngineForEveryRunKeepsMemoryFlat) {
     Mede("a fresh engine per run", [](int n) {
-        auto dono = std::make_unique<TDonoTeste>();
-        auto motor = std::make_unique<TMotorAG>(*dono);
-        Executa(n, *motor, *dono);
+        auto observador = std::make_unique<TObservadorTeste>();
+        auto motor = std::make_unique<TMotorAG>();
+        Executa(n, *motor, *observador);
     });
 }
 

@@ -2,8 +2,8 @@
 // checked after every generation of every run. The sampler's seeds are fixed: the same cases
 // run every time, and a failure names the quivora-run command line that repeats it.
 #include "Amostra.h"
-#include "DonoTeste.h"
 #include "FormatoNumero.h"
+#include "ObservadorTeste.h"
 #include "Verificador.h"
 
 #include <gtest/gtest.h>
@@ -68,22 +68,21 @@ class Varredura : public ::testing::TestWithParam<int> {};
 TEST_P(Varredura, EveryGenerationKeepsTheEngineInvariants) {
     TAmostrador amostrador(20240600u + static_cast<std::uint32_t>(GetParam()));
     TCobertura cobertura;
-    TDonoTeste dono;
-    TMotorAG motor(dono);  // one engine for all runs, as the window has
+    TObservadorTeste observador;
+    TMotorAG motor;  // one engine for all runs, as the window has
     long long geracoes = 0;
     for (int n = 0; n < ExecucoesPorLote; ++n) {
         const TCaso caso = amostrador.Proximo();
         cobertura.Anota(caso);
-        dono.Paralelo = caso.Paralelo;
-        dono.Elitismo = caso.Elitismo;
-        dono.Escalonamento = caso.Escalonamento;
-        dono.Torneio = caso.Torneio;
-        dono.Semente = caso.Semente;
-        dono.Redesenhos = 0;
-        TVerificador verificador(motor, dono, caso);
-        dono.AoRedesenhar = [&verificador] { verificador.AposGeracao(); };
+        TVerificador verificador(motor, observador, caso);
+        observador.AoAvaliar = [&verificador](const TGeracaoAvaliada& geracao) {
+            if (geracao.Dados.Geracao > 0)
+                verificador.AposGeracao();
+        };
         try {
-            motor.Executa(caso.Painel);
+            const TConfiguracaoAG config = ConfiguracaoAG(
+                caso.Painel, {caso.Paralelo, caso.Elitismo, caso.Escalonamento, caso.Torneio});
+            observador.Executa(motor, config, caso.Semente);
         } catch (const EConversao& e) {
             FAIL() << "run " << n << ": " << e.what() << "\n  " << LinhaDeComando(caso);
         }

@@ -62,8 +62,9 @@ bool NaFaixa(double aptidao) {
 
 }  // namespace
 
-TVerificador::TVerificador(const TMotorAG& motor, const TDonoTeste& dono, const TCaso& caso)
-    : Motor(motor), Dono(dono), Caso(caso), Tolerancia(LeTolerancia(caso.Painel)) {}
+TVerificador::TVerificador(const TMotorAG& motor, const TObservadorTeste& observador,
+                           const TCaso& caso)
+    : Motor(motor), Observador(observador), Caso(caso), Tolerancia(LeTolerancia(caso.Painel)) {}
 
 void TVerificador::AposGeracao() {
     if (!Erro.empty())
@@ -93,12 +94,15 @@ std::string TVerificador::ConfereGeracao() const {
 void TVerificador::AposExecucao() {
     if (!Erro.empty())
         return;
-    const TParametros& p = Motor.Param;
+    const TConfiguracaoAG& p = Motor.Param;
     const TParametros& q = Caso.Painel.Valores;
-    if (p.TamPop != q.TamPop || p.TamCrom != q.TamCrom || p.TipoSel != q.TipoSel ||
-        p.TipoCruz != q.TipoCruz || p.TaxaCruz != q.TaxaCruz || p.TipoMut != q.TipoMut ||
-        p.TaxaMut != q.TaxaMut || p.LimGer != q.LimGer || p.TipoSubs != q.TipoSubs ||
-        p.ValMin != q.ValMin || p.ValMax != q.ValMax || p.CritParada != q.CritParada)
+    if (p.TamPop != q.TamPop || p.TamCrom != q.TamCrom || p.TipoSel != TipoSelDe(q.TipoSel) ||
+        p.TipoCruz != TipoCruzDe(q.TipoCruz) || p.TaxaCruz != q.TaxaCruz ||
+        p.TipoMut != TipoMutDe(q.TipoMut) || p.TaxaMut != q.TaxaMut || p.LimGer != q.LimGer ||
+        p.TipoSubs != TipoSubsDe(q.TipoSubs) || p.ValMin != q.ValMin || p.ValMax != q.ValMax ||
+        p.CritParada != CritParadaDe(q.CritParada) || p.Paralelo != Caso.Paralelo ||
+        p.Elitismo != Caso.Elitismo || p.Escalonamento != Caso.Escalonamento ||
+        p.QuantTorneio != Caso.Torneio)
         Erro = "the run's parameters differ from the panel's";
     else if (p.Diferenca != Tolerancia)
         Erro = Diz("the run's tolerance is ", p.Diferenca, ", the text says ", Tolerancia);
@@ -111,7 +115,7 @@ void TVerificador::AposExecucao() {
 }
 
 bool TVerificador::CriterioAtingido() const {
-    if (Motor.Param.CritParada == Legenda::NGeracoes)
+    if (Motor.Param.CritParada == TCritParada::NGeracoes)
         return false;
     const auto perto = [this](double melhor) { return 1.0L - melhor <= Tolerancia; };
     return perto(Motor.Populacao->MelhorApt) &&
@@ -126,8 +130,8 @@ std::string TVerificador::ConfereSequencia() const {
         return Diz("beyond the limit ", Motor.Param.LimGer);
     if (Atingido)
         return "the run went on after its stop criterion was met";
-    if (Dono.Redesenhos != g)
-        return Diz(Dono.Redesenhos, " redraws");
+    if (Observador.Pontos.size() != static_cast<std::size_t>(g))
+        return Diz(Observador.Pontos.size(), " generations told");
     return "";
 }
 
@@ -148,7 +152,7 @@ std::string TVerificador::ConferePais() const {
 }
 
 std::string TVerificador::ConfereCromossomos() const {
-    const TParametros& p = Motor.Param;
+    const TConfiguracaoAG& p = Motor.Param;
     const int meio = p.MeioCrom();
     for (int i = 1; i <= p.TamPop; ++i) {
         const PCromossomo& pc = Motor.Populacao->Crom[i];
@@ -263,9 +267,9 @@ std::string TVerificador::ConfereEscalonamento() const {
 // The children sit where the replacement scheme puts them, slot 1 excepted under elitism, and
 // every other slot still holds the individual it held a generation ago.
 std::string TVerificador::ConfereSubstituicao() const {
-    const TParametros& p = Motor.Param;
+    const TConfiguracaoAG& p = Motor.Param;
     const int g = Motor.Geracao;
-    const bool frente = p.TipoSubs == Legenda::Imediata || g % 2 == 0;
+    const bool frente = p.TipoSubs == TTipoSubs::Imediata || g % 2 == 0;
     std::vector<bool> recebeu(static_cast<std::size_t>(p.TamPop) + 1, false);
     recebeu[1] = Caso.Elitismo;
     for (int m = 1; m <= 2 * Motor.NumPares; ++m) {
@@ -318,16 +322,16 @@ std::string TVerificador::ConfereElite() const {
 std::string TVerificador::ConfereSaidas() const {
     const int g = Motor.Geracao;
     const auto i = static_cast<std::size_t>(g);
-    if (Dono.Pontos.size() != i)
-        return Diz(Dono.Pontos.size(), " chart points");
-    const auto& ponto = Dono.Pontos.back();
+    if (Observador.Pontos.size() != i)
+        return Diz(Observador.Pontos.size(), " chart points");
+    const auto& ponto = Observador.Pontos.back();
     if (ponto.Geracao != g || ponto.Melhor1 != Motor.MelhorGer1[i] ||
         ponto.Melhor2 != Motor.MelhorGer2[i] || ponto.Media1 != Motor.MediaGer1[i] ||
         ponto.Media2 != Motor.MediaGer2[i])
         return Diz("the chart point (", ponto.Geracao, ": ", ponto.Melhor1, ", ", ponto.Melhor2,
                    ", ", ponto.Media1, ", ", ponto.Media2, ") is not the tables' entry");
 
-    const auto& linhas = Dono.Linhas;
+    const auto& linhas = Observador.Linhas;
     if (linhas.size() != 10 + 4 * i)
         return Diz(linhas.size(), " report lines");
     if (linhas[linhas.size() - 2] != "Geração " + std::to_string(g) ||

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Amostra.h"
-#include "DonoTeste.h"
+#include "ObservadorTeste.h"
 
 #include <string>
 #include <vector>
@@ -12,11 +12,10 @@
 /// replacement and the elite, the chart point and the report's last line; and, once the run is
 /// over, that it stopped where the stop criterion says. Keeps the first violation found.
 ///
-/// AposGeracao is meant for the owner's redraw, which the run calls once per generation after
-/// the chart has its point.
+/// AposGeracao is meant for the observer's hook, which the run calls once per generation.
 class TVerificador {
 public:
-    TVerificador(const TMotorAG& motor, const TDonoTeste& dono, const TCaso& caso);
+    TVerificador(const TMotorAG& motor, const TObservadorTeste& observador, const TCaso& caso);
 
     void AposGeracao();
     void AposExecucao();
@@ -40,7 +39,7 @@ private:
     [[nodiscard]] bool CriterioAtingido() const;
 
     const TMotorAG& Motor;
-    const TDonoTeste& Dono;
+    const TObservadorTeste& Observador;
     const TCaso& Caso;
     double Tolerancia;  ///< the tolerance text, read here independently of the engine
 

@@ -198,8 +198,8 @@ void TesteJanelaExecucao::toleranciaInvalida() {
     const auto melhoresX = motor.MelhorXGer;
     const int geracao = motor.Geracao;
 
-    Passos("pcTamPop", 1, true);                              // 32: read before the tolerance
-    Escolhe("pcCritParada", "Primeira situação encontrada");  // read after it
+    Passos("pcTamPop", 1, true);  // 32
+    Escolhe("pcCritParada", "Primeira situação encontrada");
     DigitaTexto(*Controle<QLineEdit>(*Janela, "pcDiferenca"), QStringLiteral("1x"));
     PARA_SE_FALHOU();
     TVigiaCaixa caixa(Qt::Key_Return);
@@ -221,8 +221,9 @@ void TesteJanelaExecucao::toleranciaInvalida() {
     QCOMPARE(motor.Geracao, geracao);
     for (int serie = 1; serie <= 4; ++serie)
         QCOMPARE(Grafico().Serie(serie)->count(), 10);
-    QCOMPARE(motor.Param.TamPop, 32);
-    QCOMPARE(motor.Param.CritParada, std::string("n Gerações"));
+    // A run is its configuration: one refused never reaches the engine, which keeps the last.
+    QCOMPARE(motor.Param.TamPop, 30);
+    QVERIFY(motor.Param.CritParada == TCritParada::NGeracoes);
 
     // The window goes on: one arrow step writes a valid tolerance and the next run starts.
     ClicaSeta(*Controle<QSpinBox>(*Janela, "SpinEdit1"), true);

@@ -10,6 +10,7 @@
 #include "Grafico.h"
 #include "ImagemGrafico.h"
 #include "MainForm.h"
+#include "QuadroPopulacao.h"
 #include "Reproducao.h"
 #include "TraducaoQt.h"
 
@@ -315,7 +316,10 @@ void TesteJanelaReproducao::execucaoRecusadaMantemNovaSubstitui() {
     QCOMPARE(Reproducao().Geracoes().Total(), 11);
     QCOMPARE(Reproducao().Escolhida(), 10);
     QCOMPARE(Texto("PosicaoReproducao"), QStringLiteral("Geração 10 de 10"));
-    QVERIFY(Janela->QuadroDesenhado() == Reproducao().Geracoes().Geracao(10).Quadro);
+    const TPopulacaoRegistrada& decima = Reproducao().Geracoes().Geracao(10).Populacao;
+    TQuadroPopulacao quadro;
+    MontaQuadroPopulacao(decima, decima.Paralelo, quadro);
+    QVERIFY(Janela->QuadroDesenhado() == quadro);
 }
 
 // The copied command repeats the very run headless: the same report, byte for byte. The run

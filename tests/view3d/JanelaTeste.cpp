@@ -52,7 +52,7 @@ TJanelaTeste::TJanelaTeste()
     controles.SpeedButton3 = SpeedButton3;
     controles.SpeedButton4 = SpeedButton4;
     controles.pcTipoAG = pcTipoAG;
-    Vista = std::make_unique<TControleVista>(controles, Motor);
+    Vista = std::make_unique<TControleVista>(controles);
 }
 
 void TJanelaTeste::mouseReleaseEvent(QMouseEvent* evento) {

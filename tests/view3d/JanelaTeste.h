@@ -1,8 +1,8 @@
 #pragma once
 
 #include "ControleVista.h"
-#include "DonoVista.h"
 #include "GLPanel.h"
+#include "PopulacaoVista.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -20,9 +20,6 @@
 class TJanelaTeste : public QWidget {
 public:
     TJanelaTeste();
-
-    TDonoVista Dono;
-    TMotorAG Motor{Dono};
 
     TGLPanel* GLPanel1;
     QComboBox* pcPlotagem;

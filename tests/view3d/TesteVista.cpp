@@ -4,6 +4,7 @@
 
 #include "Captura.h"
 #include "JanelaTeste.h"
+#include "MotorAG.h"
 #include "Superficie.h"
 
 #include <QOpenGLContext>
@@ -13,7 +14,7 @@
 #include <GL/gl.h>
 
 #include <cmath>
-#include <stdexcept>
+#include <functional>
 
 namespace {
 
@@ -41,7 +42,6 @@ private slots:
     void pointSizesAndLineWidthFollowTheDevicePixelRatio();
     void parallelModeDrawsOrangeAndGreenHalvesAndAGreenBest();
     void aRunDrawsEveryGenerationWithItsPopulation();
-    void aSizeBeyondThePopulationDrawsOnlyWhatExists();
     void eachPresetChangesThePictureAndInclinadaRestoresIt();
     void presetsNeitherEndADragNorChangeTheText();
     void rightDragRotatesAtOneDegreePerEventAndSaysRotacionando();
@@ -129,17 +129,11 @@ void TesteVista::startPictureShowsTheRedPeakInTheMiddle() {
 void TesteVista::populationIsGreenOnTheSurfaceAndTheBestYellow() {
     // Individuals in the front half, where the surface's rows lie far enough apart on screen
     // not to hide a point; further back the nearer rows cover what lies on the surface.
-    TMotorAG& m = janela->Motor;
     const int pontos[][2] = {{-60, -40}, {50, -30}, {-30, -70}, {70, -70}, {-80, -10}};
-    m.Populacao = std::make_unique<TPopulacao>();
-    int i = 0;
+    std::vector<TIndividuoRegistrado> individuos;
     for (const auto& p : pontos)
-        m.Populacao->Crom[++i] = Individuo(p[0], p[1], F6(p[0], p[1]));
-    m.Param.TamPop = i;
-    m.Geracao = 2;
-    m.MelhorXGer[2] = 50;
-    m.MelhorYGer[2] = -30;
-    m.MelhorGer1[2] = F6(50, -30);
+        individuos.push_back(Individuo(p[0], p[1], F6(p[0], p[1])));
+    janela->Vista->MostraPopulacao(Populacao(individuos, 50, -30, F6(50, -30)));
     Mostra();
     Guarda(captura->Imagem, "populacao");
 
@@ -164,14 +158,8 @@ void TesteVista::populationIsGreenOnTheSurfaceAndTheBestYellow() {
 // Sizes are logical pixels: on a screen scaled by r, an individual of size 4 covers 4r x 4r
 // device pixels, the best point 6r x 6r, a large surface point 2r x 2r, and lines are r wide.
 void TesteVista::pointSizesAndLineWidthFollowTheDevicePixelRatio() {
-    TMotorAG& m = janela->Motor;
-    m.Populacao = std::make_unique<TPopulacao>();
-    m.Populacao->Crom[1] = Individuo(-60, -40, F6(-60, -40));
-    m.Param.TamPop = 1;
-    m.Geracao = 1;
-    m.MelhorXGer[1] = 50;
-    m.MelhorYGer[1] = -30;
-    m.MelhorGer1[1] = F6(50, -30);
+    janela->Vista->MostraPopulacao(
+        Populacao({Individuo(-60, -40, F6(-60, -40))}, 50, -30, F6(50, -30)));
     Mostra();
     // A surface of the lone peak hides nothing.
     janela->pcPlotagem->setCurrentIndex(1);  // "Pontos grandes"
@@ -196,16 +184,8 @@ void TesteVista::pointSizesAndLineWidthFollowTheDevicePixelRatio() {
 }
 
 void TesteVista::parallelModeDrawsOrangeAndGreenHalvesAndAGreenBest() {
-    TMotorAG& m = janela->Motor;
-    m.Populacao = std::make_unique<TPopulacao>();
-    m.Populacao->Crom[1] = Individuo(-60, 40, 0.5, 0.25);
-    m.Populacao->Crom[2] = Individuo(60, -50, 0.75, 0.4);
-    m.Param.TamPop = 2;
-    m.Geracao = 9;
-    m.MelhorXGer[9] = 10;
-    m.MelhorYGer[9] = -20;
-    m.MelhorGer1[9] = 0.3;
-    m.MelhorGer2[9] = 0.9;
+    janela->Vista->MostraPopulacao(Populacao(
+        {Individuo(-60, 40, 0.5, 0.25), Individuo(60, -50, 0.75, 0.4)}, 10, -20, 0.3, 0.9));
     janela->pcTipoAG->setChecked(true);
     Mostra();
     Guarda(captura->Imagem, "paralelo");
@@ -226,6 +206,8 @@ void TesteVista::parallelModeDrawsOrangeAndGreenHalvesAndAGreenBest() {
     QVERIFY(captura->AlgumPerto(captura->Projeta(10, -20, 30), 1, Amarelo));
 }
 
+// A run's generations shown as the window shows them: each evaluated generation from 1 on
+// becomes the view's population and is drawn at once.
 void TesteVista::aRunDrawsEveryGenerationWithItsPopulation() {
     Mostra();
     TPainel painel = PainelPadrao(",");
@@ -233,13 +215,27 @@ void TesteVista::aRunDrawsEveryGenerationWithItsPopulation() {
     painel.Valores.LimGer = 20;
     painel.Valores.TaxaMut = 30;  // keeps the population spread out
     painel.Valores.CritParada = Legenda::NGeracoes;
+    struct TObservadorVista : TObservadorAG {
+        std::function<void(const TGeracaoAvaliada&)> AoAvaliar;
+        [[nodiscard]] bool QuerRegistro() const override { return true; }
+        TContinuacao Avaliada(const TGeracaoAvaliada& geracao) override {
+            AoAvaliar(geracao);
+            return TContinuacao::Segue;
+        }
+    } observador;
     int comPopulacao = 0;
-    janela->Dono.AoRedesenhar = [&] {
+    TPopulacaoRegistrada ultima;
+    observador.AoAvaliar = [&](const TGeracaoAvaliada& geracao) {
+        if (geracao.Dados.Geracao == 0)
+            return;
+        ultima = geracao.Registro->Populacao;
+        janela->Vista->MostraPopulacao(ultima);
         Redesenha();
         comPopulacao += captura->Conta(Verde) > 0 ? 1 : 0;
     };
     const int antes = captura->Quadros;
-    janela->Motor.Executa(painel);
+    TMotorAG motor;
+    motor.Executa(ConfiguracaoAG(painel, {}), 4242, observador);
     QCOMPARE(captura->Quadros - antes, 20);  // one frame per generation, drawn at once
     QCOMPARE(comPopulacao, 20);
     Guarda(captura->Imagem, "execucao");
@@ -248,15 +244,12 @@ void TesteVista::aRunDrawsEveryGenerationWithItsPopulation() {
     janela->pcValMin->setValue(0);
     janela->pcValMax->setValue(0);
     Guarda(captura->Imagem, "execucao-sem-superficie");
-    const TMotorAG& m = janela->Motor;
-    const int g = m.Geracao;
-    QCOMPARE(g, 20);
-    const QPoint melhor =
-        captura->Projeta(m.MelhorXGer[g], m.MelhorYGer[g], 100.0 * m.MelhorGer1[g]);
+    QCOMPARE(ultima.Dados.Geracao, 20);
+    const TDadosGeracao& d = ultima.Dados;
+    const QPoint melhor = captura->Projeta(d.MelhorX, d.MelhorY, 100.0 * d.Melhor1);
     QVERIFY(captura->AlgumPerto(melhor, 3, Amarelo));
     int conferidos = 0;
-    for (int i = 1; i <= m.Param.TamPop; ++i) {
-        const TCromossomo& c = *m.Populacao->Crom[i];
+    for (const TIndividuoRegistrado& c : ultima.Individuos) {
         const QPoint q = captura->Projeta(c.X, c.Y, 100.0 * c.Aptidao);
         if ((q - melhor).manhattanLength() <= 8)
             continue;  // under the best point
@@ -266,30 +259,6 @@ void TesteVista::aRunDrawsEveryGenerationWithItsPopulation() {
         ++conferidos;
     }
     QVERIFY(conferidos >= 10);
-}
-
-void TesteVista::aSizeBeyondThePopulationDrawsOnlyWhatExists() {
-    Mostra();
-    TPainel painel = PainelPadrao(",");
-    painel.Valores.TamPop = 10;
-    painel.Valores.LimGer = 10;
-    painel.Valores.CritParada = Legenda::NGeracoes;
-    janela->Motor.Executa(painel);
-    Redesenha();
-    const QImage antes = captura->Imagem;
-
-    // The next run takes its new size and then fails on the tolerance text.
-    painel.Valores.TamPop = 200;
-    painel.TextoDiferenca = "0.01x";
-    QVERIFY_THROWS_EXCEPTION(std::runtime_error, janela->Motor.Executa(painel));
-    QCOMPARE(janela->Motor.Param.TamPop, 200);
-    Redesenha();
-    QCOMPARE(captura->Imagem, antes);
-
-    // Before any run completed there is no population at all.
-    janela->Motor.Populacao.reset();
-    Redesenha();
-    QCOMPARE(captura->Conta(Verde), 0);
 }
 
 void TesteVista::eachPresetChangesThePictureAndInclinadaRestoresIt() {

@@ -57,7 +57,7 @@ TReproducao::TReproducao(const TControlesReproducao& controles, QObject* parent)
 
 // The view must not keep drawing a frame that goes with this object.
 TReproducao::~TReproducao() {
-    Controles.Vista->FixaQuadro(nullptr);
+    Controles.Vista->FixaPopulacao(nullptr);
 }
 
 void TReproducao::Recomeca() {
@@ -65,14 +65,14 @@ void TReproducao::Recomeca() {
     FGeracoes.Recomeca();
     Fim = {};
     Mostrada = -1;
-    Controles.Vista->FixaQuadro(nullptr);
+    Controles.Vista->FixaPopulacao(nullptr);
     Cursor->Esconde();
     Marca->Esconde();
     Barra->Limpa();
 }
 
-void TReproducao::Guarda(const TQuadroPopulacao& quadro, const TMelhorGeracao& melhor) {
-    FGeracoes.Guarda(quadro, melhor);
+void TReproducao::Guarda(const TRegistroGeracao& registro) {
+    FGeracoes.Guarda(registro);
 }
 
 void TReproducao::Termina(const TFimExecucao& fim) {
@@ -92,14 +92,14 @@ void TReproducao::Escolhe(int geracao) {
 
 void TReproducao::Mostra(int geracao) {
     Mostrada = geracao;
-    const TGeracaoGuardada& guardada = FGeracoes.Geracao(geracao);
-    Controles.Vista->FixaQuadro(&guardada.Quadro);
+    const TPopulacaoRegistrada& guardada = FGeracoes.Geracao(geracao).Populacao;
+    Controles.Vista->FixaPopulacao(&guardada);
     Controles.GLPanel1->Redraw();
     Cursor->Mostra(geracao);
     Marca->Mostra(geracao);
     Barra->MostraPosicao(geracao, Fim.Ultima);
-    Barra->MostraTexto(QString::fromStdString(TextoGeracao(
-                           geracao, guardada.Melhor, guardada.Quadro.Paralelo, Fim.Separador)),
+    Barra->MostraTexto(QString::fromStdString(TextoGeracao(geracao, MelhorDe(guardada.Dados),
+                                                           guardada.Paralelo, Fim.Separador)),
                        QString::fromStdString(TextoFim(Fim)));
 }
 

@@ -45,8 +45,8 @@ public:
     // The run's side.
     /// A run starts: the replay ends, the kept generations are forgotten.
     void Recomeca();
-    /// Keeps the next generation (0 first after Recomeca) as the 3D view draws it.
-    void Guarda(const TQuadroPopulacao& quadro, const TMelhorGeracao& melhor);
+    /// Keeps the next generation (0 first after Recomeca) as the run recorded it.
+    void Guarda(const TRegistroGeracao& registro);
     /// The run ended as `fim` says: its last generation shows, and any can now be picked.
     void Termina(const TFimExecucao& fim);
 

@@ -1,7 +1,6 @@
 #include "TextosReproducao.h"
 
 #include "FormatoNumero.h"
-#include "MotorAG.h"
 
 namespace {
 
@@ -14,15 +13,14 @@ std::string Aptidoes(const TMelhorGeracao& melhor, bool paralelo, const std::str
 
 }  // namespace
 
-TFimExecucao FimDaExecucao(const TMotorAG& motor) {
-    const TMelhorGeracao melhor = MelhorDaGeracao(motor);
-    const bool tolerancia = motor.Param.CritParada != Legenda::NGeracoes;
+TFimExecucao FimDaExecucao(const TResultadoAG& resultado, const TConfiguracaoAG& config,
+                           const TDadosGeracao& zero) {
     TFimExecucao fim;
-    fim.Ultima = motor.Geracao;
-    fim.Separador = motor.Separador;
-    fim.PelaTolerancia = tolerancia && motor.DentroDaTolerancia(melhor.Melhor1, melhor.Melhor2);
-    fim.ToleranciaNaGeracaoZero =
-        tolerancia && motor.DentroDaTolerancia(motor.MelhorGer1[0], motor.MelhorGer2[0]);
+    fim.Ultima = resultado.Geracao;
+    fim.Separador = config.Separador;
+    fim.PelaTolerancia = resultado.Motivo == TMotivoFim::Tolerancia;
+    fim.ToleranciaNaGeracaoZero = config.CritParada != TCritParada::NGeracoes &&
+                                  DentroDaTolerancia(config, zero.Melhor1, zero.Melhor2);
     return fim;
 }
 

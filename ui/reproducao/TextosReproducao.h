@@ -3,12 +3,12 @@
 // The replay's texts, in the report's number format (FormataReal with the run's decimal
 // separator). Plain C++: the window turns them into QStrings.
 
+#include "ConfiguracaoAG.h"
 #include "GeracoesGuardadas.h"
+#include "ObservadorAG.h"
 
 #include <cstdint>
 #include <string>
-
-class TMotorAG;
 
 /// How a run ended and how to repeat it.
 struct TFimExecucao {
@@ -22,9 +22,10 @@ struct TFimExecucao {
     std::string Separador;      ///< the decimal separator of the run's report
 };
 
-/// The end of the run the engine has just finished. A run that met the tolerance on the very
-/// generation of its limit counts as ended by it.
-TFimExecucao FimDaExecucao(const TMotorAG& motor);
+/// The end of a run of `config` whose generation 0 was `zero`: a run that met the tolerance
+/// on the very generation of its limit counts as ended by it.
+TFimExecucao FimDaExecucao(const TResultadoAG& resultado, const TConfiguracaoAG& config,
+                           const TDadosGeracao& zero);
 
 /// Generation g's best: "Geração 12: melhor 0,99 em (3, -2)", in parallel mode with both
 /// fitness values, Z(x) and Z(y), as the report writes them.
