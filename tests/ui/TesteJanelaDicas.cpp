@@ -102,9 +102,6 @@ void TesteJanelaDicas::dicasNaoEscondemOsControles() {
     QTest::mouseMove(anterior);
     dicaMostrada(anterior->statusTip());
     PARA_SE_FALHOU();
-    QTest::mouseMove(&abas, abas.tabRect(1).center());
-    dicaMostrada(abas.tabToolTip(1));
-    PARA_SE_FALHOU();
 
     // The open list is a window of its own: the tip its view sends for the item under the
     // pointer reaches the status line. Esc closes the list under the pointer, which is then
