@@ -86,27 +86,6 @@ void BM_ExecucaoJanelaParalela(benchmark::State& estado) {
     MaiorExecucao(false);
 }
 
-// What keeping costs a run: one record of the largest run's generation (200 individuals, the
-// roulette's 200 draws, 100 pairs, 200 children) copied per generation, 1001 times.
-void BM_GuardaGeracoes(benchmark::State& estado) {
-    TGeracoesGuardadas geracoes;
-    TRegistroGeracao registro;
-    registro.Populacao.Individuos.resize(200);
-    TPassoRegistrado& passo = registro.Passo;
-    passo.Escolhidos.resize(200);
-    passo.Sorteios.resize(200);
-    passo.Pares.resize(100);
-    passo.Mutacoes.resize(200);
-    passo.Slots.resize(200);
-    for (auto _ : estado) {
-        geracoes.Recomeca();
-        for (int g = 0; g <= Geracoes; ++g)
-            geracoes.Guarda(registro);
-        benchmark::DoNotOptimize(geracoes.Total());
-    }
-    PorGeracao(estado);
-}
-
 // One pick of a generation of the largest run, chosen at random, until it is painted; the
 // slowest pick of the repetition is kept too.
 void BM_EscolheGeracao(benchmark::State& estado) {
@@ -208,7 +187,6 @@ void Corridas(benchmark::internal::Benchmark* b) {
 }
 
 BENCHMARK(BM_ExecucaoJanela)->Apply(Corridas);
-BENCHMARK(BM_GuardaGeracoes)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_EscolheGeracao)
     ->Iterations(200)
     ->Repetitions(5)

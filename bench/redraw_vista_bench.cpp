@@ -68,17 +68,11 @@ struct TVista {
         painel.Valores.LimGer = 10;
         painel.Valores.CritParada = Legenda::NGeracoes;
         // The last generation's record becomes the view's population, as the window does.
-        struct TUltima : TObservadorMudo {
-            TPopulacaoRegistrada Populacao;
-            TContinuacao Avaliada(const TGeracaoAvaliada& geracao) override {
-                Populacao = geracao.Registro->Populacao;
-                return TContinuacao::Segue;
-            }
-        } ultima;
+        TObservadorMudo ultima;
         ultima.Registro = true;
         TMotorAG motor;
         motor.Executa(ConfiguracaoAG(painel, Chaves), 1, ultima);
-        Controle->MostraPopulacao(ultima.Populacao);
+        Controle->MostraPopulacao(ultima.Atual.Populacao);
     }
 
     void TipoPlotagem(int indice) {

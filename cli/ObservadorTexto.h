@@ -17,7 +17,9 @@ public:
     [[nodiscard]] const std::string& Saida() const { return Texto; }
 
     [[nodiscard]] bool QuerRelatorio() const override { return !Series; }
-    [[nodiscard]] bool QuerRegistro() const override { return Rastro != nullptr; }
+    [[nodiscard]] TRegistroGeracao* OndeRegistrar(int /*geracao*/) override {
+        return Rastro != nullptr ? &Registro : nullptr;
+    }
     void Linha(const std::string& linha) override;
     TContinuacao Avaliada(const TGeracaoAvaliada& geracao) override;
 
@@ -25,5 +27,6 @@ private:
     bool Series;
     std::string Separador;
     TRastroJson* Rastro;
+    TRegistroGeracao Registro;  // each generation's in turn, for the trace
     std::string Texto;
 };

@@ -93,7 +93,7 @@ void TMotorAG::AvaliaPop(int count) {
     // scored: the record keeps the genes it was scored with.
     const bool slot1EhElite = elitismo && paralelo && pop.Crom[1] == Elite->Crom[1];
     TPosicoes genesSlot1;
-    if (Registrando && count >= 1)
+    if (Registro != nullptr && count >= 1)
         genesSlot1 = Empacota(pop.Crom[1]->Gene.data() + 1, Param.TamCrom);
 
     Decodificacao.Prepara(Param.MeioCrom(), Param.ValMin, Param.ValMax);  // 1.
@@ -130,13 +130,13 @@ void TMotorAG::AvaliaPop(int count) {
     Escalona(paralelo, count);  // 4.
     if (Relata)
         EscreveLinhaMelhor(paralelo);  // 5.
-    if (Registrando)
+    if (Registro != nullptr)
         RegistraPopulacao(genesSlot1, slot1EhElite);
 }
 
 // The population as scored, with the elite that the next replacement will use.
 void TMotorAG::RegistraPopulacao(const TPosicoes& genesSlot1, bool slot1EhElite) {
-    TPopulacaoRegistrada& r = Registro.Populacao;
+    TPopulacaoRegistrada& r = Registro->Populacao;
     const TPopulacao& pop = *Populacao;
     const int tamCrom = Param.TamCrom;
     r.Paralelo = Param.Paralelo;

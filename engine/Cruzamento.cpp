@@ -75,6 +75,8 @@ void TMotorAG::CruzaPais(TTipoCruz tipo, int /*taxaCruz*/) {
     const bool paralelo = Param.Paralelo;
 
     NovaDescendencia(filhos);  // 1.
+    if (Registro != nullptr)
+        Registro->Passo.Pares.resize(static_cast<std::size_t>(NumPares));
 
     TMaterial material;
     const auto sorteia = [&] {
@@ -103,8 +105,9 @@ void TMotorAG::CruzaPais(TTipoCruz tipo, int /*taxaCruz*/) {
     for (int m = 1; m <= filhos; ++m) {  // 3.
         const int j = (m + 1) / 2;
         const bool primeiro = m % 2 == 1;
-        if (primeiro && Registrando)
-            Registro.Passo.Pares.push_back(Registrado(tipo, material, tamCrom));
+        if (primeiro && Registro != nullptr)
+            Registro->Passo.Pares[static_cast<std::size_t>(j - 1)] =
+                Registrado(tipo, material, tamCrom);
         TCromossomo& filho = *Descendencia->Crom[m];
         const TCromossomo& p1x = *Populacao->Crom[primeiro ? Pai1X[j] : Pai2X[j]];
         const TCromossomo& p2x = *Populacao->Crom[primeiro ? Pai2X[j] : Pai1X[j]];

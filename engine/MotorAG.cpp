@@ -35,10 +35,9 @@ TResultadoAG TMotorAG::Executa(const TConfiguracaoAG& config, std::uint32_t seme
     Semente = semente;
     Observador = &observador;
     Relata = observador.QuerRelatorio();
-    Registrando = observador.QuerRegistro();
-    Registro.Passo.Limpa();
-    ReiniciaTabelas();            // 3.
-    Geracao = 0;                  // 5.
+    ReiniciaTabelas();  // 3.
+    Geracao = 0;        // 5.
+    ComecaRegistro();
     InicializaPop(Param.TamPop);  // 6.
     EscreveCabecalho();           // 7.
     AvaliaPop(Param.TamPop);      // 8. generation 0
@@ -54,6 +53,7 @@ TResultadoAG TMotorAG::Executa(const TConfiguracaoAG& config, std::uint32_t seme
             motivo = TMotivoFim::Tolerancia;
     }
     Observador = &Ninguem;
+    Registro = nullptr;
     return Resultado(motivo);
 }
 
@@ -93,6 +93,7 @@ void TMotorAG::PassoGeracao() {
     if (Relata)
         Observador->Linha("");  // 1.
     ++Geracao;                  // 2.
+    ComecaRegistro();
     if (Relata) {
         Observador->Linha(Separador65);  // 3.
         Observador->Linha("Geração " + Inteiro(Geracao));
@@ -114,14 +115,19 @@ TContinuacao TMotorAG::Avaliada() {
     geracao.Dados = DadosDaGeracao();
     geracao.Populacao = Populacao.get();
     geracao.TamPop = Param.TamPop;
-    if (Registrando) {
-        Registro.Populacao.Dados = geracao.Dados;
-        geracao.Registro = &Registro;
+    if (Registro != nullptr) {
+        Registro->Populacao.Dados = geracao.Dados;
+        geracao.Registro = Registro;
     }
-    const TContinuacao resposta = Observador->Avaliada(geracao);
-    if (Registrando)
-        Registro.Passo.Limpa();  // the next step's record starts empty
-    return resposta;
+    return Observador->Avaliada(geracao);
+}
+
+// The observer says where this generation's record goes; what a former run left there is
+// cleared, its storage kept.
+void TMotorAG::ComecaRegistro() {
+    Registro = Observador->OndeRegistrar(Geracao);
+    if (Registro != nullptr)
+        Registro->Passo.Limpa();
 }
 
 TDadosGeracao TMotorAG::DadosDaGeracao() const {

@@ -95,9 +95,8 @@ public:
     TAleatorio Aleatorio;
     /// Where report lines and generations go: the run's observer, else one that wants nothing.
     TObservadorAG* Observador;
-    /// The work of the current generation, filled while `Registrando`.
-    TRegistroGeracao Registro;
-    bool Registrando = false;
+    /// Where the current generation's work is recorded: the observer's storage, or nullptr.
+    TRegistroGeracao* Registro = nullptr;
     bool Relata = false;  ///< the observer takes the report's lines
 
     TMotorAG();
@@ -107,6 +106,7 @@ private:
     void EscreveCabecalho();
     void PassoGeracao();
     [[nodiscard]] TContinuacao Avaliada();
+    void ComecaRegistro();
     [[nodiscard]] TDadosGeracao DadosDaGeracao() const;
     [[nodiscard]] TResultadoAG Resultado(TMotivoFim motivo) const;
     void RegistraPopulacao(const TPosicoes& genesSlot1, bool slot1EhElite);

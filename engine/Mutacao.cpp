@@ -29,11 +29,14 @@ void TMotorAG::MutaDesc(TTipoMut tipo, int taxaMut) {
     // Inversion tests each pair of neighbours, the others each bit.
     const int testes = tipo == TTipoMut::Inversao ? Param.TamCrom - 1 : Param.TamCrom;
     TAcertos acerto{};
+    if (Registro != nullptr)
+        Registro->Passo.Mutacoes.resize(static_cast<std::size_t>(filhos));
     for (int m = 1; m <= filhos; ++m) {
         std::uint8_t* gene = Descendencia->Crom[m]->Gene.data() + 1;  // gene[b - 1] is bit b
         SorteiaAcertos(Aleatorio, limite, testes, acerto);
-        if (Registrando)
-            Registro.Passo.Mutacoes.push_back(Empacota(acerto.data(), testes));
+        if (Registro != nullptr)
+            Registro->Passo.Mutacoes[static_cast<std::size_t>(m - 1)] =
+                Empacota(acerto.data(), testes);
         switch (tipo) {
             case TTipoMut::Flip:
                 for (std::size_t b = 0; b < tamCrom; ++b)

@@ -48,9 +48,11 @@ public:
 
     /// Whether the run builds its report and hands its lines to Linha. Asked as a run starts.
     [[nodiscard]] virtual bool QuerRelatorio() const { return false; }
-    /// Whether the run records each generation's work (TGeracaoAvaliada::Registro). Asked as a
-    /// run starts; without it the run keeps nothing for it.
-    [[nodiscard]] virtual bool QuerRegistro() const { return false; }
+    /// Where the run writes generation g's record (TGeracaoAvaliada::Registro): storage of the
+    /// observer's, asked before the run makes the generation, which stays in place until
+    /// Avaliada has returned; the observer may keep it, and a slot it hands out again is
+    /// reused without a new allocation. nullptr, the default, asks for no record.
+    [[nodiscard]] virtual TRegistroGeracao* OndeRegistrar(int /*geracao*/) { return nullptr; }
     /// One whole report line (UTF-8, no line break), in the report's order.
     virtual void Linha(const std::string& /*linha*/) {}
     /// Generation g has been evaluated and its report line written: generation 0 first, then

@@ -50,8 +50,8 @@ std::int64_t Filhos(int tamPop, int taxaCruz) {
 
 void TMotorAG::SelecionaPais(TTipoSel tipoSel, int taxaCruz) {
     NumPares = static_cast<std::int32_t>(Filhos(Param.TamPop, taxaCruz)) / 2;
-    if (Registrando)
-        Registro.Passo.NumPares = NumPares;
+    if (Registro != nullptr)
+        Registro->Passo.NumPares = NumPares;
 
     const bool paralelo = Param.Paralelo;
     if (tipoSel == TTipoSel::Roleta)
@@ -67,13 +67,22 @@ void TMotorAG::EscolheRoleta(bool paralelo) {
     Acumula(*Populacao, tamPop, false, somaX);
     if (paralelo)
         Acumula(*Populacao, tamPop, true, somaY);
-    TPassoRegistrado& registro = Registro.Passo;
+    // The record's storage is sized once: each choice is written in its place.
+    double* sorteio = nullptr;
+    std::uint8_t* escolha = nullptr;
+    if (Registro != nullptr) {
+        const auto escolhas = static_cast<std::size_t>(NumPares * (paralelo ? 4 : 2));
+        Registro->Passo.Sorteios.resize(escolhas);
+        Registro->Passo.Escolhidos.resize(escolhas);
+        sorteio = Registro->Passo.Sorteios.data();
+        escolha = Registro->Passo.Escolhidos.data();
+    }
     const auto gira = [&](const TSomas& soma) {
         const long double u = Aleatorio.RandomReal();
         const int escolhido = GiraRoleta(u, soma, tamPop);
-        if (Registrando) {
-            registro.Sorteios.push_back(static_cast<double>(u));  // exact: a seed over 2^32
-            registro.Escolhidos.push_back(static_cast<std::uint8_t>(escolhido));
+        if (sorteio != nullptr) {
+            *sorteio++ = static_cast<double>(u);  // exact: a seed over 2^32
+            *escolha++ = static_cast<std::uint8_t>(escolhido);
         }
         return escolhido;
     };
@@ -91,9 +100,9 @@ void TMotorAG::EscolheRoleta(bool paralelo) {
 void TMotorAG::EscolheTorneio(bool paralelo) {
     const int tamPop = Param.TamPop;
     const int tamanho = std::max(1, Param.QuantTorneio);
-    TPassoRegistrado& registro = Registro.Passo;
-    if (Registrando)
-        registro.TamTorneio = tamanho;
+    TPassoRegistrado* registro = Registro != nullptr ? &Registro->Passo : nullptr;
+    if (registro != nullptr)
+        registro->TamTorneio = tamanho;
     const auto torneio = [&](bool y) {
         const auto aptidao = [&](int i) {
             const TCromossomo& c = *Populacao->Crom[i];
@@ -102,8 +111,8 @@ void TMotorAG::EscolheTorneio(bool paralelo) {
         const auto sorteia = [&] {
             const int i =
                 static_cast<int>(Aleatorio.Random(static_cast<std::uint32_t>(tamPop))) + 1;
-            if (Registrando)
-                registro.Entrantes.push_back(static_cast<std::uint8_t>(i));
+            if (registro != nullptr)
+                registro->Entrantes.push_back(static_cast<std::uint8_t>(i));
             return i;
         };
         int vencedor = sorteia();
@@ -112,8 +121,8 @@ void TMotorAG::EscolheTorneio(bool paralelo) {
             if (aptidao(candidato) > aptidao(vencedor))
                 vencedor = candidato;
         }
-        if (Registrando)
-            registro.Escolhidos.push_back(static_cast<std::uint8_t>(vencedor));
+        if (registro != nullptr)
+            registro->Escolhidos.push_back(static_cast<std::uint8_t>(vencedor));
         return vencedor;
     };
     for (int k = 1; k <= NumPares; ++k) {

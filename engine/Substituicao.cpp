@@ -19,8 +19,8 @@ void TMotorAG::SubstituiPop(TTipoSubs tipoSubs) {
     for (int m = 1; m <= filhos; ++m) {
         PCromossomo& filho = Descendencia->Crom[m];
         const int destino = frente ? m : Param.TamPop - m + 1;
-        if (Registrando)
-            Registro.Passo.Slots.push_back(static_cast<std::uint8_t>(destino));
+        if (Registro != nullptr)
+            Registro->Passo.Slots.push_back(static_cast<std::uint8_t>(destino));
         PCromossomo& slot = pop.Crom[destino];
         if (slot == filho)
             continue;
@@ -30,7 +30,7 @@ void TMotorAG::SubstituiPop(TTipoSubs tipoSubs) {
     }
     if (Param.Elitismo && Elite != nullptr) {
         Aponta(pop.Crom[1], Elite->Crom[1]);
-        if (Registrando)
-            Registro.Passo.EliteNoSlot1 = true;
+        if (Registro != nullptr)
+            Registro->Passo.EliteNoSlot1 = true;
     }
 }

@@ -93,7 +93,7 @@ private:
 
     // TObservadorAG: what the run hands the window.
     [[nodiscard]] bool QuerRelatorio() const override { return true; }
-    [[nodiscard]] bool QuerRegistro() const override { return true; }
+    [[nodiscard]] TRegistroGeracao* OndeRegistrar(int geracao) override;
     void Linha(const std::string& linha) override;
     TContinuacao Avaliada(const TGeracaoAvaliada& geracao) override;
 

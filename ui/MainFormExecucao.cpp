@@ -139,17 +139,22 @@ void TMainForm::PlotaGeracao(const TDadosGeracao& dados) {
     ui->Chart1->Atualiza();
 }
 
+// Each generation is recorded straight into the replay's storage; a new run's generation 0
+// replaces the last run's generations.
+TRegistroGeracao* TMainForm::OndeRegistrar(int geracao) {
+    if (geracao == 0)
+        FReproducao->Recomeca();
+    return &FReproducao->ProximaGeracao();
+}
+
 // Generation 0 is kept for the replay but not drawn during the run; every later one feeds the
 // chart and is drawn at once (9. to 11.).
 TContinuacao TMainForm::Avaliada(const TGeracaoAvaliada& geracao) {
-    const TRegistroGeracao& registro = *geracao.Registro;
-    if (geracao.Dados.Geracao == 0)
-        FReproducao->Recomeca();
-    else
+    if (geracao.Dados.Geracao > 0)
         PlotaGeracao(geracao.Dados);
-    Vista->MostraPopulacao(registro.Populacao);
+    Vista->MostraPopulacao(geracao.Registro->Populacao);
     if (geracao.Dados.Geracao > 0)
         ui->GLPanel1->Redraw();
-    FReproducao->Guarda(registro);
+    FReproducao->GuardaGeracao();
     return TContinuacao::Segue;
 }

@@ -9,9 +9,10 @@
 /// An observer for engine tests: the report and the chart's points recorded, a hook after
 /// every generation step for invariants, and a stop after a given generation.
 struct TObservadorTeste : TObservadorAG {
-    bool Registro = false;  ///< whether the run records its work
+    bool Registro = false;  ///< whether the run records its work, into RegistroAtual
     int ParaNa = -1;        ///< the generation after which it says stop; -1: never
 
+    TRegistroGeracao RegistroAtual;
     std::vector<std::string> Linhas;
     struct TPonto {
         int Geracao;
@@ -21,7 +22,9 @@ struct TObservadorTeste : TObservadorAG {
     std::function<void(const TGeracaoAvaliada&)> AoAvaliar;  ///< after every generation, 0 too
 
     [[nodiscard]] bool QuerRelatorio() const override { return true; }
-    [[nodiscard]] bool QuerRegistro() const override { return Registro; }
+    [[nodiscard]] TRegistroGeracao* OndeRegistrar(int /*geracao*/) override {
+        return Registro ? &RegistroAtual : nullptr;
+    }
     void Linha(const std::string& linha) override { Linhas.push_back(linha); }
     TContinuacao Avaliada(const TGeracaoAvaliada& geracao) override {
         const TDadosGeracao& d = geracao.Dados;

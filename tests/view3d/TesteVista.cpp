@@ -217,7 +217,8 @@ void TesteVista::aRunDrawsEveryGenerationWithItsPopulation() {
     painel.Valores.CritParada = Legenda::NGeracoes;
     struct TObservadorVista : TObservadorAG {
         std::function<void(const TGeracaoAvaliada&)> AoAvaliar;
-        [[nodiscard]] bool QuerRegistro() const override { return true; }
+        TRegistroGeracao Registro;
+        TRegistroGeracao* OndeRegistrar(int /*geracao*/) override { return &Registro; }
         TContinuacao Avaliada(const TGeracaoAvaliada& geracao) override {
             AoAvaliar(geracao);
             return TContinuacao::Segue;

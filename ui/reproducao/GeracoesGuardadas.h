@@ -18,15 +18,18 @@ struct TMelhorGeracao {
 TMelhorGeracao MelhorDe(const TDadosGeracao& dados);
 
 /// Every generation of the last run, from 0 on, as the run recorded it: its population as
-/// scored (what the 3D view draws) and how it was made from the one before. Kept by value:
-/// the engine reuses its storage from generation to generation. Storage is kept from run to
-/// run, so that a new run allocates nothing once a run as long has been kept.
+/// scored (what the 3D view draws) and how it was made from the one before. The run writes
+/// each record straight into its slot here. Storage is kept from run to run, so that a new
+/// run allocates nothing once a run as long has been kept.
 class TGeracoesGuardadas {
 public:
     /// Forgets the kept generations (their storage stays).
     void Recomeca() { Quantas = 0; }
-    /// Keeps the next generation: the first after Recomeca is generation 0.
-    void Guarda(const TRegistroGeracao& registro);
+    /// Where the next generation's record is to be written (the first after Recomeca is
+    /// generation 0): a slot of the storage, which stays in place until the next call.
+    [[nodiscard]] TRegistroGeracao& Proxima();
+    /// Keeps the record written into Proxima().
+    void Guarda() { ++Quantas; }
 
     /// Generations kept: the last one is Total() - 1; 0 before any run.
     [[nodiscard]] int Total() const { return Quantas; }

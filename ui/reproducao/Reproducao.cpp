@@ -71,10 +71,6 @@ void TReproducao::Recomeca() {
     Barra->Limpa();
 }
 
-void TReproducao::Guarda(const TRegistroGeracao& registro) {
-    FGeracoes.Guarda(registro);
-}
-
 void TReproducao::Termina(const TFimExecucao& fim) {
     Fim = fim;
     Mostra(Fim.Ultima);

@@ -45,8 +45,10 @@ public:
     // The run's side.
     /// A run starts: the replay ends, the kept generations are forgotten.
     void Recomeca();
-    /// Keeps the next generation (0 first after Recomeca) as the run recorded it.
-    void Guarda(const TRegistroGeracao& registro);
+    /// Where the run is to record the next generation (0 first after Recomeca).
+    [[nodiscard]] TRegistroGeracao& ProximaGeracao() { return FGeracoes.Proxima(); }
+    /// Keeps the generation the run recorded there.
+    void GuardaGeracao() { FGeracoes.Guarda(); }
     /// The run ended as `fim` says: its last generation shows, and any can now be picked.
     void Termina(const TFimExecucao& fim);
 
