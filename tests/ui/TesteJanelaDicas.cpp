@@ -23,7 +23,8 @@ class TesteJanelaDicas : public QObject {
     Q_OBJECT
 private slots:
     void init() {
-        Janela = std::make_unique<TMainForm>([] { return 1u; });
+        // The last millisecond of a day: the widest seed the clock gives.
+        Janela = std::make_unique<TMainForm>([] { return 86'399'999u; });
         Janela->show();
         QVERIFY(QTest::qWaitForWindowExposed(Janela.get()));
     }
@@ -38,8 +39,9 @@ private:
 
 // A hint is the status line's message: it takes the place of the text about the run, never
 // that of the replay's controls, and fits there both in the restored window, where "Copiar
-// comando" and "Salvar imagem…" show as icons, and in a wide one. It goes when the pointer
-// leaves its control, and when an open list closes under the pointer (Esc).
+// comando" and "Salvar imagem…" show as icons, and in a wide one; so does how the run ended,
+// with its seed, when no hint shows. A hint goes when the pointer leaves its control, and
+// when an open list closes under the pointer (Esc).
 void TesteJanelaDicas::dicasNaoEscondemOsControles() {
     // A run, for the replay's controls and text.
     EscolheItem(*Controle<QComboBox>(*Janela, "pcCritParada"), QStringLiteral("n Gerações"));
@@ -72,6 +74,10 @@ void TesteJanelaDicas::dicasNaoEscondemOsControles() {
         const int lugar = controles.x() - 8;
         for (const QString& dica : dicas)
             QVERIFY2(linha.fontMetrics().horizontalAdvance(dica) <= lugar, qPrintable(dica));
+        // How the run ended and its seed show whole; the generation's text gives way first.
+        QVERIFY2(texto.text().endsWith(
+                     QStringLiteral(" · Limite de 60 gerações atingido · semente 86399999")),
+                 qPrintable(texto.text()));
     }
     // Each control of the panel and of the page "Experimento" explains itself.
     for (const char* onde : {"Panel1", "TabSheet3"})
