@@ -1,5 +1,7 @@
 #include "ArquivoSaida.h"
 
+#include "TravaArquivo.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -17,11 +19,19 @@ constexpr std::chrono::milliseconds BufferVelho{250};
 TArquivoSaida::TArquivoSaida(std::string caminho)
     : Caminho(std::move(caminho)),
       Padrao(Caminho == SaidaPadrao),
-      Descritor(Padrao ? STDOUT_FILENO
-                       : ::open(Caminho.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666)),
       UltimaDescarga(std::chrono::steady_clock::now()) {
-    if (Padrao)
+    if (Padrao) {
         Caminho = "standard output";
+        Descritor = STDOUT_FILENO;
+    } else {
+        Descritor = ::open(Caminho.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+        if (Descritor < 0 && (errno == EACCES || errno == EROFS)) {
+            ErroEscrita = errno;
+            Descritor = ::open(Caminho.c_str(), O_RDONLY | O_CLOEXEC);
+            if (Descritor < 0)
+                errno = ErroEscrita;
+        }
+    }
     struct stat estado {};
     if (Descritor < 0 || ::fstat(Descritor, &estado) != 0)
         throw EGravacao("cannot write " + Caminho + ": " + std::strerror(errno));
@@ -33,6 +43,46 @@ TArquivoSaida::~TArquivoSaida() {
         ::close(Descritor);
 }
 
+// Exclusive for a writer, shared for a reader. Where the file system keeps no locks (some
+// NFS mounts without a lock service), the file is written unlocked, as it was before locks.
+void TArquivoSaida::Trava() {
+    if (!EhRegular || TravaArquivo(Descritor, ErroEscrita == 0) != TTrava::EmUso)
+        return;
+    ::close(Descritor);
+    Descritor = -1;
+    throw EArquivoEmUso(Caminho +
+                        " is in use: another quivora-run is writing it (it holds the file's "
+                        "lock); wait for it to end, or name another file");
+}
+
+std::string TArquivoSaida::Conteudo() const {
+    std::string texto;
+    if (!EhRegular)
+        return texto;
+    char bloco[1 << 16];
+    for (off_t posicao = 0;;) {
+        const ssize_t n = ::pread(Descritor, bloco, sizeof bloco, posicao);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            throw EGravacao("cannot read " + Caminho + ": " + std::strerror(errno));
+        if (n == 0)
+            return texto;
+        texto.append(bloco, static_cast<std::size_t>(n));
+        posicao += n;
+    }
+}
+
+void TArquivoSaida::ExigeGravavel() const {
+    if (ErroEscrita != 0)
+        throw EGravacao("cannot write " + Caminho + ": " + std::strerror(ErroEscrita));
+}
+
+bool TArquivoSaida::TemConteudo() const {
+    struct stat estado {};
+    return EhRegular && ::fstat(Descritor, &estado) == 0 && estado.st_size > 0;
+}
+
 bool TArquivoSaida::MesmoArquivo(const TArquivoSaida& outro) const {
     struct stat este {};
     struct stat aquele {};
@@ -41,11 +91,13 @@ bool TArquivoSaida::MesmoArquivo(const TArquivoSaida& outro) const {
 }
 
 void TArquivoSaida::Esvazia() {
+    ExigeGravavel();
     if (EhRegular)
         Continua(0);
 }
 
 void TArquivoSaida::Continua(std::uint64_t tamanho) {
+    ExigeGravavel();
     const auto posicao = static_cast<off_t>(tamanho);
     if (::ftruncate(Descritor, posicao) != 0 || ::lseek(Descritor, posicao, SEEK_SET) < 0)
         throw EGravacao("cannot write " + Caminho + ": " + std::strerror(errno));

@@ -6,7 +6,4 @@
 
 /// Runs the experiment the options ask for, writes its files and prints its summary.
 /// Returns the exit status.
-int ExecutaExperimento(const TOpcoes& opcoes, const std::string& separador);
-
-/// Prints the summary of the experiment CSVs that --summarize names. Returns the exit status.
-int ResumeExperimento(const TOpcoes& opcoes, const std::string& separador);
+int ExecutaModoExperimento(const TOpcoes& opcoes, const std::string& separador);

@@ -48,12 +48,12 @@ int NucleosDaMaquina() {
 }
 
 const std::vector<std::string> Chaves{"--elitism", "--no-scaling", "--parallel", "--series",
-                                      "--resume",  "--help",       "--version"};
+                                      "--resume",  "--force",      "--help",     "--version"};
 
 // The options that only an experiment takes.
-const std::vector<std::string> OpcoesExperimento{"--runs", "--vary",       "--jobs",   "--shard",
-                                                 "--csv",  "--curves",     "--resume", "--compare",
-                                                 "--ecdf", "--summary-csv"};
+const std::vector<std::string> OpcoesExperimento{"--runs", "--vary",        "--jobs",   "--shard",
+                                                 "--csv",  "--curves",      "--resume", "--compare",
+                                                 "--ecdf", "--summary-csv", "--force"};
 
 bool SoDeExperimento(const std::string& opcao) {
     return std::find(OpcoesExperimento.begin(), OpcoesExperimento.end(), opcao) !=
@@ -93,6 +93,10 @@ void ConfereExperimento(const TOpcoes& o) {
         Recusa("--curves needs the whole experiment; it does not go with --shard");
     if (e.Retomar && (e.Csv.empty() || e.Csv == SaidaPadrao))
         Recusa("--resume goes on with the runs that the file of --csv FILE lacks; it needs one");
+    if (e.Forcar && (e.Csv.empty() || e.Csv == SaidaPadrao))
+        Recusa("--force starts the file of --csv FILE again; it needs one");
+    if (e.Forcar && e.Retomar)
+        Recusa("--resume goes on with the CSV's runs and --force starts it again; give one");
     if (e.Retomar && !e.Curvas.empty())
         Recusa(
             "--curves needs every run's trajectory, which the CSV does not keep; it does not "
@@ -155,6 +159,7 @@ TOpcoes LeOpcoes(const std::vector<std::string>& argumentos, const std::string& 
             o.Series |= opcao == "--series";
             e.Ativo |= SoDeExperimento(opcao);
             e.Retomar |= opcao == "--resume";
+            e.Forcar |= opcao == "--force";
             o.Ajuda |= opcao == "--help";
             o.Versao |= opcao == "--version";
             outras |= opcao != "--help" && opcao != "--version";
@@ -294,6 +299,8 @@ Experiment options:
                        average fitness of both populations across the runs; - as above
   --resume             go on with an interrupted experiment: with the same options, run
                        only the runs that the file of --csv lacks and add them to it
+  --force              start the file of --csv again although it holds rows; without
+                       --resume or --force a CSV that holds anything is refused
   --compare WHAT       "reference" (the default): each configuration against configuration
                        1; "all": also a table of every pair of configurations
   --ecdf FILE          each configuration's run-time distribution as CSV (see below);
@@ -348,7 +355,9 @@ Measures:
 
 )" + std::string(AjudaRastro()) +
            R"(
-Exit status: 0 after a run, 1 when a tolerance text is not a number, 2 for a bad option or
-a bad experiment CSV, 3 when an output file cannot be written, 130 when interrupted.
+Exit status: 0 after a run, 1 when a tolerance text is not a number, 2 for a bad option, a
+bad experiment CSV or a file that another quivora-run is writing, 3 when an output cannot be
+written (standard output included), 4 when the system has no memory or thread to give, 130
+when interrupted.
 )";
 }

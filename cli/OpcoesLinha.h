@@ -20,6 +20,7 @@ struct TOpcoesExperimento {
     std::string Csv;                   ///< --csv FILE, or empty
     std::string Curvas;                ///< --curves FILE, or empty
     bool Retomar = false;              ///< --resume: go on with the runs --csv lacks
+    bool Forcar = false;               ///< --force: start --csv again though it holds rows
     bool CompararTodos = false;        ///< --compare all: every pair, not only against 1
     std::string Ecdf;                  ///< --ecdf FILE, or empty
     std::string ResumoCsv;             ///< --summary-csv FILE, or empty

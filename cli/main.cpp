@@ -1,15 +1,19 @@
 // quivora-run: the window's run without the window, and experiments of many runs, for
 // scripts and tests.
 #include "ArquivoSaida.h"
+#include "CodigosSaida.h"
 #include "ConfiguracaoAG.h"
 #include "FormatoNumero.h"
+#include "GuardaSinais.h"
 #include "ModoExperimento.h"
+#include "ModoResumo.h"
 #include "MotorAG.h"
 #include "ObservadorTexto.h"
 #include "OpcoesLinha.h"
 #include "QuivoraVersao.h"
 #include "RastroJson.h"
 #include "Relogio.h"
+#include "SaidaPadrao.h"
 #include "SeparadorDecimal.h"
 
 #include <iostream>
@@ -27,9 +31,10 @@ int ExecutaUma(const TOpcoes& opcoes) {
         config = ConfiguracaoAG(c.Painel, {c.Paralelo, c.Elitismo, c.Escalonamento, c.Torneio});
     } catch (const EConversao& e) {
         std::cerr << e.what() << '\n';
-        return 1;
+        return CodigoSaida::ToleranciaInvalida;
     }
     const std::uint32_t semente = opcoes.Semente ? *opcoes.Semente : MilissegundosDoDiaUtc();
+    std::ostream& saida = opcoes.Rastro == SaidaPadrao ? std::cerr : std::cout;
     try {
         std::unique_ptr<TArquivoSaida> arquivo;
         std::optional<TRastroJson> rastro;
@@ -47,37 +52,37 @@ int ExecutaUma(const TOpcoes& opcoes) {
             rastro->Termina(resultado);
             arquivo->Fecha();
         }
-        std::ostream& saida = opcoes.Rastro == SaidaPadrao ? std::cerr : std::cout;
-        saida << observador.Saida() << std::flush;
+        saida << observador.Saida();
     } catch (const EGravacao& e) {
         std::cerr << "quivora-run: " << e.what() << '\n';
-        return 3;
+        return CodigoSaida::Gravacao;
     }
-    return 0;
+    return SaidaCompleta(saida) ? CodigoSaida::Sucesso : CodigoSaida::Gravacao;
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    IgnoraLimiteDeTamanho();
     const std::string separador = SeparadorDoAmbiente();  // the window's, without Qt
     TOpcoes opcoes;
     try {
         opcoes = LeOpcoes({argv + 1, argv + argc}, separador);
     } catch (const EOpcaoInvalida& e) {
         std::cerr << "quivora-run: " << e.what() << '\n';
-        return 2;
+        return CodigoSaida::EntradaInvalida;
     }
     if (opcoes.Ajuda) {
         std::cout << TextoAjuda();
-        return 0;
+        return SaidaCompleta(std::cout) ? CodigoSaida::Sucesso : CodigoSaida::Gravacao;
     }
     if (opcoes.Versao) {
         std::cout << "quivora-run " << QUIVORA_VERSAO << '\n';
-        return 0;
+        return SaidaCompleta(std::cout) ? CodigoSaida::Sucesso : CodigoSaida::Gravacao;
     }
     if (!opcoes.Experimento.Resumir.empty())
-        return ResumeExperimento(opcoes, separador);
+        return ExecutaModoResumo(opcoes, separador);
     if (opcoes.Experimento.Ativo)
-        return ExecutaExperimento(opcoes, separador);
+        return ExecutaModoExperimento(opcoes, separador);
     return ExecutaUma(opcoes);
 }

@@ -4,16 +4,17 @@
 #include "FormatoNumero.h"
 #include "Variacao.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
-#include <fstream>
 #include <optional>
 
 namespace {
-
-const std::vector<std::string> ColunasResultado{
-    "generations", "reached", "first_reach",   "best_fitness_1", "best_fitness_2",
-    "best_x",      "best_y",  "max_fitness_1", "max_fitness_2",  "ms"};
 
 // A whole number as written, or as a real with no fractional part ("14.0", "3e+09"), which is
 // how R and pandas write back a column they took for real numbers.
@@ -32,28 +33,62 @@ std::optional<long long> InteiroEscrito(const std::string& texto) {
     return std::nullopt;
 }
 
+// What keeps a header from being an experiment CSV's, as near as it can be told: another
+// separator (a spreadsheet under a decimal comma writes ';'), a column dropped or added by
+// hand, or another file altogether.
+std::string PorQueNaoEhCabecalho(const std::vector<std::string>& campos) {
+    const std::string generico =
+        "not an experiment CSV of quivora-run (its header is not config,run,seed,pop,...)";
+    if (campos.size() == 1 && campos.front().find(';') != std::string::npos)
+        return generico +
+               "; its fields are separated by ';', where quivora-run writes and reads "
+               "commas (as R's write.csv, not write.csv2)";
+    const auto tem = [](const std::vector<std::string>& colunas, const std::string& coluna) {
+        return std::find(colunas.begin(), colunas.end(), coluna) != colunas.end();
+    };
+    const bool comPlano = tem(campos, "planned_configs") || tem(campos, "planned_runs");
+    const std::vector<std::string> esperadas = ColunasCsvExperimento(comPlano);
+    std::vector<std::string> faltam;
+    for (const std::string& coluna : esperadas)
+        if (!tem(campos, coluna))
+            faltam.push_back(coluna);
+    // Another file altogether shares few of the columns, if any.
+    if (faltam.size() * 2 > esperadas.size())
+        return generico;
+    if (!faltam.empty())
+        return "the header of an experiment CSV without its column '" + faltam.front() + "'";
+    for (const std::string& coluna : campos)
+        if (!tem(esperadas, coluna))
+            return "the header of an experiment CSV with a column '" + coluna +
+                   "' that it does not have";
+    return "the header of an experiment CSV with its columns in another order or repeated";
+}
+
 }  // namespace
 
 std::optional<std::string> ConteudoArquivo(const std::string& arquivo) {
-    std::ifstream f(arquivo, std::ios::binary | std::ios::ate);
-    if (!f)
+    const int descritor = ::open(arquivo.c_str(), O_RDONLY | O_CLOEXEC);
+    if (descritor < 0)
         return std::nullopt;
-    std::string texto(static_cast<std::size_t>(f.tellg()), '\0');
-    f.seekg(0);
-    f.read(texto.data(), static_cast<std::streamsize>(texto.size()));
-    if (!f)
-        return std::nullopt;
-    return texto;
-}
-
-std::vector<std::string> ColunasCsvExperimento(bool comPlano) {
-    std::vector<std::string> colunas{"config", "run", "seed"};
-    for (const auto& opcao : OpcoesExecucao())
-        colunas.push_back(opcao.Coluna);
-    colunas.insert(colunas.end(), ColunasResultado.begin(), ColunasResultado.end());
-    if (comPlano)
-        colunas.insert(colunas.end(), {"planned_configs", "planned_runs"});
-    return colunas;
+    std::string texto;
+    if (struct stat estado{}; ::fstat(descritor, &estado) == 0 && S_ISREG(estado.st_mode))
+        texto.reserve(static_cast<std::size_t>(estado.st_size));
+    char bloco[1 << 16];
+    for (;;) {
+        const ssize_t n = ::read(descritor, bloco, sizeof bloco);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            const int erro = errno;
+            ::close(descritor);
+            if (n < 0) {
+                errno = erro;
+                return std::nullopt;
+            }
+            return texto;
+        }
+        texto.append(bloco, static_cast<std::size_t>(n));
+    }
 }
 
 void RecusaLinha(const TOrigem& origem, const std::string& mensagem) {
@@ -72,9 +107,7 @@ TCabecalhoLido LeCabecalho(std::vector<std::string> campos, const std::string& a
                 cabecalho.Posicoes.emplace(campos[i], numeros + i);
             return cabecalho;
         }
-    throw EEntradaExperimento(arquivo +
-                              ":1: not an experiment CSV of quivora-run (its header is not "
-                              "config,run,seed,pop,...)");
+    throw EEntradaExperimento(arquivo + ":1: " + PorQueNaoEhCabecalho(campos));
 }
 
 TLinhaLida::TLinhaLida(const TCabecalhoLido& cabecalho, std::vector<std::string> campos,
@@ -153,6 +186,11 @@ TResultadoExecucao TLinhaLida::Resultado(int limiteGeracoes) const {
     r.MaiorAptidao1 = Real("max_fitness_1");
     r.MaiorAptidao2 = Real("max_fitness_2");
     r.Milissegundos = Real("ms");
+    // A run's wall time: a NaN, a negative time or one of ages (1e300) is no time at all, and
+    // the sum of such would print as nonsense.
+    if (!(r.Milissegundos >= 0 && r.Milissegundos <= MaxMilissegundos))
+        RecusaLinha(De, "ms is '" + Campo("ms") + "', not a run's time in milliseconds (0 to " +
+                            FormataReal(MaxMilissegundos, ".") + ")");
     return r;
 }
 

@@ -10,16 +10,23 @@
 
 #include <map>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
-/// The whole content of a file, read at once; nothing when it cannot be opened (errno says
-/// why).
+/// A file that is not an experiment CSV, a bad row, or files that are not together one
+/// experiment. what() names the file and, where there is one, the line.
+class EEntradaExperimento : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+/// The whole content of a file, read to its end as a pipe is (so standard input too, by
+/// /dev/stdin); nothing when it cannot be opened or read (errno says why: a directory, say).
 std::optional<std::string> ConteudoArquivo(const std::string& arquivo);
 
-/// The columns of the experiment CSV; `comPlano` adds planned_configs and planned_runs, which
-/// files written before them lack.
-std::vector<std::string> ColunasCsvExperimento(bool comPlano);
+/// The longest wall time a row may give a run: a year, in milliseconds.
+inline constexpr double MaxMilissegundos = 365.0 * 24 * 3600 * 1000;
 
 /// Where a row came from, for messages and for pointing at an earlier row.
 struct TOrigem {

@@ -2,8 +2,10 @@
 
 #include "Holm.h"
 
+#include <algorithm>
 #include <charconv>
 #include <limits>
+#include <stdexcept>
 
 namespace {
 
@@ -90,6 +92,8 @@ std::vector<TLinhaPar> TResumo::Pares() const {
     std::vector<double> pMannWhitney, pFisher;
     for (std::size_t contra = 0; contra < Amostras.size(); ++contra)
         for (std::size_t k = contra + 1; k < Amostras.size(); ++k) {
+            if (Amostras[contra].Melhor1.empty() || Amostras[k].Melhor1.empty())
+                continue;
             const TComparacao c = Compara(Amostras[k], Amostras[contra]);
             pares.push_back({static_cast<int>(k + 1), static_cast<int>(contra + 1), c.PMannWhitney,
                              c.PFisher, c.A12, NaN, NaN});
@@ -135,16 +139,20 @@ std::string ComSeparador(const char* inicio, const char* fim, const std::string&
 }  // namespace
 
 std::string FormataAlgarismos(double valor, int algarismos, const std::string& separador) {
-    char texto[40];
-    const char* const fim =
-        std::to_chars(texto, texto + sizeof texto, valor, std::chars_format::general, algarismos)
-            .ptr;
+    char texto[40];  // a sign, 17 digits, a point and an exponent at most, as the summary asks
+    const auto [fim, erro] =
+        std::to_chars(texto, texto + sizeof texto, valor, std::chars_format::general, algarismos);
+    if (erro != std::errc())
+        throw std::logic_error("FormataAlgarismos: the text does not fit");
     return ComSeparador(texto, fim, separador);
 }
 
 std::string FormataDecimais(double valor, int casas, const std::string& separador) {
-    char texto[40];
-    const char* const fim =
-        std::to_chars(texto, texto + sizeof texto, valor, std::chars_format::fixed, casas).ptr;
-    return ComSeparador(texto, fim, separador);
+    // The largest double has 309 digits before the point.
+    std::string texto(static_cast<std::size_t>(std::max(casas, 0)) + 320, '\0');
+    const auto [fim, erro] = std::to_chars(texto.data(), texto.data() + texto.size(), valor,
+                                           std::chars_format::fixed, casas);
+    if (erro != std::errc())
+        throw std::logic_error("FormataDecimais: the text does not fit");
+    return ComSeparador(texto.data(), fim, separador);
 }

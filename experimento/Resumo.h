@@ -56,8 +56,9 @@ public:
 
     /// One line per configuration, in their order.
     [[nodiscard]] std::vector<TLinhaResumo> Linhas() const;
-    /// Every pair of configurations, by Contra and then by Configuracao: 2 against 1, 3 against
-    /// 1, ..., 3 against 2, ...
+    /// Every pair of configurations that both have runs, by Contra and then by Configuracao: 2
+    /// against 1, 3 against 1, ..., 3 against 2, ... A pair with no runs on one side has nothing
+    /// to compare, so the work follows the configurations present, not the ones planned.
     [[nodiscard]] std::vector<TLinhaPar> Pares() const;
     /// Of the last generation's best fitness across the configurations.
     [[nodiscard]] TKruskalWallis KruskalWallis() const;

@@ -2,8 +2,8 @@
 
 // Resuming an interrupted experiment: what its CSV already holds.
 
-#include "CsvExperimento.h"
 #include "Experimento.h"
+#include "LinhaCsvLida.h"
 
 #include <cstdint>
 #include <functional>
@@ -17,13 +17,13 @@ struct TRetomada {
     std::int64_t Execucoes = 0;     ///< the shard's runs in it
 };
 
-/// Reads the experiment CSV `arquivo` as the start of shard plano.Fatia of the experiment
-/// `plano`: the header, then the shard's runs in order from its first, each with the plan's
-/// parameters, seed and planned numbers, each handed to `recebe`. A file that does not exist
-/// is empty; a last line without its line end is torn, and left out. With `sementeDasLinhas`
-/// the base seed is the one the rows were run from (the plan's when there are none). Throws
-/// EEntradaExperimento, naming the file and the line, for anything else: a file of another
-/// experiment is to be left as it is.
-TRetomada LeRetomada(const std::string& arquivo, const TPlanoExperimento& plano,
+/// Reads `texto`, what the experiment CSV `arquivo` holds (empty for a file not there yet), as
+/// the start of shard plano.Fatia of the experiment `plano`: the header, then the shard's runs
+/// in order from its first, each with the plan's parameters, seed and planned numbers, each
+/// handed to `recebe`. A last line without its line end is torn, and left out; a byte order
+/// mark before the header is kept. With `sementeDasLinhas` the base seed is the one the rows
+/// were run from (the plan's when there are none). Throws EEntradaExperimento, naming the file
+/// and the line, for anything else: a file of another experiment is to be left as it is.
+TRetomada LeRetomada(std::string texto, const std::string& arquivo, const TPlanoExperimento& plano,
                      bool sementeDasLinhas,
                      const std::function<void(const TResultadoExecucao&)>& recebe);

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds the fuzz targets of fuzz/ with clang (libFuzzer, AddressSanitizer and
+# Builds the fuzz targets of fuzz/ (the tolerance reader, the number format, the option parser
+# and the experiment CSV readers) with clang (libFuzzer, AddressSanitizer and
 # UndefinedBehaviorSanitizer) and runs each for a bounded time, starting from its seed corpus
 # in fuzz/corpus. Fails when a target finds a crash, a sanitizer report or a broken property;
 # the input that did it is kept in <build dir>/artefatos.
@@ -21,7 +22,7 @@ artefatos="$dir/artefatos"
 mkdir -p "$artefatos"
 passaram=0
 falharam=0
-for alvo in le_real formata_real opcoes; do
+for alvo in le_real formata_real opcoes csv_experimento; do
     # New inputs go to a corpus in the build directory, so the seeds in the repo stay as they are.
     corpus="$dir/corpus/$alvo"
     mkdir -p "$corpus"

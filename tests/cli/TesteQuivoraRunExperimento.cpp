@@ -3,12 +3,27 @@
 
 #include <gtest/gtest.h>
 
+#include <stdlib.h>
+
 #include <sstream>
+#include <stdexcept>
 
 namespace {
 
+// A directory of its own for each test (ctest runs each in a process of its own): a CSV
+// left by an earlier run would be refused as holding rows.
+const std::string& Pasta() {
+    static const std::string pasta = [] {
+        std::string modelo = ::testing::TempDir() + "quivora-experimento-XXXXXX";
+        if (::mkdtemp(modelo.data()) == nullptr)
+            throw std::runtime_error("no temporary directory");
+        return modelo;
+    }();
+    return pasta;
+}
+
 std::string Arquivo(const std::string& nome) {
-    return ::testing::TempDir() + "quivora-experimento-" + nome;
+    return Pasta() + "/" + nome;
 }
 
 void Grava(const std::string& caminho, const std::string& texto) {
@@ -257,7 +272,7 @@ TEST(Experimento, AnOutputFileThatFailsLeavesTheOtherAsItWas) {
     // this experiment to speak of.
     EXPECT_EQ(Linhas(falhou.Err).size(), 1u) << falhou.Err;
     // The same file under another path.
-    const std::string mesmo = ::testing::TempDir() + "./quivora-experimento-guardado.csv";
+    const std::string mesmo = Pasta() + "/./guardado.csv";
     EXPECT_EQ(Roda({"--runs", "2", "--csv", csv, "--curves", mesmo}).Status, 2);
     EXPECT_EQ(Le(csv), "keep");
 }
@@ -315,7 +330,7 @@ TEST(Experimento, ResumeAfterAKillGivesTheUninterruptedRows) {
         const std::vector<std::string> experimento{
             "--runs", "6", "--seed", "9", "--vary", "mutation-rate=3,10", "--shard", fatia};
         std::vector<std::string> args = experimento;
-        args.insert(args.end(), {"--csv", Arquivo("inteiro.csv")});
+        args.insert(args.end(), {"--csv", Arquivo("inteiro.csv"), "--force"});
         const TSaida todo = Roda(args);
         ASSERT_EQ(todo.Status, 0) << todo.Err;
         const std::string inteiro = Le(Arquivo("inteiro.csv"));
@@ -401,8 +416,8 @@ std::vector<std::vector<std::string>> Palavras(const std::string& resumo, std::s
 // runs, and refused when runs are missing.
 TEST(Experimento, FilesWithoutThePlanSummarizeAsBefore) {
     for (const char* fatia : {"1/1", "1/2"}) {
-        const TSaida novo =
-            Roda({"--runs", "5", "--seed", "4", "--shard", fatia, "--csv", Arquivo("novo.csv")});
+        const TSaida novo = Roda({"--runs", "5", "--seed", "4", "--shard", fatia, "--csv",
+                                  Arquivo("novo.csv"), "--force"});
         ASSERT_EQ(novo.Status, 0) << novo.Err;
         std::string antigo;
         for (std::string linha : Linhas(Le(Arquivo("novo.csv")))) {

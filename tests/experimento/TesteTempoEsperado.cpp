@@ -112,4 +112,17 @@ TEST(TempoEsperado, SummaryCountsEvaluationsAndAdjustsByHolm) {
     EXPECT_EQ(resumo.Distribuicoes()[0].front().Avaliacoes, 10);  // reached in generation 0
 }
 
+// A file may plan thousands of configurations of which few have rows: only pairs of those
+// that have runs are compared, here 1000 planned and the one pair of 2 and 999.
+TEST(TempoEsperado, PairsOnlyOfConfigurationsWithRuns) {
+    TResumo resumo(std::vector<TConfiguracao>(1000, ConfiguracaoPadrao(".")));
+    for (const int c : {2, 999})
+        for (int i = 0; i < 3; ++i)
+            resumo.Acrescenta(Execucao(c, i, 0.5 + i * 0.1, -1));
+    const std::vector<TLinhaPar> pares = resumo.Pares();
+    ASSERT_EQ(pares.size(), 1u);
+    EXPECT_EQ(pares[0].Configuracao, 999);
+    EXPECT_EQ(pares[0].Contra, 2);
+}
+
 }  // namespace

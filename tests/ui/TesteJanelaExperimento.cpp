@@ -12,6 +12,7 @@
 #include "PaginaExperimento.h"
 #include "Resumo.h"
 #include "RotuloExperimento.h"
+#include "TravaArquivo.h"
 
 #include <QBoxPlotSeries>
 #include <QBoxSet>
@@ -36,6 +37,9 @@
 #include <QTest>
 #include <QToolButton>
 #include <QTreeWidget>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <clocale>
 #include <memory>
@@ -241,6 +245,12 @@ void TesteJanelaExperimento::csvComoOQuivoraRun() {
     // A file that cannot be written is refused and the experiment stays kept.
     QVERIFY(!Pagina().GravaCsv(pasta.filePath(QStringLiteral("nao/existe.csv"))));
     QCOMPARE(Pagina().Mantidos().size(), std::size_t{1});
+    // Nor is a file put in the place of one that quivora-run is writing, which holds its lock.
+    const int escritor = ::open(QFile::encodeName(caminho).constData(), O_RDWR | O_CLOEXEC);
+    QCOMPARE(TravaArquivo(escritor, true), TTrava::Obtida);
+    QVERIFY(!Pagina().GravaCsv(caminho));
+    ::close(escritor);
+    QVERIFY(Pagina().GravaCsv(caminho));
 
     // Two experiments in one file make a summary (the test's clock gives both one seed).
     ClicaSeta(*Controle<QSpinBox>(*Janela, "pcTaxaMut"), true);

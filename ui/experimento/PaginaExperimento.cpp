@@ -8,6 +8,7 @@
 #include "Resumo.h"
 #include "TabelaExperimento.h"
 #include "TrabalhoExperimento.h"
+#include "TravaArquivo.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -191,7 +192,10 @@ bool TPaginaExperimento::GravaCsv(const QString& caminho) const {
         }
     }
     // Written beside the file and put in its place at the end, so that a failure leaves it as
-    // it was.
+    // it was; but not in the place of a file that quivora-run is writing, whose rows would go
+    // on into the file put aside.
+    if (ArquivoEmUso(QFile::encodeName(caminho).toStdString()))
+        return false;
     QSaveFile arquivo(caminho);
     return arquivo.open(QIODevice::WriteOnly) &&
            arquivo.write(texto.data(), static_cast<qint64>(texto.size())) ==

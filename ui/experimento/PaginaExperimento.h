@@ -73,7 +73,8 @@ public:
     /// The quivora-run command that repeats kept experiment k (from 0).
     [[nodiscard]] QString Comando(std::size_t k) const;
     /// Writes the kept experiments to `caminho` as quivora-run --csv does, experiment k as
-    /// configuration k + 1; false, with nothing else changed, when the file cannot be written.
+    /// configuration k + 1; false, with nothing else changed, when the file cannot be written
+    /// or quivora-run is writing it.
     bool GravaCsv(const QString& caminho) const;
 
 private:

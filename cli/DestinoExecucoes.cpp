@@ -1,0 +1,31 @@
+#include "DestinoExecucoes.h"
+
+#include "CsvExperimento.h"
+
+TDestinoExecucoes::TDestinoExecucoes(const TPlanoExperimento& plano, TResumo& resumo,
+                                     TSaidas& saidas, TProgresso& progresso, bool cabecalho)
+    : Plano(plano), Resumo(resumo), Csv(saidas.Csv.get()), Progresso(progresso) {
+    for (const auto& c : plano.Configuracoes)
+        Parametros.push_back(ParametrosCsv(c));
+    if (Csv && cabecalho)
+        Csv->Escreve(CabecalhoCsvExperimento());
+    if (saidas.Curvas)
+        Curvas.emplace(*saidas.Curvas, plano);
+}
+
+void TDestinoExecucoes::Recebe(TResultadoExecucao&& r) {
+    ArredondaComoNoCsv(r);
+    Resumo.Acrescenta(r);
+    if (Csv)
+        Csv->Escreve(
+            LinhaCsvExperimento(Parametros[static_cast<std::size_t>(r.Configuracao - 1)], r,
+                                {static_cast<int>(Plano.Configuracoes.size()), Plano.Execucoes}));
+    if (Curvas)
+        Curvas->Acrescenta(r);
+    Progresso.Avanca();
+}
+
+void TDestinoExecucoes::Conclui() {
+    if (Curvas)
+        Curvas->Conclui();
+}
