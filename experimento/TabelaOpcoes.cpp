@@ -156,8 +156,7 @@ const std::vector<TOpcaoExecucao>& OpcoesExecucao() {
              .Rotulo = "Label12",
              .Legenda = "Taxa de Mutação (%)",
              .Faixa = {0, 30, 1, 3},
-             .Dica = "Cada bit (na Inversão, cada par vizinho) muta com chance (taxa + 1)/101: "
-                     "0 % ainda muta",
+             .Dica = "Cada bit (par, na Inversão) muta com chance (taxa + 1)/101: 0 % ainda muta",
              .Ajuda = "mutation rate in percent",
              .NotaAjuda = "each bit (with \"Inversão\", each pair of neighbours) mutates "
                           "with probability (rate + 1)/101"},
@@ -250,8 +249,7 @@ const std::vector<TOpcaoExecucao>& OpcoesExecucao() {
              .Controle = "pcEscalonamento",
              .Legenda = "Usar Escalonamento Dirigido.",
              .Padrao = "on",
-             .Dica = "Pesos da roleta: aptidão ×10000 no melhor, ×5000 acima da média, "
-                     "×1000 nela, ×100 abaixo; o torneio não muda",
+             .Dica = "Roleta pesa aptidão ×10⁴ no melhor, ×5000 se acima da média, ×100 abaixo",
              .Bandeira = "--no-scaling",
              .Ajuda = "no directed scaling of the roulette's weights",
              .NotaAjuda = "the tournament picks the same winners either way"},

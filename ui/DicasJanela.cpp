@@ -1,6 +1,7 @@
 #include "DicasJanela.h"
 
 #include "Configuracao.h"
+#include "DicasExperimento.h"
 #include "FiltroDica.h"
 
 #include <QAbstractItemView>
@@ -134,4 +135,5 @@ void DaDicas(QMainWindow& janela) {
         paginas->setTabToolTip(aba, QString::fromUtf8(d.Texto));
     }
     new TDicasAbas(*paginas->tabBar());
+    DaDicasExperimento(janela);
 }

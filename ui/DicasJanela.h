@@ -4,8 +4,8 @@ class QMainWindow;
 
 /// Gives the window's controls their one-line explanations, as a GA teacher would put them:
 /// each control of the parameter panel with its caption, the plot type, the view buttons,
-/// the run button and the tabs of the pages. Each shows in the status line (as the control's
-/// status tip, which the window's hint handler writes there) and as the control's tooltip.
-/// A list explains the choice it shows, and each item of its open list its own choice. The
-/// panel's options take theirs from the table of options.
+/// the run button, the tabs of the pages and the controls of the page "Experimento". Each shows in
+/// the status line (as the control's status tip, which the window's hint handler writes there) and
+/// as the control's tooltip. A list explains the choice it shows, and each item of its open list
+/// its own choice. The panel's options take theirs from the table of options.
 void DaDicas(QMainWindow& janela);

@@ -6,7 +6,8 @@
 #include <functional>
 
 /// The window's hint handler: every change of the hint text (a status-tip event, raised when
-/// the mouse pointer enters or leaves a control) is handed to the given function.
+/// the mouse pointer enters or leaves a control) is handed to the given function. When the
+/// watched object is a window and hides, the hint becomes empty.
 class TFiltroDica : public QObject {
     Q_OBJECT
 public:

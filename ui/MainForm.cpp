@@ -11,6 +11,7 @@
 #include "Recursos.h"
 #include "Relatorio.h"
 #include "Reproducao.h"
+#include "VistaDescoberta.h"
 
 #include <QEvent>
 #include <QIcon>
@@ -77,6 +78,7 @@ void TMainForm::CriaVista() {
     controles.SpeedButton4 = ui->SpeedButton4;
     controles.pcTipoAG = ui->pcTipoAG;
     Vista = std::make_unique<TControleVista>(controles);
+    new TVistaDescoberta(*ui->GLPanel1);
 }
 
 // The replay shows a kept generation on the surface view, the chart, the report and the

@@ -44,7 +44,8 @@ void TMainForm::SpeedButton5Click() {
 
 void TMainForm::TerminaExecucao(const TConfiguracao& configuracao, const TConfiguracaoAG& config,
                                 const TResultadoAG& resultado) {
-    TFimExecucao fim = FimDaExecucao(resultado, config);
+    TFimExecucao fim =
+        FimDaExecucao(resultado, config, FReproducao->Geracoes().Geracao(0).Populacao.Dados);
     fim.Semente = Semente;
     fim.Comando = LinhaDeComando(ArgumentosExecucao(configuracao, Semente));
     FReproducao->Termina(fim);

@@ -1,8 +1,8 @@
 // Watching the last run again: the frame drawn for a kept generation is the one the run drew,
 // picks from the chart, the report and the keys land on the same generation, playing stops at
 // the last, a new run replaces the kept generations and a refused one keeps them, "Copiar
-// comando" repeats the run headless, the pictures follow the shown generation, and every hint
-// fits the status line of the restored window.
+// comando" repeats the run headless, and the pictures follow the shown generation. A report
+// edited by the user is read by its headings; a run shows its last generation as End does.
 
 #include "AjudaJanela.h"
 #include "BarraReproducao.h"
@@ -14,7 +14,6 @@
 #include "Reproducao.h"
 #include "TraducaoQt.h"
 
-#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -24,12 +23,9 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QProcess>
-#include <QSignalSpy>
+#include <QScrollBar>
 #include <QSpinBox>
-#include <QStatusBar>
-#include <QStatusTipEvent>
 #include <QSvgRenderer>
-#include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -49,11 +45,13 @@ private slots:
     void quadroDeCadaGeracaoComoOVivo_data();
     void quadroDeCadaGeracaoComoOVivo();
     void graficoRelatorioETeclasEscolhemAMesmaGeracao();
+    void relatorioEditadoEscolhePeloCabecalho();
+    void execucaoMostraAUltimaComoEnd();
+    void toleranciaJaNaGeracaoZero();
     void tocaAteAUltimaEPara();
     void execucaoRecusadaMantemNovaSubstitui();
     void copiarComandoRepeteAExecucao();
     void imagensDaGeracaoMostrada();
-    void dicasCabemNaLinhaDeEstado();
 
 private:
     void Abre(std::uint32_t semente);
@@ -129,7 +127,6 @@ void TesteJanelaReproducao::graficoRelatorioETeclasEscolhemAMesmaGeracao() {
     NGeracoes(20);
     PARA_SE_FALHOU();
     Executa();
-    QCOMPARE(Reproducao().Escolhida(), -1);  // nothing picked yet: the run's last picture
     QCOMPARE(Texto("PosicaoReproducao"), QStringLiteral("Geração 20 de 20"));
 
     // A click on the chart at generation 7's point (x = 6).
@@ -181,6 +178,85 @@ void TesteJanelaReproducao::graficoRelatorioETeclasEscolhemAMesmaGeracao() {
     QCOMPARE(Reproducao().Escolhida(), 20);
     QTest::keyClick(vista, Qt::Key_Right);
     QCOMPARE(Reproducao().Escolhida(), 20);
+}
+
+// Lines typed into the report move every generation's lines down: a click on a heading, or on
+// its best line, picks the generation the heading names, and that heading is the one marked.
+void TesteJanelaReproducao::relatorioEditadoEscolhePeloCabecalho() {
+    Abre(12);
+    NGeracoes(20);
+    PARA_SE_FALHOU();
+    Executa();
+    Controle<QTabWidget>(*Janela, "PageControl1")->setCurrentIndex(1);
+    auto& relatorio = *Controle<QPlainTextEdit>(*Janela, "Visualizar");
+    QTest::mouseClick(relatorio.viewport(), Qt::LeftButton, {}, {5, 5});
+    QTest::keyClick(&relatorio, Qt::Key_Home, Qt::ControlModifier);
+    for (const QString& nota : {QStringLiteral("nota"), QStringLiteral("outra nota")}) {
+        QTest::keyClicks(&relatorio, nota);
+        QTest::keyClick(&relatorio, Qt::Key_Return);
+    }
+    QCOMPARE(relatorio.document()->findBlockByNumber(2).text(),
+             QStringLiteral("Tipo de Algoritmo:  Algoritmo Genético Simples"));
+
+    const QTextBlock cabecalho =
+        relatorio.document()
+            ->find(QStringLiteral("Geração 12"), 0, QTextDocument::FindWholeWords)
+            .block();
+    for (const QTextBlock& bloco : {cabecalho, cabecalho.next()}) {
+        Reproducao().Escolhe(0);
+        relatorio.verticalScrollBar()->setValue(bloco.blockNumber() - 2);
+        QTest::mouseClick(relatorio.viewport(), Qt::LeftButton, {},
+                          relatorio.cursorRect(QTextCursor(bloco)).center());
+        QCOMPARE(Reproducao().Escolhida(), 12);
+        QCOMPARE(relatorio.extraSelections().value(0).cursor.block().text(),
+                 QStringLiteral("Geração 12"));
+    }
+}
+
+// Right after a run everything shows its last generation exactly as End shows it from
+// another one.
+void TesteJanelaReproducao::execucaoMostraAUltimaComoEnd() {
+    Abre(606);
+    NGeracoes(30);
+    PARA_SE_FALHOU();
+    Controle<QTabWidget>(*Janela, "PageControl1")->setCurrentIndex(1);
+    Executa();
+    auto& relatorio = *Controle<QPlainTextEdit>(*Janela, "Visualizar");
+    const auto estado = [&] {
+        QStringList marcas;
+        for (const auto& marca : relatorio.extraSelections())
+            marcas << marca.cursor.block().text();
+        bool visiveis = true;
+        for (const auto& marca : relatorio.extraSelections())
+            visiveis &= relatorio.viewport()->rect().contains(relatorio.cursorRect(marca.cursor));
+        return QStringList{Texto("PosicaoReproducao"),
+                           Controle<TRotuloElidido>(*Janela, "TextoReproducao")->TextoCompleto(),
+                           marcas.join('\n'), visiveis ? "visíveis" : "fora de vista"};
+    };
+    const QStringList aposExecucao = estado();
+    const TQuadroPopulacao quadro = Janela->QuadroDesenhado();
+    QCOMPARE(aposExecucao.value(2).section('\n', 0, 0), QStringLiteral("Geração 30"));
+    QWindow* vista = Controle<TGLPanel>(*Janela, "GLPanel1")->JanelaNativa();
+    QTest::keyClick(vista, Qt::Key_Home);
+    QVERIFY(estado() != aposExecucao);
+    QTest::keyClick(vista, Qt::Key_End);
+    QCOMPARE(estado(), aposExecucao);
+    QVERIFY(Janela->QuadroDesenhado() == quadro);
+}
+
+// Over the interval [0, 0] every individual is the optimum: generation 0 meets the tolerance,
+// but the criterion is tested from generation 1 on, where the run ends; the text says both.
+void TesteJanelaReproducao::toleranciaJaNaGeracaoZero() {
+    Abre(9);
+    for (int passo = 0; passo < 10; ++passo) {
+        ClicaSeta(*Controle<QSpinBox>(*Janela, "pcValMin"), true);
+        ClicaSeta(*Controle<QSpinBox>(*Janela, "pcValMax"), false);
+    }
+    Executa();
+    QCOMPARE(Relatorio()[9].section(QStringLiteral("Fitness="), 1), QStringLiteral("1"));
+    QCOMPARE(Controle<TRotuloElidido>(*Janela, "TextoReproducao")->TextoCompleto(),
+             QStringLiteral("Geração 1: melhor 1 em (0, 0) · Tolerância atingida na geração 1 (e "
+                            "já na 0, que o critério não testa) · semente 9"));
 }
 
 void TesteJanelaReproducao::tocaAteAUltimaEPara() {
@@ -238,8 +314,7 @@ void TesteJanelaReproducao::execucaoRecusadaMantemNovaSubstitui() {
     ClicaSeta(limite, false);
     Executa();
     QCOMPARE(Reproducao().Geracoes().Total(), 11);
-    QCOMPARE(Reproducao().Escolhida(), -1);
-    QVERIFY(relatorio.extraSelections().isEmpty());
+    QCOMPARE(Reproducao().Escolhida(), 10);
     QCOMPARE(Texto("PosicaoReproducao"), QStringLiteral("Geração 10 de 10"));
     const TPopulacaoRegistrada& decima = Reproducao().Geracoes().Geracao(10).Populacao;
     TQuadroPopulacao quadro;
@@ -277,9 +352,12 @@ void TesteJanelaReproducao::copiarComandoRepeteAExecucao() {
     QVERIFY(ultima < 60);
     const QString fim = Controle<TRotuloElidido>(*Janela, "TextoReproducao")->TextoCompleto();
     const QString melhor = linhas.last().section(QStringLiteral("Fitness="), 1);
-    QCOMPARE(fim, QStringLiteral("Tolerância atingida na geração %1 (melhor %2) · semente 4242")
+    QCOMPARE(fim, QStringLiteral("Geração %1: melhor %2 em (%3, %4) · Tolerância atingida na "
+                                 "geração %1 · semente 4242")
                       .arg(ultima)
-                      .arg(melhor));
+                      .arg(melhor)
+                      .arg(linhas.last().section(QStringLiteral("X="), 1).section(' ', 0, 0))
+                      .arg(linhas.last().section(QStringLiteral("Y="), 1).section(' ', 0, 0)));
 }
 
 // The 3D view's picture is the shown generation's; the chart's PNG is at the screen's pixel
@@ -309,72 +387,6 @@ void TesteJanelaReproducao::imagensDaGeracaoMostrada() {
     QCOMPARE(svg.viewBox(), grafico.rect());
     QVERIFY(!GravaPng(inicial, pasta.filePath("falta/g.png"), erro));
     QVERIFY(!erro.isEmpty());
-}
-
-// Every hint shows whole in the status line of the restored window: that of a control of the
-// window across the whole line, that of a replay control beside the replay's controls, in
-// the place of the replay's text. A list's items and the tabs have their own.
-void TesteJanelaReproducao::dicasCabemNaLinhaDeEstado() {
-    Abre(1);
-    Janela->resize(800, 582);
-    QTRY_COMPARE(Janela->width(), 800);
-    auto& linha = *Controle<QStatusBar>(*Janela, "StatusLine");
-    const QFontMetrics medida = linha.fontMetrics();
-    const auto cabe = [&](const QString& dica, int largura) {
-        QVERIFY2(medida.horizontalAdvance(dica) <= largura, qPrintable(dica));
-    };
-    int dicas = 0;
-    const int larguraTexto = Controle<QLabel>(*Janela, "TextoReproducao")->contentsRect().width();
-    for (QWidget* w : Janela->findChildren<QWidget*>()) {
-        if (w->statusTip().isEmpty())
-            continue;
-        cabe(w->statusTip(), linha.isAncestorOf(w) ? larguraTexto : linha.width() - 40);
-        ++dicas;
-    }
-    for (QAction* a : linha.findChildren<QAction*>()) {
-        cabe(a->statusTip(), larguraTexto);
-        ++dicas;
-    }
-    for (QComboBox* lista : Janela->findChildren<QComboBox*>())
-        for (int i = 0; i < lista->count(); ++i)
-            cabe(lista->itemData(i, Qt::StatusTipRole).toString(), linha.width() - 40);
-    QVERIFY(dicas > 40);
-
-    // Each control of the panel explains itself.
-    for (QWidget* w : Controle<QWidget>(*Janela, "Panel1")->findChildren<QWidget*>())
-        if (!w->objectName().isEmpty() && !w->objectName().startsWith("Label") &&
-            !w->objectName().startsWith("qt_"))
-            QVERIFY2(!w->statusTip().isEmpty() && w->toolTip() == w->statusTip(),
-                     qPrintable(w->objectName()));
-
-    // An item of an open list, and a tab.
-    QSignalSpy mensagens(&linha, &QStatusBar::messageChanged);
-    const auto mostrou = [&mensagens](const QString& inicio) {
-        for (const QList<QVariant>& m : mensagens)
-            if (m.at(0).toString().startsWith(inicio))
-                return true;
-        return false;
-    };
-    // The open list is a window of its own: the tip its view sends for the item under the
-    // pointer must still reach the status line.
-    auto& selecao = *Controle<QComboBox>(*Janela, "pcTipoSel");
-    QTest::mouseClick(&selecao, Qt::LeftButton);
-    QAbstractItemView* itens = selecao.view();
-    QTRY_VERIFY(itens->isVisible());
-    QStatusTipEvent dicaItem(selecao.itemData(1, Qt::StatusTipRole).toString());
-    QCoreApplication::sendEvent(itens->viewport(), &dicaItem);
-    QVERIFY(mostrou(QStringLiteral("Torneio: ")));
-    QTest::keyClick(itens, Qt::Key_Escape);
-    QTabBar& abas = *Controle<QTabWidget>(*Janela, "PageControl1")->tabBar();
-    QTest::mouseMove(&abas, abas.tabRect(1).center());
-    QTRY_VERIFY(mostrou(QStringLiteral("O melhor indivíduo")));
-
-    // A replay control's hint takes the text's place and leaves the controls on show.
-    auto* proxima = Controle<QToolButton>(*Janela, "btProxima");
-    QTest::mouseMove(proxima);
-    QTRY_COMPARE(Controle<QLabel>(*Janela, "TextoReproducao")->text(), proxima->statusTip());
-    QVERIFY(linha.currentMessage().isEmpty());
-    QVERIFY(proxima->isVisible());
 }
 
 QTEST_MAIN(TesteJanelaReproducao)

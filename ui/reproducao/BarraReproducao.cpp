@@ -1,12 +1,13 @@
 #include "BarraReproducao.h"
 
-#include "FiltroDica.h"
 #include "JanelaVideo.h"
 #include "TamanhoImagem.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QMenu>
+#include <QPainter>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolButton>
@@ -15,19 +16,37 @@
 namespace {
 
 constexpr int LarguraSeta = 24;  // a list's arrow button and margins, in the window's style
+// Room kept left of the controls for the hints, the longest of which (about 70 characters
+// at the window's 11-pixel font) take some 350 pixels, and for the status line's margins.
+constexpr int EspacoDicas = 420;
+const QString Separador = QStringLiteral(" · ");
+
+// A command prompt, for "Copiar comando" without its caption.
+QIcon IconeComando(qreal escala) {
+    QPixmap figura(QSize(14, 14) * escala);
+    figura.setDevicePixelRatio(escala);
+    figura.fill(Qt::transparent);
+    QPainter pintor(&figura);
+    pintor.setRenderHint(QPainter::Antialiasing);
+    pintor.setPen(QColor(40, 40, 40));
+    pintor.setBrush(QColor(40, 40, 40));
+    pintor.drawRoundedRect(QRectF(0.5, 1.5, 13, 11), 2, 2);
+    pintor.setPen(QPen(QColor(120, 255, 120), 1.5));
+    pintor.drawPolyline(QPolygonF({{3, 4.5}, {6, 7}, {3, 9.5}}));
+    pintor.drawLine(QPointF(7.5, 10), QPointF(11, 10));
+    return QIcon(figura);
+}
 
 }  // namespace
 
 TRotuloElidido::TRotuloElidido(QWidget* parent) : QLabel(parent) {}
 
-void TRotuloElidido::DefineTexto(const QString& texto) {
-    Completo = texto;
-    setToolTip(texto);
-    Elide();
-}
-
-void TRotuloElidido::DefineDica(const QString& dica) {
-    Dica = dica;
+void TRotuloElidido::DefineTexto(const QString& primeira, const QString& segunda) {
+    Primeira = primeira;
+    Segunda = segunda;
+    Completo = primeira.isEmpty() || segunda.isEmpty() ? primeira + segunda
+                                                       : primeira + Separador + segunda;
+    setToolTip(Completo);
     Elide();
 }
 
@@ -41,22 +60,29 @@ void TRotuloElidido::resizeEvent(QResizeEvent* evento) {
 }
 
 void TRotuloElidido::Elide() {
-    setText(fontMetrics().elidedText(Dica.isEmpty() ? Completo : Dica, Qt::ElideRight,
-                                     contentsRect().width()));
+    const QFontMetrics medida = fontMetrics();
+    const int largura = contentsRect().width();
+    if (Primeira.isEmpty() || Segunda.isEmpty() || medida.horizontalAdvance(Completo) <= largura) {
+        setText(medida.elidedText(Completo, Qt::ElideRight, largura));
+        return;
+    }
+    const QString fim = Separador + Segunda;
+    const QString inicio =
+        medida.elidedText(Primeira, Qt::ElideRight, largura - medida.horizontalAdvance(fim));
+    setText(inicio.isEmpty() ? medida.elidedText(Segunda, Qt::ElideRight, largura) : inicio + fim);
 }
 
 TBarraReproducao::TBarraReproducao(QStatusBar& linha)
     : QObject(&linha), Linha(linha), Texto(new TRotuloElidido), Controles(new QWidget) {
     Texto->setObjectName(QStringLiteral("TextoReproducao"));
     linha.addWidget(Texto, 1);
-    // The controls sit close together, leaving the text all the width they can.
+    // The controls sit close together, leaving the text all the width they can; as
+    // permanent widgets they stay on show under the status line's message.
     auto* fila = new QHBoxLayout(Controles);
     fila->setContentsMargins(0, 0, 0, 0);
     fila->setSpacing(2);
-    linha.addWidget(Controles);
-    // Hints of these controls (status tips on their way up to the window) stop here.
-    linha.installEventFilter(
-        new TFiltroDica([this](const QString& dica) { Texto->DefineDica(dica); }, this));
+    linha.addPermanentWidget(Controles);
+    linha.installEventFilter(this);
 
     btPrimeira = Botao("btPrimeira", QStringLiteral("Geração 0, a população inicial (Home)"));
     btPrimeira->setIcon(linha.style()->standardIcon(QStyle::SP_MediaSkipBackward));
@@ -97,14 +123,22 @@ TBarraReproducao::TBarraReproducao(QStatusBar& linha)
         Posicao->fontMetrics().horizontalAdvance(QStringLiteral("Geração 1000 de 1000")) + 4);
     Controles->layout()->addWidget(Posicao);
 
-    btCopiarComando =
-        Botao("btCopiarComando", QStringLiteral("Copia o comando que repete a execução"));
-    btCopiarComando->setText(QStringLiteral("Copiar comando"));
-    btCopiarComando->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    btCopiarComando = BotaoComLegenda("btCopiarComando", QStringLiteral("Copiar comando"),
+                                      IconeComando(linha.devicePixelRatioF()),
+                                      QStringLiteral("Copia o comando que repete a execução"));
     connect(btCopiarComando, &QToolButton::clicked, this, &TBarraReproducao::CopiaComando);
     CriaMenuImagens();
     CriaAcaoVideo();
     Limpa();
+}
+
+QToolButton* TBarraReproducao::BotaoComLegenda(const char* nome, const QString& legenda,
+                                               const QIcon& icone, const QString& dica) {
+    QToolButton* botao = Botao(nome, dica);
+    botao->setText(legenda);
+    botao->setIcon(icone);
+    botao->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    return botao;
 }
 
 QToolButton* TBarraReproducao::Botao(const char* nome, const QString& dica) {
@@ -119,10 +153,9 @@ QToolButton* TBarraReproducao::Botao(const char* nome, const QString& dica) {
 }
 
 void TBarraReproducao::CriaMenuImagens() {
-    btSalvarImagem =
-        Botao("btSalvarImagem", QStringLiteral("Salva imagens ou o vídeo da execução"));
-    btSalvarImagem->setText(QStringLiteral("Salvar imagem…"));
-    btSalvarImagem->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    btSalvarImagem = BotaoComLegenda("btSalvarImagem", QStringLiteral("Salvar imagem…"),
+                                     Linha.style()->standardIcon(QStyle::SP_DialogSaveButton),
+                                     QStringLiteral("Salva imagens ou o vídeo da execução"));
     btSalvarImagem->setPopupMode(QToolButton::InstantPopup);
     auto* menu = new QMenu(btSalvarImagem);
     const auto acao = [&](const QString& texto, const QString& dica,
@@ -154,8 +187,28 @@ void TBarraReproducao::CriaMenuImagens() {
     acao(QStringLiteral("Copiar gráfico"), QStringLiteral("O gráfico na área de transferência"),
          &TBarraReproducao::CopiaGrafico);
     btSalvarImagem->setMenu(menu);
-    // The style draws the menu's arrow over the caption without making room for it.
-    btSalvarImagem->setMinimumWidth(btSalvarImagem->sizeHint().width() + 8);
+}
+
+// The width the controls take with their captions is measured once, when the status line
+// first lays them out with them.
+void TBarraReproducao::AjustaLegendas() {
+    if (LarguraComLegendas == 0)
+        LarguraComLegendas = Controles->sizeHint().width();
+    const Qt::ToolButtonStyle estilo = Linha.width() - LarguraComLegendas >= EspacoDicas
+                                           ? Qt::ToolButtonTextOnly
+                                           : Qt::ToolButtonIconOnly;
+    for (QToolButton* botao : {btCopiarComando, btSalvarImagem}) {
+        botao->setToolButtonStyle(estilo);
+        // The style draws a menu's arrow over the caption without making room for it.
+        if (botao->menu())
+            botao->setFixedWidth(botao->sizeHint().width() + 8);
+    }
+}
+
+bool TBarraReproducao::eventFilter(QObject* objeto, QEvent* evento) {
+    if (evento->type() == QEvent::Resize)
+        AjustaLegendas();
+    return QObject::eventFilter(objeto, evento);
 }
 
 // Last in the pictures' menu, which costs the status line no width; without any movie format
@@ -181,7 +234,7 @@ void TBarraReproducao::Limpa() {
         controle->setEnabled(false);
     acExportarVideo->setEnabled(false);
     Posicao->clear();
-    Texto->DefineTexto({});
+    Texto->DefineTexto({}, {});
     MostraTocando(false);
 }
 
@@ -196,8 +249,8 @@ void TBarraReproducao::MostraPosicao(int geracao, int ultima) {
     Posicao->setText(QStringLiteral("Geração %1 de %2").arg(geracao).arg(ultima));
 }
 
-void TBarraReproducao::MostraTexto(const QString& texto) {
-    Texto->DefineTexto(texto);
+void TBarraReproducao::MostraTexto(const QString& geracao, const QString& fim) {
+    Texto->DefineTexto(geracao, fim);
 }
 
 void TBarraReproducao::MostraTocando(bool tocando) {

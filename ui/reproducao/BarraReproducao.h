@@ -5,19 +5,20 @@
 
 class QAction;
 class QComboBox;
+class QIcon;
 class QStatusBar;
 class QToolButton;
 
-/// A label that shows as much of its text as fits, ending in "…", and the whole text as its
-/// tooltip; it gives up its width to the status line's other widgets first. A hint, while
-/// there is one, shows in place of the text.
+/// A label that shows as much of its text as fits and the whole text as its tooltip; it gives
+/// up its width to the status line's other widgets first. Its text has two parts: the first
+/// is cut short, ending in "…", before anything of the second, which is cut only when it
+/// does not fit alone.
 class TRotuloElidido : public QLabel {
     Q_OBJECT
 public:
     explicit TRotuloElidido(QWidget* parent = nullptr);
-    void DefineTexto(const QString& texto);
-    /// Shows the hint instead of the text; an empty hint brings the text back.
-    void DefineDica(const QString& dica);
+    void DefineTexto(const QString& primeira, const QString& segunda);
+    /// The two parts, joined by " · ".
     [[nodiscard]] const QString& TextoCompleto() const { return Completo; }
     [[nodiscard]] QSize minimumSizeHint() const override;
 
@@ -26,20 +27,21 @@ protected:
 
 private:
     void Elide();
+    QString Primeira;
+    QString Segunda;
     QString Completo;
-    QString Dica;
 };
 
 /// The replay's controls in the status line, the one control of the window that stretches:
-/// on the left the text about the run and the shown generation, on the right first,
-/// previous, play/pause, next, last, the pace, "Geração g de N", "Copiar comando" and
+/// on the left the text about the shown generation and how the run ended, on the right
+/// first, previous, play/pause, next, last, the pace, "Geração g de N", "Copiar comando" and
 /// "Salvar imagem…", whose menu ends with "Exportar vídeo…". It only shows and reports; the
 /// replay decides.
 ///
-/// The hint of a control elsewhere in the window covers the whole status line while the
-/// pointer is on that control (the status bar hides these widgets under its message), so it
-/// has the window's width; the hint of one of these controls shows in the place of the text,
-/// beside them.
+/// The controls are the status line's permanent widgets: a hint (the status line's message)
+/// takes the text's place while it shows, never theirs. Where the line cannot hold the
+/// controls with their captions beside room for the longest hints, as in the restored
+/// window, "Copiar comando" and "Salvar imagem…" show only their icons.
 class TBarraReproducao : public QObject {
     Q_OBJECT
 public:
@@ -53,7 +55,8 @@ public:
     void Limpa();
     /// Generation g of 0..ultima is shown; the buttons that would not move are disabled.
     void MostraPosicao(int geracao, int ultima);
-    void MostraTexto(const QString& texto);
+    /// The shown generation's text and how the run ended; the former gives way first.
+    void MostraTexto(const QString& geracao, const QString& fim);
     /// The play button shows pause while playing.
     void MostraTocando(bool tocando);
     /// Says briefly, beside "Copiar comando", what it copied.
@@ -75,10 +78,17 @@ signals:
     void CopiaGrafico();
     void ExportaVideo();
 
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+
 private:
     QToolButton* Botao(const char* nome, const QString& dica);
+    QToolButton* BotaoComLegenda(const char* nome, const QString& legenda, const QIcon& icone,
+                                 const QString& dica);
     void CriaMenuImagens();
     void CriaAcaoVideo();
+    /// Captions or icons only, after the line's width.
+    void AjustaLegendas();
 
     QStatusBar& Linha;
     TRotuloElidido* Texto;
@@ -94,4 +104,5 @@ private:
     QToolButton* btSalvarImagem;
     QAction* acExportarVideo;
     bool VideoPossivel;
+    int LarguraComLegendas = 0;
 };

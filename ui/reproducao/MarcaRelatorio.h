@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QTextBlock>
 
 class QPlainTextEdit;
 
@@ -10,7 +11,8 @@ class QPlainTextEdit;
 ///
 /// The report's layout is fixed: eight header lines, then for every generation g an empty
 /// line, the separator, "Geração g" and the best individual's line (generation 0 included),
-/// so generation g holds lines 4g + 6 to 4g + 9, counted from 0.
+/// so generation g holds lines 4g + 6 to 4g + 9, counted from 0. The user may edit the
+/// report, though, so a generation is known by its heading's text, never by a line number.
 class TMarcaRelatorio : public QObject {
     Q_OBJECT
 public:
@@ -29,5 +31,8 @@ protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
 
 private:
+    /// Generation g's heading "Geração g"; not valid if the report has none.
+    [[nodiscard]] QTextBlock BlocoDoCabecalho(int geracao) const;
+
     QPlainTextEdit& Relatorio;
 };

@@ -36,9 +36,9 @@ TReproducao::TReproducao(const TControlesReproducao& controles, QObject* parent)
     connect(&Relogio, &QTimer::timeout, this, &TReproducao::Passo);
 
     connect(Barra, &TBarraReproducao::Primeira, this, [this] { Escolhe(0); });
-    connect(Barra, &TBarraReproducao::Anterior, this, [this] { Escolhe(Atual() - 1); });
+    connect(Barra, &TBarraReproducao::Anterior, this, [this] { Escolhe(Mostrada - 1); });
     connect(Barra, &TBarraReproducao::TocaOuPausa, this, &TReproducao::TocaOuPausa);
-    connect(Barra, &TBarraReproducao::Proxima, this, [this] { Escolhe(Atual() + 1); });
+    connect(Barra, &TBarraReproducao::Proxima, this, [this] { Escolhe(Mostrada + 1); });
     connect(Barra, &TBarraReproducao::Ultima, this, [this] { Escolhe(Fim.Ultima); });
     connect(Barra, &TBarraReproducao::RitmoEscolhido, this, &TReproducao::DefineRitmo);
     connect(Barra, &TBarraReproducao::CopiaComando, this, &TReproducao::CopiaComando);
@@ -78,8 +78,7 @@ void TReproducao::Recomeca() {
 
 void TReproducao::Termina(const TFimExecucao& fim) {
     Fim = fim;
-    Barra->MostraPosicao(Fim.Ultima, Fim.Ultima);
-    Barra->MostraTexto(QString::fromStdString(TextoFim(Fim)));
+    Mostra(Fim.Ultima);
 }
 
 void TReproducao::Escolhe(int geracao) {
@@ -100,9 +99,9 @@ void TReproducao::Mostra(int geracao) {
     Cursor->Mostra(geracao);
     Marca->Mostra(geracao);
     Barra->MostraPosicao(geracao, Fim.Ultima);
-    Barra->MostraTexto(QString::fromStdString(
-        TextoGeracao(geracao, MelhorDe(guardada.Dados), guardada.Paralelo, Fim.Separador) + " · " +
-        TextoFim(Fim)));
+    Barra->MostraTexto(QString::fromStdString(TextoGeracao(geracao, MelhorDe(guardada.Dados),
+                                                           guardada.Paralelo, Fim.Separador)),
+                       QString::fromStdString(TextoFim(Fim)));
 }
 
 bool TReproducao::Tecla(int tecla) {
@@ -110,16 +109,16 @@ bool TReproducao::Tecla(int tecla) {
         return false;
     switch (tecla) {
         case Qt::Key_Left:
-            Escolhe(Atual() - 1);
+            Escolhe(Mostrada - 1);
             return true;
         case Qt::Key_Right:
-            Escolhe(Atual() + 1);
+            Escolhe(Mostrada + 1);
             return true;
         case Qt::Key_PageUp:
-            Escolhe(Atual() - PassoLongo);
+            Escolhe(Mostrada - PassoLongo);
             return true;
         case Qt::Key_PageDown:
-            Escolhe(Atual() + PassoLongo);
+            Escolhe(Mostrada + PassoLongo);
             return true;
         case Qt::Key_Home:
             Escolhe(0);
@@ -143,7 +142,7 @@ void TReproducao::TocaOuPausa() {
     }
     if (!HaExecucao())
         return;
-    Mostra(Atual() == Fim.Ultima ? 0 : Atual());
+    Mostra(Mostrada == Fim.Ultima ? 0 : Mostrada);
     Barra->MostraTocando(true);
     TocaDaqui();
 }
@@ -195,7 +194,7 @@ void TReproducao::SalvaVista(QSize tamanho) {
     SalvaPngComo(*Controles.Janela,
                  tamanho.isEmpty() ? Controles.GLPanel1->Imagem()
                                    : ImagemDaVistaNoTamanho(*Controles.Vista, tamanho),
-                 HaExecucao() ? QStringLiteral("quivora-geracao-%1.png").arg(Atual())
+                 HaExecucao() ? QStringLiteral("quivora-geracao-%1.png").arg(Mostrada)
                               : QStringLiteral("quivora-vista.png"));
 }
 

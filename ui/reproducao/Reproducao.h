@@ -36,8 +36,7 @@ struct TControlesReproducao {
 /// the last at the chosen pace, on the clock: a late step catches up rather than delay the
 /// ones after it.
 ///
-/// Until the user picks a generation after a run, nothing is marked and the 3D view draws
-/// the engine's state, as it does without replay.
+/// When a run ends, its last generation shows everywhere at once, as End would show it.
 class TReproducao : public QObject {
     Q_OBJECT
 public:
@@ -51,7 +50,7 @@ public:
     [[nodiscard]] TRegistroGeracao& ProximaGeracao() { return FGeracoes.Proxima(); }
     /// Keeps the generation the run recorded there.
     void GuardaGeracao() { FGeracoes.Guarda(); }
-    /// The run ended as `fim` says; its generations can now be picked.
+    /// The run ended as `fim` says: its last generation shows, and any can now be picked.
     void Termina(const TFimExecucao& fim);
 
     // The user's side.
@@ -66,7 +65,7 @@ public:
     void CopiaComando();
 
     [[nodiscard]] bool Tocando() const { return Relogio.isActive(); }
-    /// The generation shown, or -1 when the user has picked none since the run.
+    /// The generation shown, or -1 while there is no run to replay.
     [[nodiscard]] int Escolhida() const { return Mostrada; }
     [[nodiscard]] const TGeracoesGuardadas& Geracoes() const { return FGeracoes; }
 
@@ -75,7 +74,6 @@ protected:
 
 private:
     [[nodiscard]] bool HaExecucao() const { return Fim.Ultima > 0; }
-    [[nodiscard]] int Atual() const { return Mostrada < 0 ? Fim.Ultima : Mostrada; }
     void Mostra(int geracao);
     void Pausa();
     void Passo();
