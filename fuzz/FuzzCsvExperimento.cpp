@@ -82,7 +82,9 @@ void Resume(const std::vector<std::string>& arquivos, const std::vector<std::str
     ConfereTexto(TabelaPares(pares, "."), "the table of pairs");
     ConfereTexto(LinhaKruskalWallis(resumo.KruskalWallis(), linhas.size(), "."),
                  "the Kruskal-Wallis line");
-    ConfereTexto(ResumoCsv(linhas, rotulos, lido.Planejadas, pares), "--summary-csv");
+    ConfereTexto(ResumoCsv(linhas, rotulos, lido.Planejadas, pares,
+                           FatoresVariados(lido.Configuracoes)),
+                 "--summary-csv");
     ConfereTexto(DistribuicoesCsv(resumo.Distribuicoes()), "--ecdf");
     const std::string tempo = FormataDecimais(milissegundos / 1000, 3, ".");
     if (tempo.size() < 5 || tempo.find_first_not_of("0123456789.") != std::string::npos ||
