@@ -34,6 +34,9 @@ TMainForm::TMainForm(TRelogio relogio, QWidget* parent)
 }
 
 TMainForm::~TMainForm() {
+    // The window hides as it is destroyed; by then it is no TMainForm any more, and its hint
+    // handler must not be called for that.
+    removeEventFilter(FiltroDicas);
     FormDestroy();
 }
 
@@ -117,7 +120,8 @@ void TMainForm::CriaPaginaExperimento() {
 
 // Start-up, once the window is built and before it is first shown.
 void TMainForm::FormCreate() {
-    installEventFilter(new TFiltroDica([this](const QString& dica) { ShowHint(dica); }, this));
+    FiltroDicas = new TFiltroDica([this](const QString& dica) { ShowHint(dica); }, this);
+    installEventFilter(FiltroDicas);
     // Programmatic selections: QComboBox::activated, which the handlers hang on, stays silent.
     ui->pcTipoSel->setCurrentIndex(0);     // "Roleta"
     ui->pcTipoCruz->setCurrentIndex(0);    // "1 ponto"

@@ -15,6 +15,7 @@ namespace Ui {
 class TMainForm;
 }
 class TControleVista;
+class TFiltroDica;
 class TPaginaExperimento;
 class TReproducao;
 struct TQuadroPopulacao;
@@ -105,4 +106,5 @@ private:
     std::unique_ptr<TControleVista> Vista;  // declared after Motor, which it reads: destroyed first
     std::unique_ptr<TReproducao> FReproducao;         // draws through Vista: destroyed before it
     std::unique_ptr<TPaginaExperimento> Experimento;  // its worker threads end before the window
+    TFiltroDica* FiltroDicas = nullptr;  // the window's own, which passes hints to ShowHint
 };
