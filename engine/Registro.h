@@ -22,7 +22,8 @@ struct TPosicoes {
     bool operator==(const TPosicoes&) const = default;
 };
 
-/// The positions 1..n whose byte is 1: byte k - 1 (0 or 1) is position k.
+/// The positions 1..n whose byte is 1: byte k - 1 (0 or 1) is position k. `bytes` holds
+/// MaxGenes readable bytes, n <= MaxGenes; those past n are ignored.
 TPosicoes Empacota(const std::uint8_t* bytes, int n);
 
 /// What the run knows of a generation once it is evaluated.
@@ -87,9 +88,9 @@ struct TPassoRegistrado {
 
     /// One pair's crossover. Children 2k - 1 and 2k are pair k's.
     struct TPar {
+        TPosicoes Mascara;        ///< uniform: positions taken from the second parent
         std::uint8_t Corte1 = 0;  ///< one point: the cut; two points: the first cut
         std::uint8_t Corte2 = 0;  ///< two points: the second cut
-        TPosicoes Mascara;        ///< uniform: positions taken from the second parent
         bool Cruzou = false;      ///< the children differ from plain copies of the parents
     };
     std::vector<TPar> Pares;
