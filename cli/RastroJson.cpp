@@ -121,7 +121,8 @@ void Configuracao(std::string& s, const TConfiguracaoAG& c, std::uint32_t sement
     s += '}';
 }
 
-void Individuo(std::string& s, const TIndividuoRegistrado& ind, int tamCrom, bool paralelo) {
+void Individuo(std::string& s, const TIndividuoRegistrado& ind, const TAptidoesY& y, int tamCrom,
+               bool paralelo) {
     s += '{';
     Campo(s, "bits");
     Bits(s, ind.Genes, tamCrom);
@@ -135,9 +136,9 @@ void Individuo(std::string& s, const TIndividuoRegistrado& ind, int tamCrom, boo
     Numero(s, ind.AptidaoEsc);
     if (paralelo) {
         Campo(s, "fitness_y");
-        Numero(s, ind.AptidaoY);
+        Numero(s, y.AptidaoY);
         Campo(s, "selection_fitness_y");
-        Numero(s, ind.AptidaoEscY);
+        Numero(s, y.AptidaoEscY);
     }
     s += '}';
 }
@@ -309,7 +310,7 @@ void TRastroJson::EscreveGeracao(const TPassoRegistrado* proximo, const TResulta
     for (std::size_t i = 0; i < pop.Individuos.size(); ++i) {
         if (i > 0)
             s += ',';
-        Individuo(s, pop.Individuos[i], pop.TamCrom, paralelo);
+        Individuo(s, pop.Individuos[i], pop.DoY(i), pop.TamCrom, paralelo);
     }
     s += ']';
     Campo(s, "elite");

@@ -141,17 +141,20 @@ void TMotorAG::RegistraPopulacao(const TPosicoes& genesSlot1, bool slot1EhElite)
     const int tamCrom = Param.TamCrom;
     r.Paralelo = Param.Paralelo;
     r.TamCrom = tamCrom;
-    r.Individuos.resize(static_cast<std::size_t>(Param.TamPop));
+    const auto tamPop = static_cast<std::size_t>(Param.TamPop);
+    r.Individuos.resize(tamPop);
+    r.IndividuosY.resize(Param.Paralelo ? tamPop : 0);
     for (int i = 1; i <= Param.TamPop; ++i) {
         const TCromossomo& c = *pop.Crom[i];
-        TIndividuoRegistrado& ind = r.Individuos[static_cast<std::size_t>(i - 1)];
+        const auto k = static_cast<std::size_t>(i - 1);
+        TIndividuoRegistrado& ind = r.Individuos[k];
         ind.Genes = i == 1 ? genesSlot1 : Empacota(c.Gene.data() + 1, tamCrom);
         ind.X = static_cast<std::int16_t>(c.X);
         ind.Y = static_cast<std::int16_t>(c.Y);
         ind.Aptidao = c.Aptidao;
-        ind.AptidaoY = c.AptidaoY;
         ind.AptidaoEsc = c.AptidaoEsc;
-        ind.AptidaoEscY = c.AptidaoEscY;
+        if (Param.Paralelo)
+            r.IndividuosY[k] = {c.AptidaoY, c.AptidaoEscY};
     }
     r.TemElite = Param.Elitismo && Elite != nullptr;
     r.Elite = r.TemElite ? Empacota(Elite->Crom[1]->Gene.data() + 1, tamCrom) : TPosicoes{};

@@ -48,10 +48,14 @@ struct TIndividuoRegistrado {
     TPosicoes Genes;  ///< the genes it was decoded and scored from
     std::int16_t X = 0;
     std::int16_t Y = 0;
-    double Aptidao = 0;      ///< F6(X, Y), or Z(x) in parallel mode
-    double AptidaoY = 0;     ///< Z(y), parallel mode
-    double AptidaoEsc = 0;   ///< the selection fitness, after directed scaling
-    double AptidaoEscY = 0;  ///< the y population's selection fitness, parallel mode
+    double Aptidao = 0;     ///< F6(X, Y), or Z(x) in parallel mode
+    double AptidaoEsc = 0;  ///< the selection fitness, after directed scaling
+};
+
+/// The y population's figures of one slot, parallel mode.
+struct TAptidoesY {
+    double AptidaoY = 0;     ///< Z(y)
+    double AptidaoEscY = 0;  ///< the selection fitness, after directed scaling
 };
 
 /// A generation's population, slots 1..TamPop at Individuos[0..TamPop - 1].
@@ -60,6 +64,9 @@ struct TPopulacaoRegistrada {
     bool Paralelo = false;
     int TamCrom = 0;
     std::vector<TIndividuoRegistrado> Individuos;
+    /// Parallel mode: slot i's y figures at IndividuosY[i - 1]; empty in simple mode, which
+    /// so keeps nothing it does not use.
+    std::vector<TAptidoesY> IndividuosY;
     /// With elitism: the elite as this evaluation left it, which the next replacement puts into
     /// slot 1 (simple mode: the best individual's genes; parallel mode: the best x half and
     /// the best y half).
@@ -68,6 +75,11 @@ struct TPopulacaoRegistrada {
     /// Slot 1 is the elite's own chromosome, whose genes this evaluation rewrote after scoring
     /// them (parallel mode with elitism): the next step reads slot 1's genes as Elite.
     bool Slot1EhElite = false;
+
+    /// The y figures of the individual at Individuos[i]; zero for a simple-mode population.
+    [[nodiscard]] TAptidoesY DoY(std::size_t i) const {
+        return i < IndividuosY.size() ? IndividuosY[i] : TAptidoesY{};
+    }
 };
 
 /// How a generation was made from the one before: selection on the previous population, then

@@ -17,11 +17,12 @@ void MontaQuadroPopulacao(const TPopulacaoRegistrada& populacao, bool paralelo,
 
     quadro.Paralelo = paralelo;
     quadro.Individuos.clear();
-    for (const TIndividuoRegistrado& c : populacao.Individuos) {
+    for (std::size_t i = 0; i < populacao.Individuos.size(); ++i) {
+        const TIndividuoRegistrado& c = populacao.Individuos[i];
         TIndividuoQuadro& ind = quadro.Individuos.emplace_back();
         if (paralelo) {
             ind.Ponto = {static_cast<float>(c.X), melhorY, Altura(c.Aptidao)};
-            ind.PontoY = {melhorX, static_cast<float>(c.Y), Altura(c.AptidaoY)};
+            ind.PontoY = {melhorX, static_cast<float>(c.Y), Altura(populacao.DoY(i).AptidaoY)};
         } else {
             ind.Ponto = {static_cast<float>(c.X), static_cast<float>(c.Y), Altura(c.Aptidao)};
         }

@@ -130,7 +130,7 @@ void TesteVista::populationIsGreenOnTheSurfaceAndTheBestYellow() {
     // Individuals in the front half, where the surface's rows lie far enough apart on screen
     // not to hide a point; further back the nearer rows cover what lies on the surface.
     const int pontos[][2] = {{-60, -40}, {50, -30}, {-30, -70}, {70, -70}, {-80, -10}};
-    std::vector<TIndividuoRegistrado> individuos;
+    std::vector<TIndividuoTeste> individuos;
     for (const auto& p : pontos)
         individuos.push_back(Individuo(p[0], p[1], F6(p[0], p[1])));
     janela->Vista->MostraPopulacao(Populacao(individuos, 50, -30, F6(50, -30)));
