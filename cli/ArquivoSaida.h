@@ -1,5 +1,7 @@
 #pragma once
 
+#include "CaminhoSaidaPadrao.h"
+
 #include <sys/stat.h>
 
 #include <chrono>
@@ -25,9 +27,6 @@ public:
 inline bool MesmoArquivo(const struct stat& um, const struct stat& outro) {
     return um.st_dev == outro.st_dev && um.st_ino == outro.st_ino;
 }
-
-/// The path that names standard output, as Unix tools take it.
-inline const std::string SaidaPadrao = "-";
 
 /// An output file written in whole records: records gather in a buffer that goes to the file
 /// in one write() when it grows large or old, so that the file ends after a whole record

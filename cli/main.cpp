@@ -15,6 +15,7 @@
 #include "Relogio.h"
 #include "SaidaPadrao.h"
 #include "SeparadorDecimal.h"
+#include "TextoAjuda.h"
 
 #include <iostream>
 #include <memory>

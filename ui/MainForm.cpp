@@ -25,6 +25,7 @@ TMainForm::TMainForm(TRelogio relogio, QWidget* parent)
     Relatorio = std::make_unique<TRelatorio>(*ui->Visualizar);
     CriaVista();
     CriaReproducao();
+    CriaComandos();
     CompletaFormulario();
     MostraImagens();
     ConectaControles();

@@ -14,10 +14,12 @@
 namespace Ui {
 class TMainForm;
 }
+class TComandosExecucao;
 class TControleVista;
 class TFiltroDica;
 class TPaginaExperimento;
 class TReproducao;
+struct TComandoPainel;
 struct TQuadroPopulacao;
 
 /// Where a run's seed comes from: milliseconds since midnight. Tests pass a fixed one.
@@ -74,6 +76,8 @@ private:
 
     // The run (MainFormExecucao.cpp).
     void SpeedButton5Click();
+    /// The run of the panel's configuration, seeded by `relogio`.
+    void Executa(const TRelogio& relogio);
     [[nodiscard]] TPainel LePainel() const;
     /// Everything a run reads besides its seed, the tolerance still as text.
     [[nodiscard]] TConfiguracao ConfiguracaoDoPainel() const;
@@ -92,6 +96,10 @@ private:
     void LimpaGrafico();
     void PlotaGeracao(const TDadosGeracao& dados);
 
+    // A quivora-run command shown on the panel and run (MainFormComando.cpp).
+    void CriaComandos();
+    void ExecutaComando(const TComandoPainel& comando);
+
     // TObservadorAG: what the run hands the window.
     [[nodiscard]] bool QuerRelatorio() const override { return true; }
     [[nodiscard]] TRegistroGeracao* OndeRegistrar(int geracao) override;
@@ -106,5 +114,6 @@ private:
     std::unique_ptr<TControleVista> Vista;  // declared after Motor, which it reads: destroyed first
     std::unique_ptr<TReproducao> FReproducao;         // draws through Vista: destroyed before it
     std::unique_ptr<TPaginaExperimento> Experimento;  // its worker threads end before the window
+    TComandosExecucao* Comandos = nullptr;            // owned by the replay's menu
     TFiltroDica* FiltroDicas = nullptr;  // the window's own, which passes hints to ShowHint
 };

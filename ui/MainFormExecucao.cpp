@@ -13,6 +13,7 @@
 #include "ui_MainForm.h"
 
 #include "ComandoRepeticao.h"
+#include "ComandosExecucao.h"
 #include "ControleVista.h"
 #include "FormatoNumero.h"
 #include "Relatorio.h"
@@ -22,6 +23,10 @@
 #include <QMessageBox>
 
 void TMainForm::SpeedButton5Click() {
+    Executa(Relogio);
+}
+
+void TMainForm::Executa(const TRelogio& relogio) {
     const TConfiguracao configuracao = ConfiguracaoDoPainel();  // 1.
     TConfiguracaoAG config;
     try {
@@ -36,7 +41,7 @@ void TMainForm::SpeedButton5Click() {
     }
     LimpaGrafico();      // 2.
     Relatorio->Limpa();  // 4.
-    Semente = Relogio();
+    Semente = relogio();
     const TResultadoAG resultado = Motor.Executa(config, Semente, *this);
     Relatorio->Descarrega();
     TerminaExecucao(configuracao, config, resultado);
@@ -49,6 +54,7 @@ void TMainForm::TerminaExecucao(const TConfiguracao& configuracao, const TConfig
     fim.Semente = Semente;
     fim.Comando = LinhaDeComando(ArgumentosExecucao(configuracao, Semente));
     FReproducao->Termina(fim);
+    Comandos->Executada(fim.Comando);
 }
 
 void TMainForm::MostraErroConversao(const std::exception& erro) {

@@ -4,8 +4,11 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLineEdit>
+#include <QSignalBlocker>
 #include <QSpinBox>
 
+#include <cmath>
 #include <set>
 
 namespace {
@@ -83,4 +86,34 @@ void SegueMaximo(QWidget& painel, const char* nome) {
             spin.setMaximum(valor);
             spin.setValue(opcao.Faixa.Inicial);
         }
+}
+
+void PoeConfiguracao(QWidget& painel, const TConfiguracao& c) {
+    for (const bool segue : {false, true})
+        for (const auto& opcao : OpcoesExecucao()) {
+            if (opcao.MaximoSegue.empty() == segue)
+                continue;
+            if (opcao.Tipo == TTipoOpcao::Chave) {
+                Controle<QCheckBox>(painel, opcao.Controle)
+                    .setChecked(ValorOpcao(c, opcao, ".") == "on");
+            } else if (opcao.Tipo == TTipoOpcao::Tolerancia) {
+                auto& setas = Controle<QSpinBox>(painel, opcao.Setas);
+                const QSignalBlocker semTexto(setas);
+                setas.setValue(static_cast<int>(std::lround(Diferenca(c) * 100)));
+                Controle<QLineEdit>(painel, opcao.Controle)
+                    .setText(QString::fromStdString(c.Painel.TextoDiferenca));
+            } else {
+                // A bound that follows another option stays at its start maximum until that
+                // option's control changes; where the value needs more, it is raised as such
+                // a change would raise it.
+                if (segue) {
+                    auto& spin = Controle<QSpinBox>(painel, opcao.Controle);
+                    if (std::stoi(ValorColuna(c, opcao)) > spin.maximum())
+                        spin.setMaximum(
+                            std::stoi(ValorColuna(c, *ProcuraOpcao(opcao.MaximoSegue))));
+                }
+                PoeValor(painel, opcao, ValorColuna(c, opcao));
+            }
+        }
+    AplicaTravas(painel);
 }

@@ -1,5 +1,6 @@
 #include "ComandoRepeticao.h"
 #include "OpcoesLinha.h"
+#include "TextoAjuda.h"
 
 #include <gtest/gtest.h>
 

@@ -155,7 +155,7 @@ QToolButton* TBarraReproducao::Botao(const char* nome, const QString& dica) {
 void TBarraReproducao::CriaMenuImagens() {
     btSalvarImagem = BotaoComLegenda("btSalvarImagem", QStringLiteral("Salvar imagem…"),
                                      Linha.style()->standardIcon(QStyle::SP_DialogSaveButton),
-                                     QStringLiteral("Salva imagens ou o vídeo da execução"));
+                                     QStringLiteral("Salva imagens, o vídeo ou a execução"));
     btSalvarImagem->setPopupMode(QToolButton::InstantPopup);
     auto* menu = new QMenu(btSalvarImagem);
     const auto acao = [&](const QString& texto, const QString& dica,
@@ -226,6 +226,10 @@ void TBarraReproducao::CriaAcaoVideo() {
     acExportarVideo->setToolTip(acExportarVideo->statusTip());
     menu.setToolTipsVisible(true);
     connect(acExportarVideo, &QAction::triggered, this, &TBarraReproducao::ExportaVideo);
+}
+
+QMenu& TBarraReproducao::MenuImagens() const {
+    return *btSalvarImagem->menu();
 }
 
 void TBarraReproducao::Limpa() {

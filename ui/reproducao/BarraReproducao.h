@@ -6,6 +6,7 @@
 class QAction;
 class QComboBox;
 class QIcon;
+class QMenu;
 class QStatusBar;
 class QToolButton;
 
@@ -61,6 +62,9 @@ public:
     void MostraTocando(bool tocando);
     /// Says briefly, beside "Copiar comando", what it copied.
     void AvisaCopia(const QString& comando);
+    /// The menu of "Salvar imagem…", at whose end other actions on the run may go: it costs
+    /// the status line no width.
+    [[nodiscard]] QMenu& MenuImagens() const;
 
 signals:
     void Primeira();

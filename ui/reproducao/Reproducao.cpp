@@ -183,6 +183,10 @@ void TReproducao::DefineRitmo(int geracoesPorSegundo) {
         Escolhe(Mostrada);  // the new pace counts from the generation shown
 }
 
+QMenu& TReproducao::MenuImagens() const {
+    return Barra->MenuImagens();
+}
+
 void TReproducao::CopiaComando() {
     const QString comando = QString::fromStdString(Fim.Comando);
     QApplication::clipboard()->setText(comando);

@@ -8,6 +8,7 @@
 #include <QSize>
 #include <QTimer>
 
+class QMenu;
 class QPlainTextEdit;
 class QStatusBar;
 class QWidget;
@@ -63,6 +64,8 @@ public:
     /// Generations per second while playing.
     void DefineRitmo(int geracoesPorSegundo);
     void CopiaComando();
+    /// The status line's menu of "Salvar imagem…".
+    [[nodiscard]] QMenu& MenuImagens() const;
 
     [[nodiscard]] bool Tocando() const { return Relogio.isActive(); }
     /// The generation shown, or -1 while there is no run to replay.

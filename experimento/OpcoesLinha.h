@@ -58,6 +58,3 @@ struct TOpcoes {
 /// The tolerance default is written with the given decimal separator. Throws EOpcaoInvalida,
 /// whose what() is the one line for stderr.
 TOpcoes LeOpcoes(const std::vector<std::string>& argumentos, const std::string& separador);
-
-/// The text of --help.
-std::string TextoAjuda();

@@ -1,0 +1,6 @@
+#pragma once
+
+#include <string>
+
+/// The text of --help.
+std::string TextoAjuda();
