@@ -1,6 +1,6 @@
 // The page "Diversidade" after a run: a click on the heat map and on its chart picks the
-// generation the 3D view then shows, and both views carry the generation picked elsewhere.
-// Its controls explain themselves.
+// generation the 3D view then shows, both views carry the generation picked elsewhere and the
+// replay's keys step on them. Its controls explain themselves.
 
 #include "AjudaJanela.h"
 #include "GraficoDiversidade.h"
@@ -63,6 +63,8 @@ void TesteJanelaDiversidade::cliquesEscolhemAGeracaoDaVista() {
     QCOMPARE(reproducao.Escolhida(), 12);
     QVERIFY(janela->QuadroDesenhado() == quadro12);
     QCOMPARE(mapa.Cursor(), 12);
+    QTest::keyClick(&grafico, Qt::Key_Left);  // the click gave it the keyboard
+    QCOMPARE(reproducao.Escolhida(), 11);
 
     for (QWidget* w : Controle<QWidget>(*janela, "TabDiversidade")->findChildren<QWidget*>())
         if (!w->objectName().isEmpty() && !w->objectName().startsWith("qt_"))

@@ -88,6 +88,11 @@ TPaginaDiversidade::TPaginaDiversidade(TReproducao& reproducao, QWidget* parent)
     connect(&Reproducao, &TReproducao::GeracaoMostrada, this, &TPaginaDiversidade::MostraGeracao);
     connect(Mapa, &TMapaCalor::Escolhida, &Reproducao, &TReproducao::Escolhe);
     connect(Grafico, &TGraficoDiversidade::Escolhida, &Reproducao, &TReproducao::Escolhe);
+    // A click gives either view the keyboard, whose keys step as on the fitness chart.
+    for (QWidget* vista : {static_cast<QWidget*>(Mapa), static_cast<QWidget*>(Grafico)}) {
+        vista->setFocusPolicy(Qt::ClickFocus);
+        vista->installEventFilter(&Reproducao);
+    }
 }
 
 void TPaginaDiversidade::CriaMenuImagem() {

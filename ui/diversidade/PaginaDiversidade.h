@@ -15,10 +15,11 @@ class TReproducao;
 
 /// The page "Diversidade": how the last run's population lost its variety, as a heat map of
 /// the share of 1s at each bit position and as a chart of the mean Hamming distance and the
-/// distinct individuals, one of them shown at a time. Both carry the replay's generation and
-/// a click on either picks a generation for every view. Each generation's figures are worked
-/// out from the replay's records only when the page is on the screen, the ones not yet worked
-/// out: the run itself and picks made while the page is hidden do no work for it.
+/// distinct individuals, one of them shown at a time. Both carry the replay's generation, a
+/// click on either picks a generation for every view, and the replay's keys step on them.
+/// Each generation's figures are worked out from the replay's records only when the page is
+/// on the screen, those not yet worked out: the run itself and picks made while the page is
+/// hidden do no work for it.
 class TPaginaDiversidade : public QWidget {
     Q_OBJECT
 public:
