@@ -1,6 +1,7 @@
 // The page "Diversidade" after a run: a click on the heat map and on its chart picks the
 // generation the 3D view then shows, both views carry the generation picked elsewhere and the
-// replay's keys step on them. Its controls explain themselves.
+// replay's keys step on them; a new run's figures replace the last run's. Its controls explain
+// themselves.
 
 #include "AjudaJanela.h"
 #include "GraficoDiversidade.h"
@@ -16,6 +17,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
+#include <QXYSeries>
 
 #include <memory>
 
@@ -65,6 +67,13 @@ void TesteJanelaDiversidade::cliquesEscolhemAGeracaoDaVista() {
     QCOMPARE(mapa.Cursor(), 12);
     QTest::keyClick(&grafico, Qt::Key_Left);  // the click gave it the keyboard
     QCOMPARE(reproducao.Escolhida(), 11);
+
+    // A shorter run with the page on the screen: its figures replace the last run's.
+    while (limite.value() > 10)
+        ClicaSeta(limite, false);
+    QTest::mouseClick(Controle<QToolButton>(*janela, "SpeedButton5"), Qt::LeftButton);
+    QCOMPARE(static_cast<QXYSeries*>(grafico.chart()->series().front())->count(), 11);
+    QCOMPARE(grafico.Cursor(), 10);
 
     for (QWidget* w : Controle<QWidget>(*janela, "TabDiversidade")->findChildren<QWidget*>())
         if (!w->objectName().isEmpty() && !w->objectName().startsWith("qt_"))
