@@ -26,7 +26,7 @@ public:
     void MostraCursor(int geracao);
     /// The generation of the line, or -1.
     [[nodiscard]] int Cursor() const { return Geracao; }
-    /// The point of generation g's value on the first Hamming line, in the viewport's
+    /// The point of drawn generation g's value on the first Hamming line, in the viewport's
     /// coordinates.
     [[nodiscard]] QPoint PontoDaGeracao(int geracao) const;
 

@@ -75,6 +75,8 @@ TMapaCalor::TAreas TMapaCalor::Areas() const {
 }
 
 QPoint TMapaCalor::CentroDaGeracao(int geracao) const {
+    if (Geracoes() == 0)
+        return {};
     const TAreas a = Areas();
     return {a.X.left() + static_cast<int>((geracao + 0.5) * a.X.width() / Geracoes()),
             a.X.center().y()};

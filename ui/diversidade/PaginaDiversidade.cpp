@@ -17,7 +17,7 @@
 
 namespace {
 
-void Dica(QWidget& controle, const QString& texto) {
+void DaDica(QWidget& controle, const QString& texto) {
     controle.setStatusTip(texto);
     controle.setToolTip(texto);
 }
@@ -28,7 +28,7 @@ QToolButton* CriaBotao(QWidget& pai, const char* nome, const QString& texto, con
     botao->setText(texto);
     botao->setToolButtonStyle(Qt::ToolButtonTextOnly);
     botao->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    Dica(*botao, dica);
+    DaDica(*botao, dica);
     return botao;
 }
 
@@ -55,8 +55,8 @@ TPaginaDiversidade::TPaginaDiversidade(TReproducao& reproducao, QWidget* parent)
     setObjectName(QStringLiteral("TabDiversidade"));
     Mapa->setObjectName(QStringLiteral("MapaCalor"));
     Grafico->setObjectName(QStringLiteral("GraficoDiversidade"));
-    ::Dica(*Mapa, QStringLiteral("Fração de 1s em cada bit, por geração; clique para rever uma"));
-    ::Dica(
+    DaDica(*Mapa, QStringLiteral("Fração de 1s em cada bit, por geração; clique para rever uma"));
+    DaDica(
         *Grafico,
         QStringLiteral("Hamming médio e indivíduos distintos por geração; clique para rever uma"));
     Vistas->addWidget(Mapa);
