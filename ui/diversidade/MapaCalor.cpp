@@ -125,7 +125,8 @@ void TMapaCalor::paintEvent(QPaintEvent*) {
 // last position beside it.
 void TMapaCalor::PintaMetade(QPainter& pintor, const QRect& area, int de, int ate,
                              const QString& nome) const {
-    pintor.drawImage(area, Imagem, QRect(0, de - 1, Imagem.width(), ate - de + 1));
+    // A copy of the rows: the SVG painter would draw the whole picture, not the part asked for.
+    pintor.drawImage(area, Imagem.copy(0, de - 1, Imagem.width(), ate - de + 1));
     const int altura = pintor.fontMetrics().height();
     const QRect coluna(4, area.top(), MargemEsquerda - 8, area.height());
     pintor.drawText(coluna, Qt::AlignLeft | Qt::AlignVCenter, nome);
