@@ -35,7 +35,8 @@ void AjustaEixo(QValueAxis& eixo, double maior, int rotulos) {
     const int ate = std::max(1, static_cast<int>(std::ceil(maior)));
     const int passo = PassoEixo(ate, rotulos);
     eixo.setTickInterval(passo);
-    eixo.setRange(0, (ate + passo - 1) / passo * passo);
+    const int fim = (ate + passo - 1) / passo * passo;
+    eixo.setRange(0, fim);
 }
 
 }  // namespace

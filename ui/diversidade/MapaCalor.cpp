@@ -8,6 +8,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -26,7 +27,7 @@ constexpr int Vao = 6;             // between the x half and the y half
 constexpr int LarguraLegenda = 10;
 
 QColor Mistura(const QColor& de, const QColor& para, double t) {
-    const auto canal = [t](int a, int b) { return static_cast<int>(a + (b - a) * t + 0.5); };
+    const auto canal = [t](int a, int b) { return static_cast<int>(std::lround(a + (b - a) * t)); };
     return {canal(de.red(), para.red()), canal(de.green(), para.green()),
             canal(de.blue(), para.blue())};
 }
