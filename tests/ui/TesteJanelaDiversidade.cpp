@@ -59,7 +59,8 @@ void TesteJanelaDiversidade::cliquesEscolhemAGeracaoDaVista() {
 
     QTest::mouseClick(Controle<QToolButton>(*janela, "btGraficoDiversidade"), Qt::LeftButton);
     auto& grafico = *Controle<TGraficoDiversidade>(*janela, "GraficoDiversidade");
-    QTRY_VERIFY(grafico.isVisible());
+    // Shown, the chart is laid out again at its size once the window's events are handled.
+    QTRY_VERIFY(grafico.viewport()->rect().contains(grafico.chart()->plotArea().toRect()));
     QCOMPARE(grafico.Cursor(), 7);
     QTest::mouseClick(grafico.viewport(), Qt::LeftButton, {}, grafico.PontoDaGeracao(12));
     QCOMPARE(reproducao.Escolhida(), 12);
