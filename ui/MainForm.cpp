@@ -6,6 +6,7 @@
 #include "DicasJanela.h"
 #include "EstiloLista.h"
 #include "FiltroDica.h"
+#include "PaginaDiversidade.h"
 #include "PaginaExperimento.h"
 #include "PainelOpcoes.h"
 #include "Recursos.h"
@@ -30,6 +31,7 @@ TMainForm::TMainForm(TRelogio relogio, QWidget* parent)
     MostraImagens();
     ConectaControles();
     CriaPaginaExperimento();
+    CriaPaginaDiversidade(*ui->PageControl1, *FReproducao);
     DaDicas(*this);
     FormCreate();
 }

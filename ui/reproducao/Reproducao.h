@@ -72,6 +72,12 @@ public:
     [[nodiscard]] int Escolhida() const { return Mostrada; }
     [[nodiscard]] const TGeracoesGuardadas& Geracoes() const { return FGeracoes; }
 
+signals:
+    /// A run started: the kept generations were forgotten.
+    void Recomecada();
+    /// Generation g shows now, picked or played or as the end of a run.
+    void GeracaoMostrada(int geracao);
+
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
 
