@@ -7,6 +7,7 @@
 #include "EstiloLista.h"
 #include "FiltroDica.h"
 #include "PaginaExperimento.h"
+#include "PaginaGeracao.h"
 #include "PainelOpcoes.h"
 #include "Recursos.h"
 #include "Relatorio.h"
@@ -30,6 +31,7 @@ TMainForm::TMainForm(TRelogio relogio, QWidget* parent)
     ConectaControles();
     CriaPaginaExperimento();
     DaDicas(*this);
+    CriaPaginaGeracao();
     FormCreate();
 }
 
@@ -95,6 +97,17 @@ void TMainForm::CriaReproducao() {
     controles.Visualizar = ui->Visualizar;
     controles.StatusLine = ui->StatusLine;
     FReproducao = std::make_unique<TReproducao>(controles);
+}
+
+// The page "Geração" follows the replay's picks, after the designed pages.
+void TMainForm::CriaPaginaGeracao() {
+    TControlesGeracao controles;
+    controles.Janela = this;
+    controles.PageControl1 = ui->PageControl1;
+    controles.Reproducao = FReproducao.get();
+    controles.Vista = Vista.get();
+    controles.GLPanel1 = ui->GLPanel1;
+    PaginaGeracao = new TPaginaGeracao(controles);
 }
 
 const TQuadroPopulacao& TMainForm::QuadroDesenhado() const {

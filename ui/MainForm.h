@@ -17,6 +17,7 @@ class TMainForm;
 class TControleVista;
 class TFiltroDica;
 class TPaginaExperimento;
+class TPaginaGeracao;
 class TReproducao;
 struct TQuadroPopulacao;
 
@@ -47,6 +48,8 @@ public:
     [[nodiscard]] TReproducao& Reproducao() const { return *FReproducao; }
     /// The population and best points the surface view drew last.
     [[nodiscard]] const TQuadroPopulacao& QuadroDesenhado() const;
+    /// The surface view's handlers: what it marks and the view state it draws with.
+    [[nodiscard]] const TControleVista& ControleVista() const { return *Vista; }
 
 protected:
     bool event(QEvent* evento) override;
@@ -60,6 +63,7 @@ private:
     void CriaVista();
     void CriaPaginaExperimento();
     void CriaReproducao();
+    void CriaPaginaGeracao();
     void FormCreate();
     void FormDestroy();
     void FormActivate();
@@ -106,5 +110,6 @@ private:
     std::unique_ptr<TControleVista> Vista;  // declared after Motor, which it reads: destroyed first
     std::unique_ptr<TReproducao> FReproducao;         // draws through Vista: destroyed before it
     std::unique_ptr<TPaginaExperimento> Experimento;  // its worker threads end before the window
+    TPaginaGeracao* PaginaGeracao = nullptr;          // a tab of PageControl1, which owns it
     TFiltroDica* FiltroDicas = nullptr;  // the window's own, which passes hints to ShowHint
 };

@@ -12,6 +12,8 @@
 
 #include "ui_MainForm.h"
 
+#include "PaginaGeracao.h"
+
 #include "ComandoRepeticao.h"
 #include "ControleVista.h"
 #include "FormatoNumero.h"
@@ -48,6 +50,7 @@ void TMainForm::TerminaExecucao(const TConfiguracao& configuracao, const TConfig
         FimDaExecucao(resultado, config, FReproducao->Geracoes().Geracao(0).Populacao.Dados);
     fim.Semente = Semente;
     fim.Comando = LinhaDeComando(ArgumentosExecucao(configuracao, Semente));
+    PaginaGeracao->Configura(config);
     FReproducao->Termina(fim);
 }
 

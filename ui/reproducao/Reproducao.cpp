@@ -74,6 +74,7 @@ void TReproducao::Recomeca() {
     Cursor->Esconde();
     Marca->Esconde();
     Barra->Limpa();
+    emit Mostrou(-1);
 }
 
 void TReproducao::Termina(const TFimExecucao& fim) {
@@ -102,6 +103,7 @@ void TReproducao::Mostra(int geracao) {
     Barra->MostraTexto(QString::fromStdString(TextoGeracao(geracao, MelhorDe(guardada.Dados),
                                                            guardada.Paralelo, Fim.Separador)),
                        QString::fromStdString(TextoFim(Fim)));
+    emit Mostrou(geracao);
 }
 
 bool TReproducao::Tecla(int tecla) {

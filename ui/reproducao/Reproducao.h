@@ -69,6 +69,10 @@ public:
     [[nodiscard]] int Escolhida() const { return Mostrada; }
     [[nodiscard]] const TGeracoesGuardadas& Geracoes() const { return FGeracoes; }
 
+signals:
+    /// Generation g now shows everywhere; -1: a run starts and the kept ones are forgotten.
+    void Mostrou(int geracao);
+
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
 
