@@ -118,7 +118,6 @@ QWidget* TPaginaGeracao::CriaPopulacao() {
     Tabela->setSelectionMode(QAbstractItemView::SingleSelection);
     Tabela->verticalHeader()->hide();
     Tabela->verticalHeader()->setDefaultSectionSize(16);
-    Tabela->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     Tabela->setFont(QFont(QStringLiteral("monospace"), font().pointSize() - 1));
     Dica(*Tabela,
          QStringLiteral("Clique numa linha para marcar o indivíduo de branco na vista 3D"));
@@ -181,6 +180,7 @@ void TPaginaGeracao::Escolhida(int geracao) {
         VistaPasso->Mostra(nullptr, FEtapa);
         Marcado = 0;
         Pendente = false;
+        ColunasAjustadas = false;
         return;
     }
     Pendente = !isVisible();
@@ -214,6 +214,12 @@ void TPaginaGeracao::Atualiza() {
     const TPassoRegistrado* proximo = temProxima ? &geracoes.Geracao(Geracao + 1).Passo : nullptr;
     Marcado = 0;
     Modelo->Mostra(Config, &registro.Populacao, proximo);
+    // Fitted once a run: measuring every cell again at each pick would cost more than the
+    // rest of the page.
+    if (!ColunasAjustadas) {
+        Tabela->resizeColumnsToContents();
+        ColunasAjustadas = true;
+    }
     if (proximo != nullptr)
         FPasso = MontaPasso(Config, registro.Populacao, *proximo);
     else

@@ -71,6 +71,7 @@ private:
     TConfiguracaoAG Config;
     int Geracao = -1;  // the replay's, -1 before any run
     bool Pendente = false;
+    bool ColunasAjustadas = false;  // to the run's first generation shown
     int Marcado = 0;
     TEtapa FEtapa = TEtapa::Selecao;
     std::optional<TPassoMostrado> FPasso;
