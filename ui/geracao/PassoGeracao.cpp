@@ -96,19 +96,28 @@ std::string Percentual(const TPassoMostrado& p, double fracao) {
 
 std::string ExplicaSelecao(const TPassoMostrado& p) {
     const std::string pares = std::to_string(p.Pares.size());
-    if (p.Config.TipoSel == TTipoSel::Torneio)
-        return "Torneio: para cada um dos " + std::to_string(p.Escolhas.size()) + " pais, " +
-               std::to_string(p.Config.QuantTorneio) +
-               " indivíduos são sorteados e vence o de maior aptidão de seleção (o primeiro, "
-               "no empate); " +
-               pares + " pares.";
-    const auto maior = std::max_element(p.Fatias.begin(), p.Fatias.end());
-    std::string texto =
-        "Roleta: cada indivíduo tem uma fatia proporcional à sua aptidão de seleção; " +
-        std::to_string(p.Escolhas.size()) + " giros escolhem os pais de " + pares + " pares";
-    if (maior != p.Fatias.end())
-        texto += " (a maior fatia, " + Percentual(p, *maior) + ", é do slot " +
-                 std::to_string(maior - p.Fatias.begin() + 1) + ")";
+    std::string texto;
+    if (p.Config.TipoSel == TTipoSel::Torneio) {
+        texto = "Torneio: para cada um dos " + std::to_string(p.Escolhas.size()) + " pais, " +
+                std::to_string(p.Config.QuantTorneio) +
+                " indivíduos são sorteados e vence o de maior aptidão de seleção (o primeiro, "
+                "no empate); " +
+                pares + " pares";
+    } else {
+        texto = "Roleta: cada indivíduo tem uma fatia proporcional à sua aptidão de seleção; " +
+                std::to_string(p.Escolhas.size()) + " giros escolhem os pais de " + pares +
+                " pares";
+        const auto maior = std::max_element(p.Fatias.begin(), p.Fatias.end());
+        if (maior != p.Fatias.end())
+            texto += " (a maior fatia, " + Percentual(p, *maior) + ", é do slot " +
+                     std::to_string(maior - p.Fatias.begin() + 1) + ")";
+    }
+    if (p.Config.Paralelo)
+        texto +=
+            ". Paralelo: x e y escolhem seus pais à parte; na avaliação, cada x foi julgado "
+            "com o melhor Y achado até ali (ao fim, Y = " +
+            std::to_string(p.MelhorY) +
+            ") e cada y com o melhor X (ao fim, X = " + std::to_string(p.MelhorX) + ")";
     return texto + ".";
 }
 
@@ -164,7 +173,9 @@ std::string ExplicaSubstituicao(const TPassoMostrado& p) {
     if (p.EliteNoSlot1)
         texto += "; o elite volta ao slot 1";
     if (p.Config.Paralelo)
-        texto += ". Paralelo: cada metade é julgada com a melhor coordenada da outra população";
+        texto +=
+            ". Paralelo: as metades x e y de cada filho são julgadas na geração seguinte "
+            "com a melhor coordenada da outra população";
     return texto + ".";
 }
 
@@ -189,6 +200,8 @@ TPassoMostrado MontaPasso(const TConfiguracaoAG& config, const TPopulacaoRegistr
     TPassoMostrado p;
     p.Config = config;
     p.Geracao = anterior.Dados.Geracao;
+    p.MelhorX = anterior.Dados.MelhorX;
+    p.MelhorY = anterior.Dados.MelhorY;
     p.Fatias = Fatias(anterior, false);
     if (config.Paralelo)
         p.FatiasY = Fatias(anterior, true);

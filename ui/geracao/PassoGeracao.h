@@ -54,6 +54,10 @@ struct TParMostrado {
 struct TPassoMostrado {
     TConfiguracaoAG Config;
     int Geracao = 0;  ///< g: the step makes g + 1
+    /// g's best coordinates: in parallel mode each half is judged against the other
+    /// population's best as the evaluation found it so far, these at its end.
+    int MelhorX = 0;
+    int MelhorY = 0;
     /// Each slot's share of the roulette, slot s at [s - 1] (the y population's in FatiasY).
     std::vector<double> Fatias;
     std::vector<double> FatiasY;

@@ -12,7 +12,7 @@ namespace {
 
 constexpr int AlturaLinha = 14;
 constexpr int LarguraBit = 7;
-constexpr int Rotulo = 190;  // the labels' column
+constexpr int Rotulo = 150;  // the labels' column
 constexpr int Margem = 4;
 constexpr int LadoRoda = 150;    // a wheel's diameter, with room for the marks
 constexpr int LinhasPorPar = 6;  // a heading, two parents, two children, a gap
@@ -120,7 +120,7 @@ void TVistaPasso::DesenhaBits(QPainter& p, int x, int y, const std::vector<std::
     for (int b = 0; b < static_cast<int>(bits.size()); ++b) {
         const QRect celula(x + b * LarguraBit + (b >= meio ? LarguraBit : 0), y + 1, LarguraBit - 1,
                            AlturaLinha - 2);
-        QColor fundo = palette().color(QPalette::AlternateBase);
+        QColor fundo(225, 225, 225);
         if (origem != nullptr)
             fundo = (*origem)[static_cast<std::size_t>(b)] == 1 ? CorPai1 : CorPai2;
         if (acertos != nullptr && acertos->Tem(b + 1))
