@@ -39,6 +39,9 @@ TMainForm::~TMainForm() {
     // The window hides as it is destroyed; by then it is no TMainForm any more, and its hint
     // handler must not be called for that.
     removeEventFilter(FiltroDicas);
+    // The page "Geração" takes its marks off the 3D view when hidden: it goes while the view's
+    // handlers still exist, not with the window's children after them.
+    delete PaginaGeracao;
     FormDestroy();
 }
 

@@ -175,12 +175,14 @@ QWidget* TPaginaGeracao::CriaPassos() {
 void TPaginaGeracao::Escolhida(int geracao) {
     Geracao = geracao;
     if (geracao < 0) {
+        // A run starts: its live frames are drawn without this page's marks.
         Modelo->Mostra(Config, nullptr, nullptr);
         FPasso.reset();
-        VistaPasso->Mostra(nullptr, FEtapa);
         Marcado = 0;
         Pendente = false;
         ColunasAjustadas = false;
+        MostraPasso();
+        Controles.Vista->Destaca({});
         return;
     }
     Pendente = !isVisible();
@@ -287,7 +289,7 @@ void TPaginaGeracao::Marca() {
 
 // The individual under the mouse, named; its row picked when the table shows.
 void TPaginaGeracao::Apontado(int slot, QPoint global) {
-    if (slot == 0 || Geracao < 0 || Pendente || Modelo->rowCount() == 0) {
+    if (slot == 0 || Geracao < 0) {
         QToolTip::hideText();
         return;
     }
