@@ -15,6 +15,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
@@ -32,6 +33,7 @@ private slots:
     void passoRefazAGeracaoSeguinte_data();
     void passoRefazAGeracaoSeguinte();
     void linhaDaTabelaEPontoDaVistaSaoOMesmo();
+    void cadaControleTemDica();
 
 private:
     void Abre();
@@ -153,6 +155,16 @@ void TesteJanelaGeracao::linhaDaTabelaEPontoDaVistaSaoOMesmo() {
     const QPointF dele = PontoNaTela(vista.Navegacao().Vista, painel.size(),
                                      Janela->QuadroDesenhado().Individuos[apontado - 1u].Ponto);
     QVERIFY(QLineF(dele, ponto).length() <= 7);
+}
+
+// Every control of the page that it names (not the tab bars' own scroll buttons).
+void TesteJanelaGeracao::cadaControleTemDica() {
+    Abre();
+    for (QWidget* w : Pagina().findChildren<QWidget*>())
+        if (!w->objectName().isEmpty() && !w->objectName().startsWith("qt_") &&
+            !qobject_cast<QTabBar*>(w->parentWidget()))
+            QVERIFY2(!w->statusTip().isEmpty() && !w->toolTip().isEmpty(),
+                     qPrintable(w->objectName()));
 }
 
 QTEST_MAIN(TesteJanelaGeracao)

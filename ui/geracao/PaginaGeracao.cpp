@@ -33,6 +33,7 @@ TPaginaGeracao::TPaginaGeracao(const TControlesGeracao& controles)
     : QWidget(controles.PageControl1), Controles(controles), Abas(new QTabWidget(this)) {
     setObjectName(QStringLiteral("TabSheetGeracao"));
     Abas->setObjectName(QStringLiteral("AbasGeracao"));
+    Dica(*Abas, QStringLiteral("A população da geração escolhida, ou o passo para a seguinte"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
     layout->addWidget(Abas);
@@ -143,6 +144,7 @@ QWidget* TPaginaGeracao::CriaPassos() {
                     QStringLiteral("Operação seguinte do passo (seta para a direita)"));
     Proxima->setObjectName(QStringLiteral("btEtapaProxima"));
     RotuloEtapa = new QLabel;
+    RotuloEtapa->setObjectName(QStringLiteral("RotuloEtapa"));
     Dica(*RotuloEtapa, QStringLiteral("A operação mostrada, de geração g para g + 1"));
     linha->addWidget(Anterior);
     linha->addWidget(RotuloEtapa);
@@ -154,6 +156,7 @@ QWidget* TPaginaGeracao::CriaPassos() {
             [this] { MostraEtapa(static_cast<int>(FEtapa) + 1); });
 
     Explicacao = new QLabel;
+    Explicacao->setObjectName(QStringLiteral("ExplicacaoEtapa"));
     Explicacao->setWordWrap(true);
     Dica(*Explicacao, QStringLiteral("O que a operação faz, com os números deste passo"));
 

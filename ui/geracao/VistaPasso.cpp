@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace {
 
@@ -104,7 +105,7 @@ void TVistaPasso::DesenhaRoda(QPainter& p, QRect onde, const std::vector<double>
     for (const TEscolhaMostrada& e : Passo->Escolhas) {
         if (e.DaY != y)
             continue;
-        const double angulo = (90.0 - 360.0 * e.Ponto) * M_PI / 180.0;
+        const double angulo = (90.0 - 360.0 * e.Ponto) * std::numbers::pi / 180.0;
         const QPointF direcao(std::cos(angulo), -std::sin(angulo));
         p.drawLine(centro + direcao * (raio - 6), centro + direcao * (raio + 8));
     }
