@@ -15,6 +15,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QLabel>
+#include <QSpinBox>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
@@ -33,6 +35,7 @@ private slots:
     void passoRefazAGeracaoSeguinte_data();
     void passoRefazAGeracaoSeguinte();
     void linhaDaTabelaEPontoDaVistaSaoOMesmo();
+    void torneioContaVitoriasTaxaZeroAindaMuta();
     void cadaControleTemDica();
 
 private:
@@ -155,6 +158,28 @@ void TesteJanelaGeracao::linhaDaTabelaEPontoDaVistaSaoOMesmo() {
     const QPointF dele = PontoNaTela(vista.Navegacao().Vista, painel.size(),
                                      Janela->QuadroDesenhado().Individuos[apontado - 1u].Ponto);
     QVERIFY(QLineF(dele, ponto).length() <= 7);
+}
+
+// 30 individuals crossed at 100 % make 15 pairs: 30 tournaments won in all. At 0 % the
+// mutation still hits, and the step says so.
+void TesteJanelaGeracao::torneioContaVitoriasTaxaZeroAindaMuta() {
+    Abre();
+    EscolheItem(*Controle<QComboBox>(*Janela, "pcTipoSel"), QStringLiteral("Torneio"));
+    auto& taxa = *Controle<QSpinBox>(*Janela, "pcTaxaMut");
+    while (taxa.value() > 0)
+        ClicaSeta(taxa, false);
+    PARA_SE_FALHOU();
+    QTest::mouseClick(Controle<QToolButton>(*Janela, "SpeedButton5"), Qt::LeftButton);
+    Janela->Reproducao().Escolhe(0);
+    const auto& tabela = *Controle<QTableView>(*Janela, "TabelaPopulacao");
+    QCOMPARE(tabela.model()->headerData(7, Qt::Horizontal).toString(),
+             QStringLiteral("Vitórias no torneio"));
+    int vitorias = 0;
+    for (int linha = 0; linha < tabela.model()->rowCount(); ++linha)
+        vitorias += tabela.model()->index(linha, 7).data().toInt();
+    QCOMPARE(vitorias, 30);
+    Pagina().MostraEtapa(static_cast<int>(TEtapa::Mutacao));
+    QVERIFY(Controle<QLabel>(*Janela, "ExplicacaoEtapa")->text().contains("1 em 101"));
 }
 
 // Every control of the page that it names (not the tab bars' own scroll buttons).
