@@ -190,14 +190,14 @@ void TPaginaGeracao::Escolhida(int geracao) {
     }
     Pendente = !isVisible();
     if (!Pendente)
-        Atualiza();
+        Atualiza(false);  // the replay draws the 3D view next
 }
 
 void TPaginaGeracao::showEvent(QShowEvent* evento) {
     QWidget::showEvent(evento);
     if (Pendente) {
         Pendente = false;
-        Atualiza();
+        Atualiza(true);
     } else {
         Marca();
     }
@@ -212,7 +212,7 @@ void TPaginaGeracao::hideEvent(QHideEvent* evento) {
     Controles.GLPanel1->Redraw();
 }
 
-void TPaginaGeracao::Atualiza() {
+void TPaginaGeracao::Atualiza(bool redesenha) {
     const TGeracoesGuardadas& geracoes = Controles.Reproducao->Geracoes();
     const TRegistroGeracao& registro = geracoes.Geracao(Geracao);
     const bool temProxima = Geracao + 1 < geracoes.Total();
@@ -229,7 +229,7 @@ void TPaginaGeracao::Atualiza() {
         FPasso = MontaPasso(Config, registro.Populacao, *proximo);
     else
         FPasso.reset();
-    MostraPasso();
+    MostraPasso(redesenha);
 }
 
 void TPaginaGeracao::MostraEtapa(int etapa) {
@@ -237,7 +237,7 @@ void TPaginaGeracao::MostraEtapa(int etapa) {
     MostraPasso();
 }
 
-void TPaginaGeracao::MostraPasso() {
+void TPaginaGeracao::MostraPasso(bool redesenha) {
     RotuloEtapa->setText(QString::fromUtf8(NomeEtapa(FEtapa)));
     Anterior->setEnabled(FEtapa != TEtapa::Selecao);
     Proxima->setEnabled(FEtapa != TEtapa::Substituicao);
@@ -253,7 +253,7 @@ void TPaginaGeracao::MostraPasso() {
                                       .arg(Geracao));
         VistaPasso->Mostra(nullptr, FEtapa);
     }
-    Marca();
+    Marca(redesenha);
 }
 
 void TPaginaGeracao::LinhaEscolhida() {
@@ -263,7 +263,7 @@ void TPaginaGeracao::LinhaEscolhida() {
 }
 
 // The 3D view marks the row picked and, while the step shows, its parents and children.
-void TPaginaGeracao::Marca() {
+void TPaginaGeracao::Marca(bool redesenha) {
     if (!isVisible() || Geracao < 0)
         return;
     TDestaques destaques;
@@ -287,7 +287,8 @@ void TPaginaGeracao::Marca() {
     if (destaques == Controles.Vista->Destaques())
         return;
     Controles.Vista->Destaca(destaques);
-    Controles.GLPanel1->Redraw();
+    if (redesenha)
+        Controles.GLPanel1->Redraw();
 }
 
 // The individual under the mouse, named; its row picked when the table shows.

@@ -61,11 +61,12 @@ private:
     QWidget* CriaExportacao();
     [[nodiscard]] QWidget& VistaAtual() const;
     void Escolhida(int geracao);
-    void Atualiza();
-    void MostraPasso();
+    void Atualiza(bool redesenha);
+    void MostraPasso(bool redesenha = true);
     void LinhaEscolhida();
     void Apontado(int slot, QPoint global);
-    void Marca();
+    /// Puts the page's marks on the 3D view, drawing it again unless the caller will.
+    void Marca(bool redesenha = true);
 
     TControlesGeracao Controles;
     TConfiguracaoAG Config;

@@ -70,7 +70,8 @@ public:
     [[nodiscard]] const TGeracoesGuardadas& Geracoes() const { return FGeracoes; }
 
 signals:
-    /// Generation g now shows everywhere; -1: a run starts and the kept ones are forgotten.
+    /// Generation g is picked, raised just before the 3D view draws it; -1: a run starts and
+    /// the kept ones are forgotten.
     void Mostrou(int geracao);
 
 protected:
