@@ -275,6 +275,8 @@ void TPaginaGeracao::Marca(bool redesenha) {
         MontaQuadroPopulacao(seguinte, seguinte.Paralelo, quadro);
         for (const TParMostrado& par : FPasso->Pares) {
             destaques.Pais.insert(destaques.Pais.end(), {par.Pai1, par.Pai2});
+            if (Config.Paralelo)
+                destaques.Pais.insert(destaques.Pais.end(), {par.Pai1Y, par.Pai2Y});
             for (const TFilhoMostrado& filho : par.Filhos) {
                 const TIndividuoQuadro& ind =
                     quadro.Individuos[static_cast<std::size_t>(filho.Slot - 1)];
