@@ -8,6 +8,7 @@
 #include "FiltroDica.h"
 #include "PaginaDiversidade.h"
 #include "PaginaExperimento.h"
+#include "PaginaGeracao.h"
 #include "PainelOpcoes.h"
 #include "Recursos.h"
 #include "Relatorio.h"
@@ -33,6 +34,7 @@ TMainForm::TMainForm(TRelogio relogio, QWidget* parent)
     CriaPaginaExperimento();
     CriaPaginaDiversidade(*ui->PageControl1, *FReproducao);
     DaDicas(*this);
+    CriaPaginaGeracao();
     FormCreate();
 }
 
@@ -40,6 +42,9 @@ TMainForm::~TMainForm() {
     // The window hides as it is destroyed; by then it is no TMainForm any more, and its hint
     // handler must not be called for that.
     removeEventFilter(FiltroDicas);
+    // The page "Geração" takes its marks off the 3D view when hidden: it goes while the view's
+    // handlers still exist, not with the window's children after them.
+    delete PaginaGeracao;
     FormDestroy();
 }
 
@@ -98,6 +103,17 @@ void TMainForm::CriaReproducao() {
     controles.Visualizar = ui->Visualizar;
     controles.StatusLine = ui->StatusLine;
     FReproducao = std::make_unique<TReproducao>(controles);
+}
+
+// The page "Geração" follows the replay's picks, after the designed pages.
+void TMainForm::CriaPaginaGeracao() {
+    TControlesGeracao controles;
+    controles.Janela = this;
+    controles.PageControl1 = ui->PageControl1;
+    controles.Reproducao = FReproducao.get();
+    controles.Vista = Vista.get();
+    controles.GLPanel1 = ui->GLPanel1;
+    PaginaGeracao = new TPaginaGeracao(controles);
 }
 
 const TQuadroPopulacao& TMainForm::QuadroDesenhado() const {

@@ -18,6 +18,7 @@ class TComandosExecucao;
 class TControleVista;
 class TFiltroDica;
 class TPaginaExperimento;
+class TPaginaGeracao;
 class TReproducao;
 struct TComandoPainel;
 struct TQuadroPopulacao;
@@ -49,6 +50,8 @@ public:
     [[nodiscard]] TReproducao& Reproducao() const { return *FReproducao; }
     /// The population and best points the surface view drew last.
     [[nodiscard]] const TQuadroPopulacao& QuadroDesenhado() const;
+    /// The surface view's handlers: what it marks and the view state it draws with.
+    [[nodiscard]] const TControleVista& ControleVista() const { return *Vista; }
 
 protected:
     bool event(QEvent* evento) override;
@@ -62,6 +65,7 @@ private:
     void CriaVista();
     void CriaPaginaExperimento();
     void CriaReproducao();
+    void CriaPaginaGeracao();
     void FormCreate();
     void FormDestroy();
     void FormActivate();
@@ -115,5 +119,6 @@ private:
     std::unique_ptr<TReproducao> FReproducao;         // draws through Vista: destroyed before it
     std::unique_ptr<TPaginaExperimento> Experimento;  // its worker threads end before the window
     TComandosExecucao* Comandos = nullptr;            // owned by the replay's menu
+    TPaginaGeracao* PaginaGeracao = nullptr;          // a tab of PageControl1, which owns it
     TFiltroDica* FiltroDicas = nullptr;  // the window's own, which passes hints to ShowHint
 };

@@ -12,6 +12,8 @@
 
 #include "ui_MainForm.h"
 
+#include "PaginaGeracao.h"
+
 #include "ComandoRepeticao.h"
 #include "ComandosExecucao.h"
 #include "ControleVista.h"
@@ -53,6 +55,7 @@ void TMainForm::TerminaExecucao(const TConfiguracao& configuracao, const TConfig
         FimDaExecucao(resultado, config, FReproducao->Geracoes().Geracao(0).Populacao.Dados);
     fim.Semente = Semente;
     fim.Comando = LinhaDeComando(ArgumentosExecucao(configuracao, Semente));
+    PaginaGeracao->Configura(config);
     FReproducao->Termina(fim);
     Comandos->Executada(fim.Comando);
 }

@@ -2,6 +2,7 @@
 
 #include "DesenhoGL.h"
 #include "GLPanel.h"
+#include "PontoNaTela.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -88,6 +89,8 @@ void TControleVista::GLPanel1GLDraw() {
     else
         MontaQuadroPopulacao(Atual, Controles.pcTipoAG->isChecked(), FQuadro);
     DesenhaQuadro(FNavegacao.Vista, FQuadro, Escala());
+    if (!FDestaques.Vazio())
+        DesenhaDestaques(FDestaques, FQuadro, Escala());
 }
 
 void TControleVista::MostraPopulacao(const TPopulacaoRegistrada& populacao) {
@@ -129,6 +132,16 @@ void TControleVista::GLPanel1MouseMove(int x, int y) {
         FNavegacao.Desloca(x, y);
         Controles.StaticText1->setText(QStringLiteral("Deslocando"));
         Controles.GLPanel1->Redraw();
+    }
+    if (FNavegacao.RotAtivo || FNavegacao.DeslocAtivo)
+        return;
+    // Within a few pixels of a point, the mouse names its individual.
+    constexpr double Raio = 6.0;
+    const int slot =
+        IndividuoEm(FNavegacao.Vista, Controles.GLPanel1->size(), FQuadro, QPointF(x, y), Raio);
+    if (slot != SlotApontado || slot != 0) {
+        SlotApontado = slot;
+        emit Apontado(slot, Controles.GLPanel1->mapToGlobal(QPoint(x, y)));
     }
 }
 

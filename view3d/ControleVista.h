@@ -1,10 +1,12 @@
 #pragma once
 
+#include "Destaques.h"
 #include "Navegacao.h"
 #include "QuadroPopulacao.h"
 #include "Superficie.h"
 
 #include <QObject>
+#include <QPoint>
 
 class QAbstractButton;
 class QCheckBox;
@@ -54,7 +56,16 @@ public:
     [[nodiscard]] TPlanoSuperficie PlanoDaLista() const { return PlanoSuperficie(AzulDaLista); }
     /// The population and best points of the last frame drawn.
     [[nodiscard]] const TQuadroPopulacao& QuadroDesenhado() const { return FQuadro; }
+    /// Marks over the population drawn, from the next frame on.
+    void Destaca(const TDestaques& destaques) { FDestaques = destaques; }
+    [[nodiscard]] const TDestaques& Destaques() const { return FDestaques; }
 
+signals:
+    /// The mouse, with no drag under way, moved onto an individual of the drawn population
+    /// (its slot) or off every one (0); `global` is the mouse in screen coordinates.
+    void Apontado(int slot, QPoint global);
+
+public:
     // The panel's events.
     void GLPanel1GLInit();
     void GLPanel1GLPrep();
@@ -84,4 +95,6 @@ private:
     const TPopulacaoRegistrada* Fixa = nullptr;
     TQuadroPopulacao FQuadro;  // kept between frames to reuse its storage
     long double AzulDaLista = AzulPrimeiraMontagem;
+    TDestaques FDestaques;
+    int SlotApontado = 0;
 };

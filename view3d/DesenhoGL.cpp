@@ -140,3 +140,34 @@ void DesenhaQuadro(const TEstadoVista& vista, const TQuadroPopulacao& quadro, fl
     glPopMatrix();
     glFlush();
 }
+
+void DesenhaDestaques(const TDestaques& destaques, const TQuadroPopulacao& quadro, float escala) {
+    const auto individuo = [&](int slot) {
+        if (slot < 1 || slot > static_cast<int>(quadro.Individuos.size()))
+            return;
+        const TIndividuoQuadro& ind = quadro.Individuos[static_cast<std::size_t>(slot - 1)];
+        Ponto(ind.Ponto);
+        if (quadro.Paralelo)
+            Ponto(ind.PontoY);
+    };
+    // Drawn over everything and unlit, so that the marks read the same from any angle.
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_LIGHTING);
+    glPointSize(7.0f * escala);
+    glBegin(GL_POINTS);
+    glColor3f(0.2f, 0.4f, 1.0f);
+    for (const int slot : destaques.Pais)
+        individuo(slot);
+    glColor3f(1.0f, 0.1f, 0.1f);
+    for (const TPontoModelo& p : destaques.Filhos)
+        Ponto(p);
+    glEnd();
+    glPointSize(10.0f * escala);
+    glBegin(GL_POINTS);
+    glColor3f(1.0f, 1.0f, 1.0f);
+    individuo(destaques.Marcado);
+    glEnd();
+    glEnable(GL_LIGHTING);
+    glEnable(GL_DEPTH_TEST);
+    glFlush();
+}

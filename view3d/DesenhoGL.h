@@ -8,6 +8,7 @@
 // pixels: `escala` is the panel's device pixel ratio (2 on a doubled screen, fractional ones
 // too), so that points and lines keep their designed size against the rest of the window.
 
+#include "Destaques.h"
 #include "Navegacao.h"
 #include "QuadroPopulacao.h"
 #include "Superficie.h"
@@ -33,3 +34,7 @@ void AjustaProjecao(double aspecto, int larguraDispositivo, int alturaDispositiv
 /// One frame: the fixed tilt that shows the surface from the front and above, the view
 /// state, the surface list, the population and the best point; then a flush.
 void DesenhaQuadro(const TEstadoVista& vista, const TQuadroPopulacao& quadro, float escala);
+
+/// After a frame, with its matrices: the marked individual as a large white point, the
+/// parents as blue points and the children's landing places as red points, over the surface.
+void DesenhaDestaques(const TDestaques& destaques, const TQuadroPopulacao& quadro, float escala);

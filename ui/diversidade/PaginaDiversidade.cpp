@@ -85,7 +85,7 @@ TPaginaDiversidade::TPaginaDiversidade(TReproducao& reproducao, QWidget* parent)
     layout->addLayout(botoes);
 
     connect(&Reproducao, &TReproducao::Recomecada, this, &TPaginaDiversidade::Recomeca);
-    connect(&Reproducao, &TReproducao::GeracaoMostrada, this, &TPaginaDiversidade::MostraGeracao);
+    connect(&Reproducao, &TReproducao::Mostrou, this, &TPaginaDiversidade::MostraGeracao);
     connect(Mapa, &TMapaCalor::Escolhida, &Reproducao, &TReproducao::Escolhe);
     connect(Grafico, &TGraficoDiversidade::Escolhida, &Reproducao, &TReproducao::Escolhe);
     // A click gives either view the keyboard, whose keys step as on the fitness chart.

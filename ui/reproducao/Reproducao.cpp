@@ -96,6 +96,7 @@ void TReproducao::Mostra(int geracao) {
     Mostrada = geracao;
     const TPopulacaoRegistrada& guardada = FGeracoes.Geracao(geracao).Populacao;
     Controles.Vista->FixaPopulacao(&guardada);
+    emit Mostrou(geracao);  // before the redraw, which draws what the pick's followers mark
     Controles.GLPanel1->Redraw();
     Cursor->Mostra(geracao);
     Marca->Mostra(geracao);
@@ -103,7 +104,6 @@ void TReproducao::Mostra(int geracao) {
     Barra->MostraTexto(QString::fromStdString(TextoGeracao(geracao, MelhorDe(guardada.Dados),
                                                            guardada.Paralelo, Fim.Separador)),
                        QString::fromStdString(TextoFim(Fim)));
-    emit GeracaoMostrada(geracao);
 }
 
 bool TReproducao::Tecla(int tecla) {

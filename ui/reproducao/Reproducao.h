@@ -75,8 +75,9 @@ public:
 signals:
     /// A run started: the kept generations were forgotten.
     void Recomecada();
-    /// Generation g shows now, picked or played or as the end of a run.
-    void GeracaoMostrada(int geracao);
+    /// Generation g shows now, picked or played or as the end of a run; raised just before
+    /// the 3D view draws it, so that what its followers mark is drawn with it.
+    void Mostrou(int geracao);
 
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
