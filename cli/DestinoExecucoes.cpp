@@ -11,6 +11,10 @@ TDestinoExecucoes::TDestinoExecucoes(const TPlanoExperimento& plano, TResumo& re
         Csv->Escreve(CabecalhoCsvExperimento());
     if (saidas.Curvas)
         Curvas.emplace(*saidas.Curvas, plano);
+    if (saidas.Trajetorias)
+        Trajetorias.emplace(*saidas.Trajetorias);
+    if (!saidas.Ioh.empty())
+        Ioh = std::make_unique<TEscritaIoh>(saidas.Ioh, plano);
 }
 
 void TDestinoExecucoes::Recebe(TResultadoExecucao&& r) {
@@ -20,6 +24,10 @@ void TDestinoExecucoes::Recebe(TResultadoExecucao&& r) {
         Csv->Escreve(
             LinhaCsvExperimento(Parametros[static_cast<std::size_t>(r.Configuracao - 1)], r,
                                 {static_cast<int>(Plano.Configuracoes.size()), Plano.Execucoes}));
+    if (Trajetorias)
+        Trajetorias->Acrescenta(r);
+    if (Ioh)
+        Ioh->Acrescenta(r);
     if (Curvas)
         Curvas->Acrescenta(r);
     Progresso.Avanca();
@@ -28,4 +36,6 @@ void TDestinoExecucoes::Recebe(TResultadoExecucao&& r) {
 void TDestinoExecucoes::Conclui() {
     if (Curvas)
         Curvas->Conclui();
+    if (Ioh)
+        Ioh->Conclui();
 }

@@ -43,6 +43,7 @@ TPlanoExperimento PlanoDasOpcoes(const TOpcoes& opcoes) {
     plano.Fatia = e.Fatia;
     plano.Fatias = e.Fatias;
     plano.GuardaTrajetorias = !e.Curvas.empty();
+    plano.GuardaMelhoras = !e.Trajetorias.empty() || !e.Ioh.empty();
     plano.Sementes = e.Sementes;
     return plano;
 }
@@ -65,6 +66,8 @@ std::int64_t Executa(const TPlanoExperimento& plano, TResumo& resumo, TSaidas& s
         saidas.Csv->Fecha();
     if (saidas.Curvas)
         saidas.Curvas->Fecha();
+    if (saidas.Trajetorias)
+        saidas.Trajetorias->Fecha();
     return feitas;
 }
 
@@ -80,7 +83,10 @@ void DizOQueOCsvGuarda(TArquivoSaida& csv, const TOpcoesExperimento& e,
     std::cerr << "quivora-run: " << e.Csv << " ends after its last whole row; it holds "
               << plano.Feitas + std::max<std::int64_t>(linhas, 0) << " of the "
               << ExecucoesDaFatia(plano) << " runs"
-              << (e.Curvas.empty() ? " (--resume goes on from there)" : "") << "\n";
+              << (e.Curvas.empty() && e.Trajetorias.empty() && e.Ioh.empty()
+                      ? " (--resume goes on from there)"
+                      : "")
+              << "\n";
 }
 
 // Opens and locks the outputs; when they cannot be, or the CSV holds rows it was not asked to

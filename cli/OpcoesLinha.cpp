@@ -51,8 +51,7 @@ int NucleosDaMaquina() {
 
 // The options without a value that are not panel options; the panel's switches take their
 // flags from the table of options.
-const std::vector<std::string> Chaves{"--series", "--resume", "--force", "--help",
-                                      "--version"};
+const std::vector<std::string> Chaves{"--series", "--resume", "--force", "--help", "--version"};
 
 // The panel switch whose flag is `opcao`, or nullptr.
 const TOpcaoExecucao* ChaveDoPainel(const std::string& opcao) {
@@ -64,8 +63,9 @@ const TOpcaoExecucao* ChaveDoPainel(const std::string& opcao) {
 
 // The options that only an experiment takes.
 const std::vector<std::string> OpcoesExperimento{
-    "--runs",    "--vary", "--jobs",        "--shard",       "--csv",        "--curves", "--resume",
-    "--compare", "--ecdf", "--summary-csv", "--summary-tex", "--summary-md", "--seeds",  "--force"};
+    "--runs",   "--vary",    "--jobs",         "--shard",       "--csv",         "--curves",
+    "--resume", "--compare", "--ecdf",         "--summary-csv", "--summary-tex", "--summary-md",
+    "--seeds",  "--force",   "--trajectories", "--ioh"};
 
 bool SoDeExperimento(const std::string& opcao) {
     return std::find(OpcoesExperimento.begin(), OpcoesExperimento.end(), opcao) !=
@@ -114,6 +114,12 @@ void ConfereExperimento(const TOpcoes& o) {
         Recusa(
             "--curves needs every run's trajectory, which the CSV does not keep; it does not "
             "go with --resume");
+    for (const auto& [opcao, caminho] :
+         {std::pair{"--trajectories", &e.Trajetorias}, std::pair{"--ioh", &e.Ioh}})
+        if (e.Retomar && !caminho->empty())
+            Recusa(std::string(opcao) +
+                   " writes every run's trajectory, which the CSV does not keep; it does not go "
+                   "with --resume");
     ConfereSaidas(e.Saidas());
 }
 
@@ -125,6 +131,8 @@ std::vector<std::pair<std::string, std::string>> TOpcoesExperimento::Saidas() co
         saidas.emplace_back("--csv", Csv);
     if (!Curvas.empty())
         saidas.emplace_back("--curves", Curvas);
+    if (!Trajetorias.empty())
+        saidas.emplace_back("--trajectories", Trajetorias);
     if (!Ecdf.empty())
         saidas.emplace_back("--ecdf", Ecdf);
     if (!ResumoCsv.empty())
@@ -219,7 +227,13 @@ TOpcoes LeOpcoes(const std::vector<std::string>& argumentos, const std::string& 
             e.Csv = CaminhoSaida(opcao, le());
         else if (opcao == "--curves")
             e.Curvas = CaminhoSaida(opcao, le());
-        else if (opcao == "--compare") {
+        else if (opcao == "--trajectories")
+            e.Trajetorias = CaminhoSaida(opcao, le());
+        else if (opcao == "--ioh") {
+            e.Ioh = le();
+            if (e.Ioh.empty() || e.Ioh == SaidaPadrao)
+                Recusa("--ioh needs the name of a folder to write its files into");
+        } else if (opcao == "--compare") {
             const std::string valor = le();
             if (valor != "all" && valor != "reference")
                 Recusa("--compare accepts 'reference' or 'all', not '" + valor + "'");
@@ -310,6 +324,16 @@ Experiment options:
                        - for standard output (the summary then goes to stderr)
   --curves FILE        per configuration and generation, the quartiles of the best and
                        average fitness of both populations across the runs; - as above
+  --trajectories FILE  each run's best so far (best_fitness_1's highest yet) against the
+                       evaluations spent, as a long CSV: config, run, seed, evaluations,
+                       best_so_far, one row at generation 0, at each generation that
+                       raised it and at the run's last evaluation (pop * (generations + 1);
+                       its best_so_far is max_fitness_1); - as above; with --shard each
+                       shard's file holds its own runs
+  --ioh DIR            the same trajectories in IOHprofiler's format, for IOHanalyzer:
+                       DIR/IOHprofiler_f6_F6.info and one .dat file per configuration in
+                       DIR/data_f6_F6, each configuration an algorithm (configN), F6
+                       maximised in dimension 2; DIR must be new or empty
   --resume             go on with an interrupted experiment: with the same options, run
                        only the runs that the file of --csv lacks and add them to it
   --force              start the file of --csv again although it holds rows; without

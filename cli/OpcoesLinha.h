@@ -20,6 +20,8 @@ struct TOpcoesExperimento {
     int Fatias = 1;                    ///< M
     std::string Csv;                   ///< --csv FILE, or empty
     std::string Curvas;                ///< --curves FILE, or empty
+    std::string Trajetorias;           ///< --trajectories FILE, or empty
+    std::string Ioh;                   ///< --ioh DIR, or empty
     bool Retomar = false;              ///< --resume: go on with the runs --csv lacks
     bool Forcar = false;               ///< --force: start --csv again though it holds rows
     bool CompararTodos = false;        ///< --compare all: every pair, not only against 1

@@ -55,4 +55,6 @@ std::string LinhaCsvExperimento(const std::vector<std::string>& parametros,
 void ArredondaComoNoCsv(TResultadoExecucao& r) {
     for (double* valor : {&r.MelhorAptidao1, &r.MelhorAptidao2, &r.MaiorAptidao1, &r.MaiorAptidao2})
         *valor = LeReal(Real(*valor), ".");
+    for (TPontoMelhora& ponto : r.Melhoras)
+        ponto.Melhor = LeReal(Real(ponto.Melhor), ".");
 }

@@ -35,7 +35,8 @@ struct TPlanejado {
 std::string LinhaCsvExperimento(const std::vector<std::string>& parametros,
                                 const TResultadoExecucao& r, TPlanejado planejado);
 
-/// Rounds the run's fitness values to the 15 significant digits its row keeps, so that the
+/// Rounds the run's fitness values (its best-so-far points too) to the 15 significant digits
+/// its row keeps, so that the
 /// summary of the runs and the summary of their file are the same. Its row stays the same:
 /// 15 digits read back and written again are the same 15 digits.
 void ArredondaComoNoCsv(TResultadoExecucao& r);

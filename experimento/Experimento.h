@@ -34,6 +34,7 @@ struct TPlanoExperimento {
     /// The shard's first runs that an earlier process did (a resumed experiment): skipped.
     std::int64_t Feitas = 0;
     bool GuardaTrajetorias = false;
+    bool GuardaMelhoras = false;  ///< each run's best so far at its improvements
 };
 
 /// How many runs of the plan its shard does.
