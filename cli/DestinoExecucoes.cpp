@@ -1,5 +1,6 @@
 #include "DestinoExecucoes.h"
 
+#include "Alvos.h"
 #include "CsvExperimento.h"
 
 TDestinoExecucoes::TDestinoExecucoes(const TPlanoExperimento& plano, TResumo& resumo,
@@ -8,7 +9,7 @@ TDestinoExecucoes::TDestinoExecucoes(const TPlanoExperimento& plano, TResumo& re
     for (const auto& c : plano.Configuracoes)
         Parametros.push_back(ParametrosCsv(c));
     if (Csv && cabecalho)
-        Csv->Escreve(CabecalhoCsvExperimento());
+        Csv->Escreve(CabecalhoCsvExperimento(plano.Alvos));
     if (saidas.Curvas)
         Curvas.emplace(*saidas.Curvas, plano);
     if (saidas.Trajetorias)
@@ -19,6 +20,8 @@ TDestinoExecucoes::TDestinoExecucoes(const TPlanoExperimento& plano, TResumo& re
 
 void TDestinoExecucoes::Recebe(TResultadoExecucao&& r) {
     ArredondaComoNoCsv(r);
+    if (!Plano.Alvos.empty())
+        r.AvaliacoesAlvos = AvaliacoesAteAlvos(r.Melhoras, Plano.Alvos);
     Resumo.Acrescenta(r);
     if (Csv)
         Csv->Escreve(

@@ -43,7 +43,8 @@ TPlanoExperimento PlanoDasOpcoes(const TOpcoes& opcoes) {
     plano.Fatia = e.Fatia;
     plano.Fatias = e.Fatias;
     plano.GuardaTrajetorias = !e.Curvas.empty();
-    plano.GuardaMelhoras = !e.Trajetorias.empty() || !e.Ioh.empty();
+    plano.Alvos = e.Alvos;
+    plano.GuardaMelhoras = !e.Trajetorias.empty() || !e.Ioh.empty() || !e.Alvos.empty();
     plano.Sementes = e.Sementes;
     return plano;
 }
@@ -140,7 +141,7 @@ int Experimento(const TOpcoes& opcoes, const std::string& separador) {
 
     // A resumed experiment takes the runs its CSV holds, and their base seed unless one is
     // given; a file of another experiment stays as it is.
-    TResumo resumo(plano.Configuracoes);
+    TResumo resumo(plano.Configuracoes, plano.Alvos);
     const std::int64_t total = ExecucoesDaFatia(plano);
     std::optional<TRetomada> retomada;
     if (e.Retomar) {

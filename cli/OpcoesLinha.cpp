@@ -1,6 +1,7 @@
 #include "OpcoesLinha.h"
 
 #include "AjudaPainel.h"
+#include "Alvos.h"
 #include "ArquivoSaida.h"
 #include "Experimento.h"
 #include "RastroJson.h"
@@ -65,7 +66,7 @@ const TOpcaoExecucao* ChaveDoPainel(const std::string& opcao) {
 const std::vector<std::string> OpcoesExperimento{
     "--runs",   "--vary",    "--jobs",         "--shard",       "--csv",         "--curves",
     "--resume", "--compare", "--ecdf",         "--summary-csv", "--summary-tex", "--summary-md",
-    "--seeds",  "--force",   "--trajectories", "--ioh"};
+    "--seeds",  "--force",   "--trajectories", "--ioh",         "--targets"};
 
 bool SoDeExperimento(const std::string& opcao) {
     return std::find(OpcoesExperimento.begin(), OpcoesExperimento.end(), opcao) !=
@@ -229,6 +230,8 @@ TOpcoes LeOpcoes(const std::vector<std::string>& argumentos, const std::string& 
             e.Curvas = CaminhoSaida(opcao, le());
         else if (opcao == "--trajectories")
             e.Trajetorias = CaminhoSaida(opcao, le());
+        else if (opcao == "--targets")
+            e.Alvos = LeAlvos(le(), separador);
         else if (opcao == "--ioh") {
             e.Ioh = le();
             if (e.Ioh.empty() || e.Ioh == SaidaPadrao)
@@ -334,6 +337,13 @@ Experiment options:
                        DIR/IOHprofiler_f6_F6.info and one .dat file per configuration in
                        DIR/data_f6_F6, each configuration an algorithm (configN), F6
                        maximised in dimension 2; DIR must be new or empty
+  --targets T1,...     tolerances, listed as --vary lists tolerances: a run reaches target T
+                       at the first evaluation where its best so far comes within T of 1
+                       (read from its trajectory; it still stops by its own criterion);
+                       the CSV of --csv gets a column evaluations_to_T per target (empty
+                       where never reached), and the summary and --summary-csv, after all
+                       their columns, reached_T, rate_T, wilson_low_T, wilson_high_T and
+                       ert_T; --summarize reads them from the CSVs
   --resume             go on with an interrupted experiment: with the same options, run
                        only the runs that the file of --csv lacks and add them to it
   --force              start the file of --csv again although it holds rows; without

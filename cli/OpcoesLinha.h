@@ -22,6 +22,7 @@ struct TOpcoesExperimento {
     std::string Curvas;                ///< --curves FILE, or empty
     std::string Trajetorias;           ///< --trajectories FILE, or empty
     std::string Ioh;                   ///< --ioh DIR, or empty
+    std::vector<double> Alvos;         ///< --targets, or none
     bool Retomar = false;              ///< --resume: go on with the runs --csv lacks
     bool Forcar = false;               ///< --force: start --csv again though it holds rows
     bool CompararTodos = false;        ///< --compare all: every pair, not only against 1

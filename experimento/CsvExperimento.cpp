@@ -1,5 +1,6 @@
 #include "CsvExperimento.h"
 
+#include "Alvos.h"
 #include "Csv.h"
 #include "FormatoNumero.h"
 #include "Resumo.h"
@@ -26,8 +27,11 @@ std::vector<std::string> ColunasCsvExperimento(bool comPlano) {
     return colunas;
 }
 
-std::string CabecalhoCsvExperimento() {
-    return RegistroCsv(ColunasCsvExperimento(true));
+std::string CabecalhoCsvExperimento(const std::vector<double>& alvos) {
+    std::vector<std::string> colunas = ColunasCsvExperimento(true);
+    for (const double alvo : alvos)
+        colunas.push_back(ColunaAlvo(alvo));
+    return RegistroCsv(colunas);
 }
 
 std::vector<std::string> ParametrosCsv(const TConfiguracao& c) {
@@ -49,6 +53,8 @@ std::string LinhaCsvExperimento(const std::vector<std::string>& parametros,
          Real(r.MelhorAptidao2), std::to_string(r.MelhorX), std::to_string(r.MelhorY),
          Real(r.MaiorAptidao1), Real(r.MaiorAptidao2), FormataDecimais(r.Milissegundos, 3, "."),
          std::to_string(planejado.Configuracoes), std::to_string(planejado.Execucoes)});
+    for (const std::int64_t avaliacoes : r.AvaliacoesAlvos)
+        campos.push_back(avaliacoes < 0 ? "" : std::to_string(avaliacoes));
     return RegistroCsv(campos);
 }
 

@@ -16,8 +16,9 @@
 std::vector<std::string> ColunasCsvExperimento(bool comPlano);
 
 /// The header record: config, run, seed, the run options' columns, the outcome, then
-/// planned_configs and planned_runs.
-std::string CabecalhoCsvExperimento();
+/// planned_configs and planned_runs, and with targets one column of evaluations per target
+/// (ColunaAlvo).
+std::string CabecalhoCsvExperimento(const std::vector<double>& alvos = {});
 
 /// The parameter fields of configuration `c`, as every row of it carries them: the same for
 /// all its runs, so worked out once.
@@ -31,7 +32,8 @@ struct TPlanejado {
 };
 
 /// The record of one run of the configuration whose ParametrosCsv are given. Fitness values
-/// carry the report's 15 significant digits, every number a '.' decimal point.
+/// carry the report's 15 significant digits, every number a '.' decimal point; a target's
+/// evaluations are empty where the run never reached it.
 std::string LinhaCsvExperimento(const std::vector<std::string>& parametros,
                                 const TResultadoExecucao& r, TPlanejado planejado);
 

@@ -43,6 +43,9 @@ struct TResultadoExecucao {
     /// When asked for: the best so far at generation 0, at each generation that raised it and
     /// at the run's last evaluation, in order, each point once.
     std::vector<TPontoMelhora> Melhoras;
+    /// By the experiment's target: the evaluations at which the run first reached it, -1 for
+    /// one never reached; empty without targets.
+    std::vector<std::int64_t> AvaliacoesAlvos;
 };
 
 /// What a run keeps beyond its row.

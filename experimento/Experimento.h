@@ -35,6 +35,7 @@ struct TPlanoExperimento {
     std::int64_t Feitas = 0;
     bool GuardaTrajetorias = false;
     bool GuardaMelhoras = false;  ///< each run's best so far at its improvements
+    std::vector<double> Alvos;    ///< --targets: read from those improvements
 };
 
 /// How many runs of the plan its shard does.

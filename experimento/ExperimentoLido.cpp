@@ -63,6 +63,7 @@ TExperimentoLido LeCsvExperimento(const std::vector<std::string>& arquivos,
     std::map<int, TConfiguracaoLida> configuracoes;
     std::map<std::pair<int, int>, std::pair<TResultadoExecucao, TOrigem>> execucoes;
     std::optional<bool> comPlano;                   // as the first file says
+    std::vector<double> alvos;                      // as the first file says
     std::optional<std::pair<int, TOrigem>> planos;  // the planned configurations, and where
 
     for (const auto& arquivo : arquivos) {
@@ -74,6 +75,11 @@ TExperimentoLido LeCsvExperimento(const std::vector<std::string>& arquivos,
                                       (cabecalho.ComPlano ? "lacks" : "has") +
                                       "; not one experiment");
         comPlano = cabecalho.ComPlano;
+        if (&arquivo == &arquivos.front())
+            alvos = cabecalho.Alvos;
+        else if (cabecalho.Alvos != alvos)
+            throw EEntradaExperimento(arquivo + ":1: gives the evaluations of other targets than " +
+                                      arquivos.front() + "; not one experiment");
         while (const std::optional<TLinhaLida> lida = linhas.Proxima()) {
             const TLinhaLida& linha = *lida;
             const TOrigem& origem = linha.Origem();
@@ -130,6 +136,7 @@ TExperimentoLido LeCsvExperimento(const std::vector<std::string>& arquivos,
         throw EEntradaExperimento(nomes + ": no runs");
 
     TExperimentoLido lido;
+    lido.Alvos = alvos;
     for (const auto& [chave, execucao] : execucoes)
         lido.Resultados.push_back(execucao.first);
     if (!*comPlano)

@@ -1,5 +1,6 @@
 #include "LinhaCsvLida.h"
 
+#include "Alvos.h"
 #include "Experimento.h"
 #include "FormatoNumero.h"
 #include "Variacao.h"
@@ -15,6 +16,9 @@
 #include <optional>
 
 namespace {
+
+// More evaluations than any run can spend: the bound of a target's evaluations read back.
+constexpr long long MaxAvaliacoesLidas = 1LL << 50;
 
 // A whole number as written, or as a real with no fractional part ("14.0", "3e+09"), which is
 // how R and pandas write back a column they took for real numbers.
@@ -100,8 +104,19 @@ TCabecalhoLido LeCabecalho(std::vector<std::string> campos, const std::string& a
     cabecalho.Campos = campos.size();
     const std::size_t numeros = !campos.empty() && campos.front().empty() ? 1 : 0;
     campos.erase(campos.begin(), campos.begin() + static_cast<std::ptrdiff_t>(numeros));
+    // After the plan's columns, the targets' evaluations, each named after its target.
+    for (std::size_t i = ColunasCsvExperimento(true).size(); i < campos.size(); ++i) {
+        const std::optional<double> alvo = AlvoDaColuna(campos[i]);
+        if (!alvo || std::count(campos.begin(), campos.end(), campos[i]) > 1) {
+            cabecalho.Alvos.clear();
+            break;
+        }
+        cabecalho.Alvos.push_back(*alvo);
+    }
+    const std::vector<std::string> colunas(
+        campos.begin(), campos.end() - static_cast<std::ptrdiff_t>(cabecalho.Alvos.size()));
     for (const bool comPlano : {true, false})
-        if (campos == ColunasCsvExperimento(comPlano)) {
+        if (colunas == ColunasCsvExperimento(comPlano) && (comPlano || cabecalho.Alvos.empty())) {
             cabecalho.ComPlano = comPlano;
             for (std::size_t i = 0; i < campos.size(); ++i)
                 cabecalho.Posicoes.emplace(campos[i], numeros + i);
@@ -186,6 +201,11 @@ TResultadoExecucao TLinhaLida::Resultado(int limiteGeracoes) const {
     r.MaiorAptidao1 = Real("max_fitness_1");
     r.MaiorAptidao2 = Real("max_fitness_2");
     r.Milissegundos = Real("ms");
+    for (const double alvo : Cabecalho.Alvos) {
+        const std::string coluna = ColunaAlvo(alvo);
+        r.AvaliacoesAlvos.push_back(Campo(coluna).empty() ? -1
+                                                          : Inteiro(coluna, 1, MaxAvaliacoesLidas));
+    }
     // A run's wall time: a NaN, a negative time or one of ages (1e300) is no time at all, and
     // the sum of such would print as nonsense.
     if (!(r.Milissegundos >= 0 && r.Milissegundos <= MaxMilissegundos))

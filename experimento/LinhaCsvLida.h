@@ -41,12 +41,14 @@ struct TOrigem {
 /// How a file's header places the columns.
 struct TCabecalhoLido {
     std::map<std::string, std::size_t> Posicoes;
-    std::size_t Campos = 0;  ///< fields of every row
-    bool ComPlano = false;   ///< the rows record the plan
+    std::size_t Campos = 0;     ///< fields of every row
+    bool ComPlano = false;      ///< the rows record the plan
+    std::vector<double> Alvos;  ///< the targets whose evaluations follow the plan's columns
 };
 
 /// Reads the header: the columns of either version, after a first column of row numbers with
-/// an empty name as R's write.csv and pandas' to_csv add by default. Throws
+/// an empty name as R's write.csv and pandas' to_csv add by default, and after the plan's
+/// columns those of the targets' evaluations, if any. Throws
 /// EEntradaExperimento for any other.
 TCabecalhoLido LeCabecalho(std::vector<std::string> campos, const std::string& arquivo);
 

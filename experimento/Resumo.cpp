@@ -14,9 +14,13 @@ constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
 
 }  // namespace
 
-TResumo::TResumo(const std::vector<TConfiguracao>& configuracoes) : Amostras(configuracoes.size()) {
-    for (std::size_t k = 0; k < configuracoes.size(); ++k)
+TResumo::TResumo(const std::vector<TConfiguracao>& configuracoes, const std::vector<double>& alvos)
+    : Amostras(configuracoes.size()), Alvos(alvos) {
+    for (std::size_t k = 0; k < configuracoes.size(); ++k) {
         Amostras[k].TamPop = configuracoes[k].Painel.Valores.TamPop;
+        Amostras[k].AtingiramAlvo.assign(alvos.size(), 0);
+        Amostras[k].AvaliacoesAlvo.assign(alvos.size(), 0);
+    }
 }
 
 void TResumo::Acrescenta(const TResultadoExecucao& r) {
@@ -29,6 +33,11 @@ void TResumo::Acrescenta(const TResultadoExecucao& r) {
         a.Primeira.push_back(r.PrimeiraAtingida);
     else
         a.Falhas.push_back(r.Geracoes);
+    for (std::size_t i = 0; i < Alvos.size(); ++i) {
+        const std::int64_t ate = r.AvaliacoesAlvos.at(i);
+        a.AtingiramAlvo[i] += ate >= 0 ? 1 : 0;
+        a.AvaliacoesAlvo[i] += ate >= 0 ? ate : ::Avaliacoes(a.TamPop, r.Geracoes);
+    }
 }
 
 std::int64_t TResumo::TAmostra::Execucoes() const {
@@ -123,6 +132,16 @@ std::vector<TLinhaResumo> TResumo::Linhas() const {
         l.Diferenca = {NaN, {NaN, NaN}};
         l.A12Intervalo = {NaN, NaN};
         l.Pareados = {0, NaN, NaN, NaN, NaN};
+        for (std::size_t i = 0; i < Alvos.size(); ++i) {
+            const std::int64_t atingiram = a.AtingiramAlvo[i];
+            l.Alvos.push_back({Alvos[i], atingiram,
+                               l.Execucoes > 0 ? static_cast<double>(atingiram) / l.Execucoes : NaN,
+                               IntervaloWilson(atingiram, l.Execucoes),
+                               l.Execucoes == 0 ? NaN
+                               : atingiram == 0
+                                   ? std::numeric_limits<double>::infinity()
+                                   : static_cast<double>(a.AvaliacoesAlvo[i]) / atingiram});
+        }
         if (k > 0) {
             const TComparacao c = Compara(a, Amostras.front(), ordenados[k], ordenados.front());
             l.PMannWhitney = c.PMannWhitney;

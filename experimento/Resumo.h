@@ -23,25 +23,37 @@ struct TPareados {
     double PMcNemarHolm = 0;
 };
 
+/// One target of a configuration's summary, read from its runs' trajectories.
+struct TResumoAlvo {
+    double Alvo = 0;             ///< the tolerance
+    std::int64_t Atingiram = 0;  ///< runs that reached it
+    double Taxa = 0;             ///< Atingiram / runs
+    TIntervalo Wilson;           ///< 95 % interval of the rate
+    /// Expected running time to it: the evaluations of all runs, each counted up to its first
+    /// reach or, for a run that never reached, all it spent, over Atingiram; Inf for none.
+    double ERT = 0;
+};
+
 /// The summary of one configuration of an experiment.
 struct TLinhaResumo {
     int Configuracao = 0;
     std::int64_t Execucoes = 0;
-    std::int64_t Atingiram = 0;   ///< runs that came within the tolerance
-    double Taxa = 0;              ///< Atingiram / Execucoes
-    TIntervalo Wilson;            ///< 95 % interval of the rate
-    TQuartis Melhor1;             ///< of the last generation's best fitness (population 1)
-    double MedianaPrimeira = 0;   ///< median first generation within the tolerance; NaN if none
-    double PMannWhitney = 0;      ///< best fitness against configuration 1; NaN for it
-    double PFisher = 0;           ///< reached counts against configuration 1; NaN for it
-    TTempoEsperado ERT;           ///< in evaluations, with its bootstrap percentiles
-    TA12 A12;                     ///< best fitness against configuration 1; NaN for it
-    double PMannWhitneyHolm = 0;  ///< PMannWhitney adjusted over configurations 2 on
-    double PFisherHolm = 0;       ///< PFisher adjusted over configurations 2 on
-    TIntervalo ERTIntervalo;      ///< 95 % bootstrap interval of ERT.Valor
-    TDiferencaTaxas Diferenca;    ///< the rate minus configuration 1's; NaN for it
-    TIntervalo A12Intervalo;      ///< of A12; NaN for configuration 1
-    TPareados Pareados;           ///< against configuration 1; NaN for it
+    std::int64_t Atingiram = 0;      ///< runs that came within the tolerance
+    double Taxa = 0;                 ///< Atingiram / Execucoes
+    TIntervalo Wilson;               ///< 95 % interval of the rate
+    TQuartis Melhor1;                ///< of the last generation's best fitness (population 1)
+    double MedianaPrimeira = 0;      ///< median first generation within the tolerance; NaN if none
+    double PMannWhitney = 0;         ///< best fitness against configuration 1; NaN for it
+    double PFisher = 0;              ///< reached counts against configuration 1; NaN for it
+    TTempoEsperado ERT;              ///< in evaluations, with its bootstrap percentiles
+    TA12 A12;                        ///< best fitness against configuration 1; NaN for it
+    double PMannWhitneyHolm = 0;     ///< PMannWhitney adjusted over configurations 2 on
+    double PFisherHolm = 0;          ///< PFisher adjusted over configurations 2 on
+    TIntervalo ERTIntervalo;         ///< 95 % bootstrap interval of ERT.Valor
+    TDiferencaTaxas Diferenca;       ///< the rate minus configuration 1's; NaN for it
+    TIntervalo A12Intervalo;         ///< of A12; NaN for configuration 1
+    TPareados Pareados;              ///< against configuration 1; NaN for it
+    std::vector<TResumoAlvo> Alvos;  ///< by the experiment's target
 };
 
 /// Configuration `Configuracao` against an earlier one, `Contra`: the same tests as against
@@ -61,12 +73,13 @@ struct TLinhaPar {
 
 /// Gathers what the summary needs of each run: its best fitness and when it reached the
 /// tolerance, by configuration, and its number for the paired tests. Memory grows by 16 bytes
-/// and a bit per run, nothing more.
+/// and a bit per run, and a few numbers per configuration and target, nothing more.
 class TResumo {
 public:
     /// The experiment's configurations, in order: their population sizes turn generations into
-    /// evaluations.
-    explicit TResumo(const std::vector<TConfiguracao>& configuracoes);
+    /// evaluations; and its targets, whose evaluations every run then gives.
+    explicit TResumo(const std::vector<TConfiguracao>& configuracoes,
+                     const std::vector<double>& alvos = {});
 
     /// Runs come in index order (configuration, then run), as experiments hand them over and
     /// as experiment CSVs are read back; the bootstrap of each configuration draws from its
@@ -89,10 +102,12 @@ private:
         int TamPop = 0;
         std::uint32_t SementeBase = 0;
         std::vector<double> Melhor1;
-        std::vector<std::int32_t> Primeira;  ///< of the runs that reached the tolerance
-        std::vector<std::int32_t> Falhas;    ///< last generation of the runs that did not
-        std::vector<std::int32_t> Execucao;  ///< each run's number, ascending
-        std::vector<bool> Atingiu;           ///< each run's reached
+        std::vector<std::int32_t> Primeira;        ///< of the runs that reached the tolerance
+        std::vector<std::int32_t> Falhas;          ///< last generation of the runs that did not
+        std::vector<std::int32_t> Execucao;        ///< each run's number, ascending
+        std::vector<bool> Atingiu;                 ///< each run's reached
+        std::vector<std::int64_t> AtingiramAlvo;   ///< by target: runs that reached it
+        std::vector<std::int64_t> AvaliacoesAlvo;  ///< by target: the evaluations ERT sums
         [[nodiscard]] std::int64_t Execucoes() const;
         /// The evaluations of runs that stopped (or first reached) at these generations.
         [[nodiscard]] std::vector<std::int64_t> Avaliacoes(
@@ -116,6 +131,7 @@ private:
     [[nodiscard]] static TPareados ComparaPareados(const TAmostra& a, const TAmostra& b);
 
     std::vector<TAmostra> Amostras;
+    std::vector<double> Alvos;
 };
 
 /// A summary's number with `algarismos` significant digits as %g writes it ("0.98973",
