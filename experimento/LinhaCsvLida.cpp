@@ -109,9 +109,11 @@ TCabecalhoLido LeCabecalho(std::vector<std::string> campos, const std::string& a
         const std::optional<double> alvo = AlvoDaColuna(campos[i]);
         if (!alvo || std::count(campos.begin(), campos.end(), campos[i]) > 1) {
             cabecalho.Alvos.clear();
+            cabecalho.ColunasAlvos.clear();
             break;
         }
         cabecalho.Alvos.push_back(*alvo);
+        cabecalho.ColunasAlvos.push_back(campos[i]);
     }
     const std::vector<std::string> colunas(
         campos.begin(), campos.end() - static_cast<std::ptrdiff_t>(cabecalho.Alvos.size()));
@@ -201,11 +203,9 @@ TResultadoExecucao TLinhaLida::Resultado(int limiteGeracoes) const {
     r.MaiorAptidao1 = Real("max_fitness_1");
     r.MaiorAptidao2 = Real("max_fitness_2");
     r.Milissegundos = Real("ms");
-    for (const double alvo : Cabecalho.Alvos) {
-        const std::string coluna = ColunaAlvo(alvo);
+    for (const std::string& coluna : Cabecalho.ColunasAlvos)
         r.AvaliacoesAlvos.push_back(Campo(coluna).empty() ? -1
                                                           : Inteiro(coluna, 1, MaxAvaliacoesLidas));
-    }
     // A run's wall time: a NaN, a negative time or one of ages (1e300) is no time at all, and
     // the sum of such would print as nonsense.
     if (!(r.Milissegundos >= 0 && r.Milissegundos <= MaxMilissegundos))

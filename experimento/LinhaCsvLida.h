@@ -44,6 +44,7 @@ struct TCabecalhoLido {
     std::size_t Campos = 0;     ///< fields of every row
     bool ComPlano = false;      ///< the rows record the plan
     std::vector<double> Alvos;  ///< the targets whose evaluations follow the plan's columns
+    std::vector<std::string> ColunasAlvos;  ///< their columns' names
 };
 
 /// Reads the header: the columns of either version, after a first column of row numbers with

@@ -1,5 +1,5 @@
-// --trajectories and --ioh against the runs' own rows, for any --jobs and shards, and refused
-// where they cannot be written.
+// --trajectories, --ioh and --targets against the runs' own rows, for any --jobs and shards, and
+// refused where they cannot be written.
 #include "RodaQuivoraRun.h"
 
 #include <gtest/gtest.h>
@@ -37,6 +37,8 @@ std::vector<std::vector<std::string>> Registros(const std::string& texto, char s
         std::istringstream s(linha);
         for (std::string campo; std::getline(s, campo, separador);)
             campos.push_back(campo);
+        if (!linha.empty() && linha.back() == separador)
+            campos.emplace_back();
         registros.push_back(campos);
     }
     return registros;
@@ -151,4 +153,118 @@ TEST(Trajetorias, RefusedWithResumeOrIntoAFolderThatHoldsFiles) {
     for (const char* nome : {"r.csv", "r-ioh", "r-runs.csv"})
         EXPECT_FALSE(std::filesystem::exists(Arquivo(nome))) << nome;
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Arquivo("cheia")), {}), 1);
+}
+
+// Targets: a run's evaluations to each are its first trajectory row within the target; the
+// summary's reached, rate and ERT per target are the rows' arithmetic (ERT: every run's
+// evaluations up to its reach or all it spent, over the runs that reached); the target equal to
+// the runs' own tolerance gives the summary's own reached and ERT in simple mode; --summarize
+// gives the same.
+TEST(Alvos, EvaluationsToEachTargetAndItsSummaryFollowTheTrajectories) {
+    const std::vector<double> alvos{0.1, 0.01, 0.001};
+    ASSERT_EQ(
+        Roda(Com({"--targets", "0.1;0.01;0.001", "--csv", Arquivo("alvos.csv"), "--trajectories",
+                  Arquivo("alvos-t.csv"), "--summary-csv", Arquivo("alvos-s.csv")}))
+            .Status,
+        0);
+    const auto linhas = Registros(Le(Arquivo("alvos.csv")), ',');
+    const auto coluna = [&](const std::vector<std::string>& linha, const std::string& nome) {
+        const auto posicao = std::find(linhas[0].begin(), linhas[0].end(), nome);
+        EXPECT_NE(posicao, linhas[0].end()) << nome;
+        return linha[static_cast<std::size_t>(posicao - linhas[0].begin())];
+    };
+    const auto trajetorias = Registros(Le(Arquivo("alvos-t.csv")), ',');
+    std::map<int, std::vector<double>> atingiram, soma;  // by configuration, by target
+    for (std::size_t i = 1; i < linhas.size(); ++i) {
+        const auto& linha = linhas[i];
+        const int config = std::stoi(coluna(linha, "config"));
+        atingiram[config].resize(alvos.size());
+        soma[config].resize(alvos.size());
+        for (std::size_t a = 0; a < alvos.size(); ++a) {
+            std::string primeira;
+            for (std::size_t t = 1; t < trajetorias.size() && primeira.empty(); ++t)
+                if (trajetorias[t][0] == coluna(linha, "config") &&
+                    trajetorias[t][1] == coluna(linha, "run") &&
+                    1.0L - std::stold(trajetorias[t][4]) <= alvos[a])
+                    primeira = trajetorias[t][3];
+            const std::string texto =
+                coluna(linha, "evaluations_to_" + std::string(a == 0   ? "0.1"
+                                                              : a == 1 ? "0.01"
+                                                                       : "0.001"));
+            EXPECT_EQ(texto, primeira);
+            atingiram[config][a] += primeira.empty() ? 0 : 1;
+            soma[config][a] += primeira.empty() ? std::stod(coluna(linha, "pop")) *
+                                                      (std::stod(coluna(linha, "generations")) + 1)
+                                                : std::stod(primeira);
+        }
+    }
+    const std::string resumo = Le(Arquivo("alvos-s.csv"));
+    const auto registros = Registros(resumo, ',');
+    const auto& cabecalho = registros[0];
+    const auto campo = [&](std::size_t r, const std::string& nome) {
+        return registros[r][static_cast<std::size_t>(
+            std::find(cabecalho.begin(), cabecalho.end(), nome) - cabecalho.begin())];
+    };
+    ASSERT_EQ(cabecalho.back(), "ert_0.001");
+    for (std::size_t r = 1; r < registros.size(); ++r) {
+        const int config = std::stoi(campo(r, "config"));
+        const char* nomes[] = {"0.1", "0.01", "0.001"};
+        for (std::size_t a = 0; a < alvos.size(); ++a) {
+            EXPECT_EQ(std::stod(campo(r, std::string("reached_") + nomes[a])),
+                      atingiram[config][a]);
+            if (atingiram[config][a] > 0)
+                EXPECT_NEAR(std::stod(campo(r, std::string("ert_") + nomes[a])),
+                            soma[config][a] / atingiram[config][a], 1e-9 * soma[config][a]);
+            else
+                EXPECT_EQ(campo(r, std::string("ert_") + nomes[a]), "Inf");
+        }
+        if (campo(r, "parallel") == "1")
+            continue;  // there the runs' own tolerance also asks it of population 2
+        EXPECT_EQ(campo(r, "reached_0.01"), campo(r, "reached"));
+        EXPECT_EQ(campo(r, "ert_0.01"), campo(r, "ert"));
+        EXPECT_EQ(campo(r, "wilson_low_0.01"), campo(r, "wilson_low"));
+    }
+    ASSERT_EQ(Roda({"--summarize", Arquivo("alvos.csv"), "--summary-csv", Arquivo("alvos-s2.csv")})
+                  .Status,
+              0);
+    EXPECT_EQ(Le(Arquivo("alvos-s2.csv")), resumo);
+}
+
+// Wilson's interval per target as statsmodels' proportion_confint(k, n, method="wilson")
+// prints it: 5 of 20 runs (seed 5, pop 30) reached 0.001.
+TEST(Alvos, WilsonIntervalPerTargetAsStatsmodels) {
+    ASSERT_EQ(Roda({"--runs", "20", "--seed", "5", "--targets", "0.001", "--summary-csv",
+                    Arquivo("wilson.csv")})
+                  .Status,
+              0);
+    const auto registros = Registros(Le(Arquivo("wilson.csv")), ',');
+    const std::vector<std::string> ultimas(registros[1].end() - 5, registros[1].end());
+    ASSERT_EQ(ultimas[0], "5");
+    EXPECT_NEAR(std::stod(ultimas[2]), 0.11186170140766563, 1e-14);
+    EXPECT_NEAR(std::stod(ultimas[3]), 0.4687008776187441, 1e-14);
+}
+
+// Bad targets and a CSV of other targets to resume: one line each, nothing written.
+TEST(Alvos, BadTargetsAreRefusedWithNothingWritten) {
+    const std::vector<std::pair<std::string, std::string>> casos{
+        {"0.1,x", "quivora-run: --targets accepts tolerances from 0 to below 1, not 'x'\n"},
+        {"", "quivora-run: --targets accepts tolerances from 0 to below 1, not ''\n"},
+        {"1", "quivora-run: --targets accepts tolerances from 0 to below 1, not '1'\n"},
+        {"0.1,0.10", "quivora-run: --targets gives 0.1 twice\n"},
+    };
+    for (const auto& [lista, mensagem] : casos) {
+        const TSaida saida = Roda({"--runs", "2", "--targets", lista, "--csv", Arquivo("mau.csv")});
+        EXPECT_EQ(saida.Status, 2);
+        EXPECT_EQ(saida.Err, mensagem);
+    }
+    EXPECT_FALSE(std::filesystem::exists(Arquivo("mau.csv")));
+    ASSERT_EQ(Roda({"--runs", "2", "--targets", "0.1", "--csv", Arquivo("outro.csv")}).Status, 0);
+    const std::string antes = Le(Arquivo("outro.csv"));
+    const TSaida outro =
+        Roda({"--runs", "2", "--targets", "0.05", "--csv", Arquivo("outro.csv"), "--resume"});
+    EXPECT_EQ(outro.Status, 2);
+    EXPECT_EQ(outro.Err, "quivora-run: " + Arquivo("outro.csv") +
+                             ":1: gives the evaluations of other targets than --targets asks "
+                             "for, so it cannot be resumed with them\n");
+    EXPECT_EQ(Le(Arquivo("outro.csv")), antes);
 }
