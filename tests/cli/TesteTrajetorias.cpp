@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <map>
+#include <set>
 #include <stdexcept>
 
 namespace {
@@ -44,6 +45,24 @@ std::vector<std::vector<std::string>> Registros(const std::string& texto, char s
     return registros;
 }
 
+// A record's field in the column `nome` of the file's header.
+const std::string& Campo(const std::vector<std::vector<std::string>>& arquivo, std::size_t linha,
+                         const std::string& nome) {
+    const auto& cabecalho = arquivo.front();
+    return arquivo[linha].at(static_cast<std::size_t>(
+        std::find(cabecalho.begin(), cabecalho.end(), nome) - cabecalho.begin()));
+}
+
+// A trajectories file's rows by run: (config, run).
+std::map<std::pair<int, int>, std::vector<std::vector<std::string>>> PorExecucao(
+    const std::string& arquivo) {
+    std::map<std::pair<int, int>, std::vector<std::vector<std::string>>> porExecucao;
+    const auto linhas = Registros(Le(arquivo), ',');
+    for (std::size_t i = 1; i < linhas.size(); ++i)
+        porExecucao[{std::stoi(linhas[i][0]), std::stoi(linhas[i][1])}].push_back(linhas[i]);
+    return porExecucao;
+}
+
 const std::vector<std::string> Experimento{"--runs", "12",         "--seed", "21",
                                            "--vary", "pop=30,100", "--vary", "parallel=off,on"};
 
@@ -62,32 +81,25 @@ TEST(Trajetorias, EveryRunEndsAsItsRowAndTheIohFolderHoldsTheSame) {
                                    Arquivo("t.csv"), "--ioh", Arquivo("ioh")}));
     ASSERT_EQ(saida.Status, 0) << saida.Err;
     const auto linhas = Registros(Le(Arquivo("runs.csv")), ',');
-    const auto trajetorias = Registros(Le(Arquivo("t.csv")), ',');
-    ASSERT_EQ(trajetorias[0],
-              (std::vector<std::string>{"config", "run", "seed", "evaluations", "best_so_far"}));
-    const auto coluna = [&](const std::vector<std::string>& linha, const std::string& nome) {
-        return linha[std::find(linhas[0].begin(), linhas[0].end(), nome) - linhas[0].begin()];
-    };
-    std::map<std::pair<int, int>, std::vector<std::vector<std::string>>> porExecucao;
-    for (std::size_t i = 1; i < trajetorias.size(); ++i)
-        porExecucao[{std::stoi(trajetorias[i][0]), std::stoi(trajetorias[i][1])}].push_back(
-            trajetorias[i]);
+    EXPECT_EQ(Linhas(Le(Arquivo("t.csv"))).front(), "config,run,seed,evaluations,best_so_far\r");
+    auto porExecucao = PorExecucao(Arquivo("t.csv"));
     ASSERT_EQ(porExecucao.size(), 48u);
-
+    const auto coluna = [&](std::size_t i, const std::string& nome) {
+        return Campo(linhas, i, nome);
+    };
     const std::string info = Le(Arquivo("ioh/IOHprofiler_f6_F6.info"));
     for (std::size_t i = 1; i < linhas.size(); ++i) {
-        const auto& linha = linhas[i];
         const auto& pontos =
-            porExecucao[{std::stoi(coluna(linha, "config")), std::stoi(coluna(linha, "run"))}];
-        const long pop = std::stol(coluna(linha, "pop"));
+            porExecucao[{std::stoi(coluna(i, "config")), std::stoi(coluna(i, "run"))}];
+        const long pop = std::stol(coluna(i, "pop"));
         ASSERT_FALSE(pontos.empty());
         EXPECT_EQ(pontos.front()[3], std::to_string(pop));
         for (std::size_t p = 1; p + 1 < pontos.size(); ++p)
             EXPECT_LT(std::stod(pontos[p - 1][4]), std::stod(pontos[p][4]));
-        EXPECT_EQ(pontos.back()[2], coluna(linha, "seed"));
+        EXPECT_EQ(pontos.back()[2], coluna(i, "seed"));
         EXPECT_EQ(pontos.back()[3],
-                  std::to_string(pop * (std::stol(coluna(linha, "generations")) + 1)));
-        EXPECT_EQ(pontos.back()[4], coluna(linha, "max_fitness_1"));
+                  std::to_string(pop * (std::stol(coluna(i, "generations")) + 1)));
+        EXPECT_EQ(pontos.back()[4], coluna(i, "max_fitness_1"));
         EXPECT_NE(info.find("1:" + pontos.back()[3] + "|" + pontos.back()[4]), std::string::npos);
     }
     for (const int config : {1, 2, 3, 4}) {
@@ -106,53 +118,21 @@ TEST(Trajetorias, EveryRunEndsAsItsRowAndTheIohFolderHoldsTheSame) {
     }
 }
 
-// One thread, and three shards put together by configuration and run, write the file of two.
+// One thread writes the file of two; three shards write its rows between them.
 TEST(Trajetorias, ThreadsAndShardsWriteTheSameRows) {
     ASSERT_EQ(Roda(Com({"--jobs", "2", "--trajectories", Arquivo("dois.csv")})).Status, 0);
     ASSERT_EQ(Roda(Com({"--jobs", "1", "--trajectories", Arquivo("um.csv")})).Status, 0);
     EXPECT_EQ(Le(Arquivo("um.csv")), Le(Arquivo("dois.csv")));
-    std::vector<std::vector<std::string>> juntas;
-    for (const char* fatia : {"1", "2", "3"}) {
-        ASSERT_EQ(Roda(Com({"--shard", std::string(fatia) + "/3", "--trajectories",
-                            Arquivo(std::string("fatia") + fatia)}))
-                      .Status,
-                  0);
-        const auto registros = Registros(Le(Arquivo(std::string("fatia") + fatia)), ',');
-        juntas.insert(juntas.end(), registros.begin() + 1, registros.end());
+    std::multiset<std::string> juntas;
+    for (const std::string fatia : {"1", "2", "3"}) {
+        ASSERT_EQ(
+            Roda(Com({"--shard", fatia + "/3", "--trajectories", Arquivo("fatia" + fatia)})).Status,
+            0);
+        const std::vector<std::string> linhas = Linhas(Le(Arquivo("fatia" + fatia)));
+        juntas.insert(linhas.begin() + 1, linhas.end());
     }
-    std::stable_sort(juntas.begin(), juntas.end(), [](const auto& a, const auto& b) {
-        return std::pair(std::stoi(a[0]), std::stoi(a[1])) <
-               std::pair(std::stoi(b[0]), std::stoi(b[1]));
-    });
-    const auto todas = Registros(Le(Arquivo("dois.csv")), ',');
-    EXPECT_EQ(juntas, std::vector(todas.begin() + 1, todas.end()));
-}
-
-// Refused with one line each, before anything is written.
-TEST(Trajetorias, RefusedWithResumeOrIntoAFolderThatHoldsFiles) {
-    std::filesystem::create_directory(Arquivo("cheia"));
-    std::ofstream(Arquivo("cheia/outro.txt")) << "x";
-    const std::vector<std::pair<std::vector<std::string>, std::string>> casos{
-        {{"--resume", "--trajectories", Arquivo("r.csv")},
-         "quivora-run: --trajectories writes every run's trajectory, which the CSV does not "
-         "keep; it does not go with --resume\n"},
-        {{"--resume", "--ioh", Arquivo("r-ioh")},
-         "quivora-run: --ioh writes every run's trajectory, which the CSV does not keep; it does "
-         "not go with --resume\n"},
-        {{"--ioh", Arquivo("cheia"), "--trajectories", Arquivo("r.csv")},
-         "quivora-run: --ioh writes into an empty folder, and '" + Arquivo("cheia") +
-             "' holds files already; name a new or empty one\n"},
-    };
-    for (const auto& [opcoes, mensagem] : casos) {
-        std::vector<std::string> args{"--runs", "2", "--csv", Arquivo("r-runs.csv")};
-        args.insert(args.end(), opcoes.begin(), opcoes.end());
-        const TSaida saida = Roda(args);
-        EXPECT_EQ(saida.Status, 2);
-        EXPECT_EQ(saida.Err, mensagem);
-    }
-    for (const char* nome : {"r.csv", "r-ioh", "r-runs.csv"})
-        EXPECT_FALSE(std::filesystem::exists(Arquivo(nome))) << nome;
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Arquivo("cheia")), {}), 1);
+    const std::vector<std::string> todas = Linhas(Le(Arquivo("dois.csv")));
+    EXPECT_EQ(juntas, std::multiset<std::string>(todas.begin() + 1, todas.end()));
 }
 
 // Targets: a run's evaluations to each are its first trajectory row within the target; the
@@ -161,68 +141,48 @@ TEST(Trajetorias, RefusedWithResumeOrIntoAFolderThatHoldsFiles) {
 // the runs' own tolerance gives the summary's own reached and ERT in simple mode; --summarize
 // gives the same.
 TEST(Alvos, EvaluationsToEachTargetAndItsSummaryFollowTheTrajectories) {
-    const std::vector<double> alvos{0.1, 0.01, 0.001};
+    const std::vector<std::pair<std::string, double>> alvos{
+        {"0.1", 0.1}, {"0.01", 0.01}, {"0.001", 0.001}};
     ASSERT_EQ(
         Roda(Com({"--targets", "0.1;0.01;0.001", "--csv", Arquivo("alvos.csv"), "--trajectories",
                   Arquivo("alvos-t.csv"), "--summary-csv", Arquivo("alvos-s.csv")}))
             .Status,
         0);
     const auto linhas = Registros(Le(Arquivo("alvos.csv")), ',');
-    const auto coluna = [&](const std::vector<std::string>& linha, const std::string& nome) {
-        const auto posicao = std::find(linhas[0].begin(), linhas[0].end(), nome);
-        EXPECT_NE(posicao, linhas[0].end()) << nome;
-        return linha[static_cast<std::size_t>(posicao - linhas[0].begin())];
-    };
-    const auto trajetorias = Registros(Le(Arquivo("alvos-t.csv")), ',');
-    std::map<int, std::vector<double>> atingiram, soma;  // by configuration, by target
-    for (std::size_t i = 1; i < linhas.size(); ++i) {
-        const auto& linha = linhas[i];
-        const int config = std::stoi(coluna(linha, "config"));
-        atingiram[config].resize(alvos.size());
-        soma[config].resize(alvos.size());
-        for (std::size_t a = 0; a < alvos.size(); ++a) {
+    auto porExecucao = PorExecucao(Arquivo("alvos-t.csv"));
+    std::map<std::pair<std::string, std::string>, double> atingiram, soma;  // by config, target
+    for (std::size_t i = 1; i < linhas.size(); ++i)
+        for (const auto& [nome, alvo] : alvos) {
             std::string primeira;
-            for (std::size_t t = 1; t < trajetorias.size() && primeira.empty(); ++t)
-                if (trajetorias[t][0] == coluna(linha, "config") &&
-                    trajetorias[t][1] == coluna(linha, "run") &&
-                    1.0L - std::stold(trajetorias[t][4]) <= alvos[a])
-                    primeira = trajetorias[t][3];
-            const std::string texto =
-                coluna(linha, "evaluations_to_" + std::string(a == 0   ? "0.1"
-                                                              : a == 1 ? "0.01"
-                                                                       : "0.001"));
-            EXPECT_EQ(texto, primeira);
-            atingiram[config][a] += primeira.empty() ? 0 : 1;
-            soma[config][a] += primeira.empty() ? std::stod(coluna(linha, "pop")) *
-                                                      (std::stod(coluna(linha, "generations")) + 1)
-                                                : std::stod(primeira);
+            for (const auto& ponto : porExecucao[{std::stoi(Campo(linhas, i, "config")),
+                                                  std::stoi(Campo(linhas, i, "run"))}])
+                if (primeira.empty() && 1.0L - std::stold(ponto[4]) <= alvo)
+                    primeira = ponto[3];
+            EXPECT_EQ(Campo(linhas, i, "evaluations_to_" + nome), primeira);
+            const std::pair chave{Campo(linhas, i, "config"), nome};
+            atingiram[chave] += primeira.empty() ? 0 : 1;
+            soma[chave] += primeira.empty() ? std::stod(Campo(linhas, i, "pop")) *
+                                                  (std::stod(Campo(linhas, i, "generations")) + 1)
+                                            : std::stod(primeira);
         }
-    }
     const std::string resumo = Le(Arquivo("alvos-s.csv"));
     const auto registros = Registros(resumo, ',');
-    const auto& cabecalho = registros[0];
-    const auto campo = [&](std::size_t r, const std::string& nome) {
-        return registros[r][static_cast<std::size_t>(
-            std::find(cabecalho.begin(), cabecalho.end(), nome) - cabecalho.begin())];
-    };
-    ASSERT_EQ(cabecalho.back(), "ert_0.001");
+    ASSERT_EQ(registros[0].back(), "ert_0.001");
     for (std::size_t r = 1; r < registros.size(); ++r) {
-        const int config = std::stoi(campo(r, "config"));
-        const char* nomes[] = {"0.1", "0.01", "0.001"};
-        for (std::size_t a = 0; a < alvos.size(); ++a) {
-            EXPECT_EQ(std::stod(campo(r, std::string("reached_") + nomes[a])),
-                      atingiram[config][a]);
-            if (atingiram[config][a] > 0)
-                EXPECT_NEAR(std::stod(campo(r, std::string("ert_") + nomes[a])),
-                            soma[config][a] / atingiram[config][a], 1e-9 * soma[config][a]);
+        for (const auto& [nome, alvo] : alvos) {
+            const std::pair chave{Campo(registros, r, "config"), nome};
+            EXPECT_EQ(std::stod(Campo(registros, r, "reached_" + nome)), atingiram[chave]);
+            const std::string ert = Campo(registros, r, "ert_" + nome);
+            if (atingiram[chave] == 0)
+                EXPECT_EQ(ert, "Inf");
             else
-                EXPECT_EQ(campo(r, std::string("ert_") + nomes[a]), "Inf");
+                EXPECT_NEAR(std::stod(ert), soma[chave] / atingiram[chave], 1e-9 * soma[chave]);
         }
-        if (campo(r, "parallel") == "1")
+        if (Campo(registros, r, "parallel") == "1")
             continue;  // there the runs' own tolerance also asks it of population 2
-        EXPECT_EQ(campo(r, "reached_0.01"), campo(r, "reached"));
-        EXPECT_EQ(campo(r, "ert_0.01"), campo(r, "ert"));
-        EXPECT_EQ(campo(r, "wilson_low_0.01"), campo(r, "wilson_low"));
+        for (const char* medida : {"reached", "ert", "wilson_low"})
+            EXPECT_EQ(Campo(registros, r, medida + std::string("_0.01")),
+                      Campo(registros, r, medida));
     }
     ASSERT_EQ(Roda({"--summarize", Arquivo("alvos.csv"), "--summary-csv", Arquivo("alvos-s2.csv")})
                   .Status,
@@ -238,33 +198,47 @@ TEST(Alvos, WilsonIntervalPerTargetAsStatsmodels) {
                   .Status,
               0);
     const auto registros = Registros(Le(Arquivo("wilson.csv")), ',');
-    const std::vector<std::string> ultimas(registros[1].end() - 5, registros[1].end());
-    ASSERT_EQ(ultimas[0], "5");
-    EXPECT_NEAR(std::stod(ultimas[2]), 0.11186170140766563, 1e-14);
-    EXPECT_NEAR(std::stod(ultimas[3]), 0.4687008776187441, 1e-14);
+    ASSERT_EQ(Campo(registros, 1, "reached_0.001"), "5");
+    EXPECT_NEAR(std::stod(Campo(registros, 1, "wilson_low_0.001")), 0.11186170140766563, 1e-14);
+    EXPECT_NEAR(std::stod(Campo(registros, 1, "wilson_high_0.001")), 0.4687008776187441, 1e-14);
 }
 
-// Bad targets and a CSV of other targets to resume: one line each, nothing written.
-TEST(Alvos, BadTargetsAreRefusedWithNothingWritten) {
-    const std::vector<std::pair<std::string, std::string>> casos{
-        {"0.1,x", "quivora-run: --targets accepts tolerances from 0 to below 1, not 'x'\n"},
-        {"", "quivora-run: --targets accepts tolerances from 0 to below 1, not ''\n"},
-        {"1", "quivora-run: --targets accepts tolerances from 0 to below 1, not '1'\n"},
-        {"0.1,0.10", "quivora-run: --targets gives 0.1 twice\n"},
-    };
-    for (const auto& [lista, mensagem] : casos) {
-        const TSaida saida = Roda({"--runs", "2", "--targets", lista, "--csv", Arquivo("mau.csv")});
-        EXPECT_EQ(saida.Status, 2);
-        EXPECT_EQ(saida.Err, mensagem);
-    }
-    EXPECT_FALSE(std::filesystem::exists(Arquivo("mau.csv")));
+// Each bad input refused with one line, before anything is written: trajectories with
+// --resume, an IOH folder that holds files, bad targets, a CSV of other targets to resume.
+TEST(Alvos, BadInputIsRefusedWithNothingWritten) {
+    std::filesystem::create_directory(Arquivo("cheia"));
+    std::ofstream(Arquivo("cheia/outro.txt")) << "x";
     ASSERT_EQ(Roda({"--runs", "2", "--targets", "0.1", "--csv", Arquivo("outro.csv")}).Status, 0);
-    const std::string antes = Le(Arquivo("outro.csv"));
-    const TSaida outro =
-        Roda({"--runs", "2", "--targets", "0.05", "--csv", Arquivo("outro.csv"), "--resume"});
-    EXPECT_EQ(outro.Status, 2);
-    EXPECT_EQ(outro.Err, "quivora-run: " + Arquivo("outro.csv") +
-                             ":1: gives the evaluations of other targets than --targets asks "
-                             "for, so it cannot be resumed with them\n");
-    EXPECT_EQ(Le(Arquivo("outro.csv")), antes);
+    const std::string outro = Le(Arquivo("outro.csv"));
+    const std::string novo = Arquivo("novo.csv");
+    const std::string alvos = "--targets accepts tolerances from 0 to below 1, not ";
+    const std::vector<std::pair<std::vector<std::string>, std::string>> casos{
+        {{"--csv", novo, "--resume", "--trajectories", Arquivo("t.csv")},
+         "--trajectories writes every run's trajectory, which the CSV does not keep; it does not "
+         "go with --resume"},
+        {{"--csv", novo, "--resume", "--ioh", Arquivo("r-ioh")},
+         "--ioh writes every run's trajectory, which the CSV does not keep; it does not go with "
+         "--resume"},
+        {{"--csv", novo, "--ioh", Arquivo("cheia"), "--trajectories", Arquivo("t.csv")},
+         "--ioh writes into an empty folder, and '" + Arquivo("cheia") +
+             "' holds files already; name a new or empty one"},
+        {{"--csv", novo, "--targets", "0.1,x"}, alvos + "'x'"},
+        {{"--csv", novo, "--targets", ""}, alvos + "''"},
+        {{"--csv", novo, "--targets", "0.1,0.10"}, "--targets gives 0.1 twice"},
+        {{"--csv", Arquivo("outro.csv"), "--targets", "0.05", "--resume"},
+         Arquivo("outro.csv") +
+             ":1: gives the evaluations of other targets than --targets asks for, so it cannot "
+             "be resumed with them"},
+    };
+    for (const auto& [opcoes, mensagem] : casos) {
+        std::vector<std::string> args{"--runs", "2"};
+        args.insert(args.end(), opcoes.begin(), opcoes.end());
+        const TSaida saida = Roda(args);
+        EXPECT_EQ(saida.Status, 2);
+        EXPECT_EQ(saida.Err, "quivora-run: " + mensagem + "\n");
+    }
+    for (const char* nome : {"novo.csv", "t.csv", "r-ioh"})
+        EXPECT_FALSE(std::filesystem::exists(Arquivo(nome))) << nome;
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Arquivo("cheia")), {}), 1);
+    EXPECT_EQ(Le(Arquivo("outro.csv")), outro);
 }
