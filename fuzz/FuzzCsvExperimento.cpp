@@ -68,7 +68,7 @@ void Resume(const std::vector<std::string>& arquivos, const std::vector<std::str
         milissegundos += r.Milissegundos;
     }
 
-    TResumo resumo(lido.Configuracoes);
+    TResumo resumo(lido.Configuracoes, lido.Alvos);
     for (const auto& r : lido.Resultados)
         resumo.Acrescenta(r);
     const std::vector<TLinhaResumo> linhas = resumo.Linhas();
