@@ -343,7 +343,8 @@ Experiment options:
                        the CSV of --csv gets a column evaluations_to_T per target (empty
                        where never reached), and the summary and --summary-csv, after all
                        their columns, reached_T, rate_T, wilson_low_T, wilson_high_T and
-                       ert_T; --summarize reads them from the CSVs
+                       ert_T, and --ecdf each one's distribution; --summarize reads them
+                       from the CSVs
   --resume             go on with an interrupted experiment: with the same options, run
                        only the runs that the file of --csv lacks and add them to it
   --force              start the file of --csv again although it holds rows; without
@@ -440,7 +441,10 @@ Measures:
   --ecdf               columns config, evaluations, reached, share: by that many
                        evaluations, that many runs (that share of all) had reached the
                        tolerance; one row at every count where the share changes (the
-                       fixed-target run-time distribution, IOHanalyzer's ECDF)
+                       fixed-target run-time distribution, IOHanalyzer's ECDF); with
+                       --targets a last column, target: "tolerance" on these rows, then
+                       each target's rows and, under "all", the share of the (run,
+                       target) pairs reached (the ECDF aggregated over the targets)
 
 )" + std::string(AjudaRastro()) +
            R"(

@@ -1,5 +1,6 @@
 #include "ResumoCsv.h"
 
+#include "Alvos.h"
 #include "Csv.h"
 #include "FormatoNumero.h"
 #include "TabelaResumo.h"
@@ -110,5 +111,24 @@ std::string DistribuicoesCsv(const std::vector<std::vector<TPontoDistribuicao>>&
         for (const TPontoDistribuicao& p : distribuicoes[k])
             texto += RegistroCsv({std::to_string(k + 1), std::to_string(p.Avaliacoes),
                                   std::to_string(p.Atingiram), Numero(p.Fracao)});
+    return texto;
+}
+
+std::string DistribuicoesAlvosCsv(
+    const std::vector<std::vector<TPontoDistribuicao>>& distribuicoes,
+    const std::vector<std::vector<std::vector<TPontoDistribuicao>>>& porAlvo,
+    const std::vector<double>& alvos) {
+    std::string texto = RegistroCsv({"config", "evaluations", "reached", "share", "target"});
+    const auto linhas = [&](std::size_t k, const std::vector<TPontoDistribuicao>& distribuicao,
+                            const std::string& alvo) {
+        for (const TPontoDistribuicao& p : distribuicao)
+            texto += RegistroCsv({std::to_string(k + 1), std::to_string(p.Avaliacoes),
+                                  std::to_string(p.Atingiram), Numero(p.Fracao), alvo});
+    };
+    for (std::size_t k = 0; k < distribuicoes.size(); ++k)
+        linhas(k, distribuicoes[k], "tolerance");
+    for (std::size_t k = 0; k < porAlvo.size(); ++k)
+        for (std::size_t i = 0; i < porAlvo[k].size(); ++i)
+            linhas(k, porAlvo[k][i], i < alvos.size() ? NomeAlvo(alvos[i]) : "all");
     return texto;
 }

@@ -73,7 +73,7 @@ struct TLinhaPar {
 
 /// Gathers what the summary needs of each run: its best fitness and when it reached the
 /// tolerance, by configuration, and its number for the paired tests. Memory grows by 16 bytes
-/// and a bit per run, and a few numbers per configuration and target, nothing more.
+/// and a bit per run, and 8 bytes per run and target it reached, nothing more.
 class TResumo {
 public:
     /// The experiment's configurations, in order: their population sizes turn generations into
@@ -96,17 +96,25 @@ public:
     [[nodiscard]] TKruskalWallis KruskalWallis() const;
     /// The run-time distribution of each configuration, in evaluations.
     [[nodiscard]] std::vector<std::vector<TPontoDistribuicao>> Distribuicoes() const;
+    /// The experiment's targets.
+    [[nodiscard]] const std::vector<double>& Alvos() const { return ListaAlvos; }
+    /// By configuration, the run-time distribution to each target, in their order, and last the
+    /// one over all of them: the share of its (run, target) pairs reached by each number of
+    /// evaluations, as COCO's and IOHanalyzer's ECDFs aggregate targets.
+    [[nodiscard]] std::vector<std::vector<std::vector<TPontoDistribuicao>>> DistribuicoesAlvos()
+        const;
 
 private:
     struct TAmostra {
         int TamPop = 0;
         std::uint32_t SementeBase = 0;
         std::vector<double> Melhor1;
-        std::vector<std::int32_t> Primeira;        ///< of the runs that reached the tolerance
-        std::vector<std::int32_t> Falhas;          ///< last generation of the runs that did not
-        std::vector<std::int32_t> Execucao;        ///< each run's number, ascending
-        std::vector<bool> Atingiu;                 ///< each run's reached
-        std::vector<std::int64_t> AtingiramAlvo;   ///< by target: runs that reached it
+        std::vector<std::int32_t> Primeira;  ///< of the runs that reached the tolerance
+        std::vector<std::int32_t> Falhas;    ///< last generation of the runs that did not
+        std::vector<std::int32_t> Execucao;  ///< each run's number, ascending
+        std::vector<bool> Atingiu;           ///< each run's reached
+        /// By target: the evaluations at which the runs that reached it did.
+        std::vector<std::vector<std::int64_t>> SucessosAlvo;
         std::vector<std::int64_t> AvaliacoesAlvo;  ///< by target: the evaluations ERT sums
         [[nodiscard]] std::int64_t Execucoes() const;
         /// The evaluations of runs that stopped (or first reached) at these generations.
@@ -131,7 +139,7 @@ private:
     [[nodiscard]] static TPareados ComparaPareados(const TAmostra& a, const TAmostra& b);
 
     std::vector<TAmostra> Amostras;
-    std::vector<double> Alvos;
+    std::vector<double> ListaAlvos;
 };
 
 /// A summary's number with `algarismos` significant digits as %g writes it ("0.98973",

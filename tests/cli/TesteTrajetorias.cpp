@@ -139,15 +139,15 @@ TEST(Trajetorias, ThreadsAndShardsWriteTheSameRows) {
 // summary's reached, rate and ERT per target are the rows' arithmetic (ERT: every run's
 // evaluations up to its reach or all it spent, over the runs that reached); the target equal to
 // the runs' own tolerance gives the summary's own reached and ERT in simple mode; --summarize
-// gives the same.
+// gives the same; the ECDF ends at the reached counts.
 TEST(Alvos, EvaluationsToEachTargetAndItsSummaryFollowTheTrajectories) {
     const std::vector<std::pair<std::string, double>> alvos{
         {"0.1", 0.1}, {"0.01", 0.01}, {"0.001", 0.001}};
-    ASSERT_EQ(
-        Roda(Com({"--targets", "0.1;0.01;0.001", "--csv", Arquivo("alvos.csv"), "--trajectories",
-                  Arquivo("alvos-t.csv"), "--summary-csv", Arquivo("alvos-s.csv")}))
-            .Status,
-        0);
+    ASSERT_EQ(Roda(Com({"--targets", "0.1;0.01;0.001", "--csv", Arquivo("alvos.csv"),
+                        "--trajectories", Arquivo("alvos-t.csv"), "--summary-csv",
+                        Arquivo("alvos-s.csv"), "--ecdf", Arquivo("alvos-e.csv")}))
+                  .Status,
+              0);
     const auto linhas = Registros(Le(Arquivo("alvos.csv")), ',');
     auto porExecucao = PorExecucao(Arquivo("alvos-t.csv"));
     std::map<std::pair<std::string, std::string>, double> atingiram, soma;  // by config, target
@@ -183,6 +183,26 @@ TEST(Alvos, EvaluationsToEachTargetAndItsSummaryFollowTheTrajectories) {
         for (const char* medida : {"reached", "ert", "wilson_low"})
             EXPECT_EQ(Campo(registros, r, medida + std::string("_0.01")),
                       Campo(registros, r, medida));
+    }
+    // The ECDF ends, for each target, at the runs that reached it, and over all targets at
+    // the (run, target) pairs reached, a share of runs times targets.
+    std::map<std::pair<std::string, std::string>, std::vector<std::string>> ultimas;
+    const auto ecdf = Registros(Le(Arquivo("alvos-e.csv")), ',');
+    for (std::size_t i = 1; i < ecdf.size(); ++i)
+        ultimas[{ecdf[i][0], ecdf[i][4]}] = ecdf[i];
+    for (const std::string config : {"1", "2", "3", "4"}) {
+        double todas = 0;
+        for (const auto& [nome, alvo] : alvos) {
+            const std::pair chave{config, nome};
+            todas += atingiram[chave];
+            if (atingiram[chave] > 0) {
+                EXPECT_EQ(std::stod(ultimas[chave].at(2)), atingiram[chave]);
+            }
+        }
+        const std::vector<std::string>& todos = ultimas[{config, "all"}];
+        ASSERT_EQ(todos.size(), 5u);
+        EXPECT_EQ(std::stod(todos[2]), todas);
+        EXPECT_NEAR(std::stod(todos[3]), todas / (12 * 3), 1e-14);  // 15 digits written
     }
     ASSERT_EQ(Roda({"--summarize", Arquivo("alvos.csv"), "--summary-csv", Arquivo("alvos-s2.csv")})
                   .Status,
