@@ -2,6 +2,7 @@
 
 #include "Alvos.h"
 #include "CsvExperimento.h"
+#include "Orcamentos.h"
 
 TDestinoExecucoes::TDestinoExecucoes(const TPlanoExperimento& plano, TResumo& resumo,
                                      TSaidas& saidas, TProgresso& progresso, bool cabecalho)
@@ -9,7 +10,7 @@ TDestinoExecucoes::TDestinoExecucoes(const TPlanoExperimento& plano, TResumo& re
     for (const auto& c : plano.Configuracoes)
         Parametros.push_back(ParametrosCsv(c));
     if (Csv && cabecalho)
-        Csv->Escreve(CabecalhoCsvExperimento(plano.Alvos));
+        Csv->Escreve(CabecalhoCsvExperimento(plano.Alvos, plano.Orcamentos));
     if (saidas.Curvas)
         Curvas.emplace(*saidas.Curvas, plano);
     if (saidas.Trajetorias)
@@ -22,6 +23,8 @@ void TDestinoExecucoes::Recebe(TResultadoExecucao&& r) {
     ArredondaComoNoCsv(r);
     if (!Plano.Alvos.empty())
         r.AvaliacoesAlvos = AvaliacoesAteAlvos(r.Melhoras, Plano.Alvos);
+    if (!Plano.Orcamentos.empty())
+        r.MelhoresOrcamentos = MelhoresNosOrcamentos(r.Melhoras, Plano.Orcamentos);
     Resumo.Acrescenta(r);
     if (Csv)
         Csv->Escreve(

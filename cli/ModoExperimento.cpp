@@ -9,6 +9,7 @@
 #include "FormatoNumero.h"
 #include "GuardaSinais.h"
 #include "ImprimeResumo.h"
+#include "Orcamentos.h"
 #include "Relogio.h"
 #include "RetomadaCsv.h"
 #include "Sementes.h"
@@ -44,7 +45,9 @@ TPlanoExperimento PlanoDasOpcoes(const TOpcoes& opcoes) {
     plano.Fatias = e.Fatias;
     plano.GuardaTrajetorias = !e.Curvas.empty();
     plano.Alvos = e.Alvos;
-    plano.GuardaMelhoras = !e.Trajetorias.empty() || !e.Ioh.empty() || !e.Alvos.empty();
+    plano.Orcamentos = e.Orcamentos;
+    plano.GuardaMelhoras =
+        !e.Trajetorias.empty() || !e.Ioh.empty() || !e.Alvos.empty() || !e.Orcamentos.empty();
     plano.Sementes = e.Sementes;
     return plano;
 }
@@ -134,6 +137,10 @@ int Experimento(const TOpcoes& opcoes, const std::string& separador) {
             std::cerr << "quivora-run: " << *excesso << '\n';
             return CodigoSaida::EntradaInvalida;
         }
+    if (const auto alem = OrcamentoAlemDasExecucoes(plano.Configuracoes, plano.Orcamentos)) {
+        std::cerr << "quivora-run: " << *alem << '\n';
+        return CodigoSaida::EntradaInvalida;
+    }
 
     TSaidas saidas;
     if (const auto estado = AbreSaidas(e, saidas))
@@ -141,7 +148,7 @@ int Experimento(const TOpcoes& opcoes, const std::string& separador) {
 
     // A resumed experiment takes the runs its CSV holds, and their base seed unless one is
     // given; a file of another experiment stays as it is.
-    TResumo resumo(plano.Configuracoes, plano.Alvos);
+    TResumo resumo(plano.Configuracoes, plano.Alvos, plano.Orcamentos);
     const std::int64_t total = ExecucoesDaFatia(plano);
     std::optional<TRetomada> retomada;
     if (e.Retomar) {

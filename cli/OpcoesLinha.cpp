@@ -4,6 +4,7 @@
 #include "Alvos.h"
 #include "ArquivoSaida.h"
 #include "Experimento.h"
+#include "Orcamentos.h"
 #include "RastroJson.h"
 
 #include <algorithm>
@@ -66,7 +67,7 @@ const TOpcaoExecucao* ChaveDoPainel(const std::string& opcao) {
 const std::vector<std::string> OpcoesExperimento{
     "--runs",   "--vary",    "--jobs",         "--shard",       "--csv",         "--curves",
     "--resume", "--compare", "--ecdf",         "--summary-csv", "--summary-tex", "--summary-md",
-    "--seeds",  "--force",   "--trajectories", "--ioh",         "--targets"};
+    "--seeds",  "--force",   "--trajectories", "--ioh",         "--targets",     "--budgets"};
 
 bool SoDeExperimento(const std::string& opcao) {
     return std::find(OpcoesExperimento.begin(), OpcoesExperimento.end(), opcao) !=
@@ -232,6 +233,8 @@ TOpcoes LeOpcoes(const std::vector<std::string>& argumentos, const std::string& 
             e.Trajetorias = CaminhoSaida(opcao, le());
         else if (opcao == "--targets")
             e.Alvos = LeAlvos(le(), separador);
+        else if (opcao == "--budgets")
+            e.Orcamentos = LeOrcamentos(le());
         else if (opcao == "--ioh") {
             e.Ioh = le();
             if (e.Ioh.empty() || e.Ioh == SaidaPadrao)
@@ -345,6 +348,15 @@ Experiment options:
                        their columns, reached_T, rate_T, wilson_low_T, wilson_high_T and
                        ert_T, and --ecdf each one's distribution; --summarize reads them
                        from the CSVs
+  --budgets B1,...     numbers of evaluations, listed as --vary lists whole numbers, each
+                       at most some configuration's pop * (generation limit + 1): a run's
+                       best so far at budget B is that after its last generation whose
+                       evaluations are at most B (a run that stopped earlier keeps its
+                       final best); the CSV of --csv gets a column best_at_B per budget
+                       (empty below generation 0), and the summary and --summary-csv,
+                       after the targets' columns, q1_at_B, median_at_B and q3_at_B, the
+                       quartiles over the runs as everywhere; --summarize reads them from
+                       the CSVs
   --resume             go on with an interrupted experiment: with the same options, run
                        only the runs that the file of --csv lacks and add them to it
   --force              start the file of --csv again although it holds rows; without

@@ -112,6 +112,23 @@ std::vector<std::string> CamposAlvos(const std::vector<TResumoAlvo>& alvos,
     return campos;
 }
 
+std::vector<std::string> ColunasOrcamentos(const std::vector<TResumoOrcamento>& orcamentos) {
+    std::vector<std::string> colunas;
+    for (const TResumoOrcamento& o : orcamentos)
+        for (const char* medida : {"q1_at_", "median_at_", "q3_at_"})
+            colunas.push_back(medida + std::to_string(o.Orcamento));
+    return colunas;
+}
+
+std::vector<std::string> CamposOrcamentos(const std::vector<TResumoOrcamento>& orcamentos,
+                                          const std::function<std::string(double)>& numero) {
+    std::vector<std::string> campos;
+    for (const TResumoOrcamento& o : orcamentos)
+        campos.insert(campos.end(),
+                      {numero(o.Melhor.Q1), numero(o.Melhor.Mediana), numero(o.Melhor.Q3)});
+    return campos;
+}
+
 std::string TabelaResumo(const std::vector<TLinhaResumo>& linhas,
                          const std::vector<std::string>& rotulos,
                          const std::vector<int>& planejadas, const std::string& separador) {
@@ -151,13 +168,18 @@ std::string TabelaResumo(const std::vector<TLinhaResumo>& linhas,
         for (const std::string& campo :
              CamposComparacao(l.Diferenca, l.A12Intervalo, l.Pareados, numero))
             tabela.back().push_back(contra(campo));
-        for (std::string& campo :
-             CamposAlvos(l.Alvos, [&](double valor) { return Numero(valor, 6, separador); }))
+        const auto numeroAcrescido = [&](double valor) { return Numero(valor, 6, separador); };
+        for (std::string& campo : CamposAlvos(l.Alvos, numeroAcrescido))
+            tabela.back().push_back(std::move(campo));
+        for (std::string& campo : CamposOrcamentos(l.Orcamentos, numeroAcrescido))
             tabela.back().push_back(std::move(campo));
     }
-    if (!linhas.empty())
+    if (!linhas.empty()) {
         for (std::string& coluna : ColunasAlvos(linhas.front().Alvos))
             tabela.front().push_back(std::move(coluna));
+        for (std::string& coluna : ColunasOrcamentos(linhas.front().Orcamentos))
+            tabela.front().push_back(std::move(coluna));
+    }
     if (!planejadas.empty()) {
         tabela.front().insert(tabela.front().begin() + 3, "planned");
         for (std::size_t k = 0; k < linhas.size(); ++k)

@@ -3,7 +3,10 @@
 #include "Alvos.h"
 #include "Csv.h"
 #include "FormatoNumero.h"
+#include "Orcamentos.h"
 #include "Resumo.h"
+
+#include <cmath>
 
 namespace {
 
@@ -27,10 +30,13 @@ std::vector<std::string> ColunasCsvExperimento(bool comPlano) {
     return colunas;
 }
 
-std::string CabecalhoCsvExperimento(const std::vector<double>& alvos) {
+std::string CabecalhoCsvExperimento(const std::vector<double>& alvos,
+                                    const std::vector<std::int64_t>& orcamentos) {
     std::vector<std::string> colunas = ColunasCsvExperimento(true);
     for (const double alvo : alvos)
         colunas.push_back(ColunaAlvo(alvo));
+    for (const std::int64_t orcamento : orcamentos)
+        colunas.push_back(ColunaOrcamento(orcamento));
     return RegistroCsv(colunas);
 }
 
@@ -55,6 +61,8 @@ std::string LinhaCsvExperimento(const std::vector<std::string>& parametros,
          std::to_string(planejado.Configuracoes), std::to_string(planejado.Execucoes)});
     for (const std::int64_t avaliacoes : r.AvaliacoesAlvos)
         campos.push_back(avaliacoes < 0 ? "" : std::to_string(avaliacoes));
+    for (const double melhor : r.MelhoresOrcamentos)
+        campos.push_back(std::isnan(melhor) ? "" : Real(melhor));
     return RegistroCsv(campos);
 }
 

@@ -17,8 +17,9 @@ std::vector<std::string> ColunasCsvExperimento(bool comPlano);
 
 /// The header record: config, run, seed, the run options' columns, the outcome, then
 /// planned_configs and planned_runs, and with targets one column of evaluations per target
-/// (ColunaAlvo).
-std::string CabecalhoCsvExperimento(const std::vector<double>& alvos = {});
+/// (ColunaAlvo), and with budgets one of the best so far per budget (ColunaOrcamento).
+std::string CabecalhoCsvExperimento(const std::vector<double>& alvos = {},
+                                    const std::vector<std::int64_t>& orcamentos = {});
 
 /// The parameter fields of configuration `c`, as every row of it carries them: the same for
 /// all its runs, so worked out once.
@@ -33,7 +34,8 @@ struct TPlanejado {
 
 /// The record of one run of the configuration whose ParametrosCsv are given. Fitness values
 /// carry the report's 15 significant digits, every number a '.' decimal point; a target's
-/// evaluations are empty where the run never reached it.
+/// evaluations are empty where the run never reached it, a budget's best so far where the
+/// budget is below the run's generation 0.
 std::string LinhaCsvExperimento(const std::vector<std::string>& parametros,
                                 const TResultadoExecucao& r, TPlanejado planejado);
 

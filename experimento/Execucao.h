@@ -46,6 +46,9 @@ struct TResultadoExecucao {
     /// By the experiment's target: the evaluations at which the run first reached it, -1 for
     /// one never reached; empty without targets.
     std::vector<std::int64_t> AvaliacoesAlvos;
+    /// By the experiment's budget: the run's best so far there, NaN below its generation 0;
+    /// empty without budgets.
+    std::vector<double> MelhoresOrcamentos;
 };
 
 /// What a run keeps beyond its row.

@@ -26,6 +26,8 @@ struct TExperimentoLido {
     std::vector<int> Planejadas;
     /// The targets whose evaluations every file's rows give (each file the same ones).
     std::vector<double> Alvos;
+    /// The budgets whose best so far every file's rows give (each file the same ones).
+    std::vector<std::int64_t> Orcamentos;
 };
 
 /// The whole content of the file, read as a pipe is: also standard input by /dev/stdin. Throws

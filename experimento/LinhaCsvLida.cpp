@@ -3,6 +3,7 @@
 #include "Alvos.h"
 #include "Experimento.h"
 #include "FormatoNumero.h"
+#include "Orcamentos.h"
 #include "Variacao.h"
 
 #include <fcntl.h>
@@ -13,6 +14,7 @@
 #include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <optional>
 
 namespace {
@@ -104,21 +106,30 @@ TCabecalhoLido LeCabecalho(std::vector<std::string> campos, const std::string& a
     cabecalho.Campos = campos.size();
     const std::size_t numeros = !campos.empty() && campos.front().empty() ? 1 : 0;
     campos.erase(campos.begin(), campos.begin() + static_cast<std::ptrdiff_t>(numeros));
-    // After the plan's columns, the targets' evaluations, each named after its target.
-    for (std::size_t i = ColunasCsvExperimento(true).size(); i < campos.size(); ++i) {
-        const std::optional<double> alvo = AlvoDaColuna(campos[i]);
-        if (!alvo || std::count(campos.begin(), campos.end(), campos[i]) > 1) {
-            cabecalho.Alvos.clear();
-            cabecalho.ColunasAlvos.clear();
-            break;
-        }
-        cabecalho.Alvos.push_back(*alvo);
+    // After the plan's columns, the targets' evaluations, each named after its target, then the
+    // budgets' best so far, each named after its budget.
+    std::size_t i = ColunasCsvExperimento(true).size();
+    const auto unica = [&] { return std::count(campos.begin(), campos.end(), campos[i]) == 1; };
+    for (; i < campos.size() && AlvoDaColuna(campos[i]) && unica(); ++i) {
+        cabecalho.Alvos.push_back(*AlvoDaColuna(campos[i]));
         cabecalho.ColunasAlvos.push_back(campos[i]);
     }
+    for (; i < campos.size() && OrcamentoDaColuna(campos[i]) && unica(); ++i) {
+        cabecalho.Orcamentos.push_back(*OrcamentoDaColuna(campos[i]));
+        cabecalho.ColunasOrcamentos.push_back(campos[i]);
+    }
+    if (i < campos.size()) {
+        cabecalho.Alvos.clear();
+        cabecalho.ColunasAlvos.clear();
+        cabecalho.Orcamentos.clear();
+        cabecalho.ColunasOrcamentos.clear();
+    }
     const std::vector<std::string> colunas(
-        campos.begin(), campos.end() - static_cast<std::ptrdiff_t>(cabecalho.Alvos.size()));
+        campos.begin(), campos.end() - static_cast<std::ptrdiff_t>(cabecalho.Alvos.size() +
+                                                                   cabecalho.Orcamentos.size()));
+    const bool semAcrescidas = cabecalho.Alvos.empty() && cabecalho.Orcamentos.empty();
     for (const bool comPlano : {true, false})
-        if (colunas == ColunasCsvExperimento(comPlano) && (comPlano || cabecalho.Alvos.empty())) {
+        if (colunas == ColunasCsvExperimento(comPlano) && (comPlano || semAcrescidas)) {
             cabecalho.ComPlano = comPlano;
             for (std::size_t i = 0; i < campos.size(); ++i)
                 cabecalho.Posicoes.emplace(campos[i], numeros + i);
@@ -206,6 +217,9 @@ TResultadoExecucao TLinhaLida::Resultado(int limiteGeracoes) const {
     for (const std::string& coluna : Cabecalho.ColunasAlvos)
         r.AvaliacoesAlvos.push_back(Campo(coluna).empty() ? -1
                                                           : Inteiro(coluna, 1, MaxAvaliacoesLidas));
+    for (const std::string& coluna : Cabecalho.ColunasOrcamentos)
+        r.MelhoresOrcamentos.push_back(
+            Campo(coluna).empty() ? std::numeric_limits<double>::quiet_NaN() : Real(coluna));
     // A run's wall time: a NaN, a negative time or one of ages (1e300) is no time at all, and
     // the sum of such would print as nonsense.
     if (!(r.Milissegundos >= 0 && r.Milissegundos <= MaxMilissegundos))

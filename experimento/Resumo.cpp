@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <limits>
 #include <stdexcept>
 
@@ -14,12 +15,14 @@ constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
 
 }  // namespace
 
-TResumo::TResumo(const std::vector<TConfiguracao>& configuracoes, const std::vector<double>& alvos)
-    : Amostras(configuracoes.size()), ListaAlvos(alvos) {
+TResumo::TResumo(const std::vector<TConfiguracao>& configuracoes, const std::vector<double>& alvos,
+                 const std::vector<std::int64_t>& orcamentos)
+    : Amostras(configuracoes.size()), ListaAlvos(alvos), Orcamentos(orcamentos) {
     for (std::size_t k = 0; k < configuracoes.size(); ++k) {
         Amostras[k].TamPop = configuracoes[k].Painel.Valores.TamPop;
         Amostras[k].SucessosAlvo.resize(alvos.size());
         Amostras[k].AvaliacoesAlvo.assign(alvos.size(), 0);
+        Amostras[k].MelhoresOrcamento.resize(orcamentos.size());
     }
 }
 
@@ -39,6 +42,9 @@ void TResumo::Acrescenta(const TResultadoExecucao& r) {
             a.SucessosAlvo[i].push_back(ate);
         a.AvaliacoesAlvo[i] += ate >= 0 ? ate : ::Avaliacoes(a.TamPop, r.Geracoes);
     }
+    for (std::size_t i = 0; i < Orcamentos.size(); ++i)
+        if (const double melhor = r.MelhoresOrcamentos.at(i); !std::isnan(melhor))
+            a.MelhoresOrcamento[i].push_back(melhor);
 }
 
 std::int64_t TResumo::TAmostra::Execucoes() const {
@@ -143,6 +149,8 @@ std::vector<TLinhaResumo> TResumo::Linhas() const {
                                    ? std::numeric_limits<double>::infinity()
                                    : static_cast<double>(a.AvaliacoesAlvo[i]) / atingiram});
         }
+        for (std::size_t i = 0; i < Orcamentos.size(); ++i)
+            l.Orcamentos.push_back({Orcamentos[i], Quartis(a.MelhoresOrcamento[i])});
         if (k > 0) {
             const TComparacao c = Compara(a, Amostras.front(), ordenados[k], ordenados.front());
             l.PMannWhitney = c.PMannWhitney;

@@ -34,6 +34,13 @@ struct TResumoAlvo {
     double ERT = 0;
 };
 
+/// One budget of a configuration's summary: the quartiles of its runs' best so far there
+/// (NaN when the budget is below their generation 0).
+struct TResumoOrcamento {
+    std::int64_t Orcamento = 0;  ///< in evaluations
+    TQuartis Melhor;
+};
+
 /// The summary of one configuration of an experiment.
 struct TLinhaResumo {
     int Configuracao = 0;
@@ -54,6 +61,7 @@ struct TLinhaResumo {
     TIntervalo A12Intervalo;         ///< of A12; NaN for configuration 1
     TPareados Pareados;              ///< against configuration 1; NaN for it
     std::vector<TResumoAlvo> Alvos;  ///< by the experiment's target
+    std::vector<TResumoOrcamento> Orcamentos;  ///< by the experiment's budget
 };
 
 /// Configuration `Configuracao` against an earlier one, `Contra`: the same tests as against
@@ -73,13 +81,16 @@ struct TLinhaPar {
 
 /// Gathers what the summary needs of each run: its best fitness and when it reached the
 /// tolerance, by configuration, and its number for the paired tests. Memory grows by 16 bytes
-/// and a bit per run, and 8 bytes per run and target it reached, nothing more.
+/// and a bit per run, 8 bytes per run and target it reached and 8 per run and budget, nothing
+/// more.
 class TResumo {
 public:
     /// The experiment's configurations, in order: their population sizes turn generations into
-    /// evaluations; and its targets, whose evaluations every run then gives.
+    /// evaluations; its targets, whose evaluations every run then gives, and its budgets, whose
+    /// best so far every run then gives.
     explicit TResumo(const std::vector<TConfiguracao>& configuracoes,
-                     const std::vector<double>& alvos = {});
+                     const std::vector<double>& alvos = {},
+                     const std::vector<std::int64_t>& orcamentos = {});
 
     /// Runs come in index order (configuration, then run), as experiments hand them over and
     /// as experiment CSVs are read back; the bootstrap of each configuration draws from its
@@ -116,6 +127,8 @@ private:
         /// By target: the evaluations at which the runs that reached it did.
         std::vector<std::vector<std::int64_t>> SucessosAlvo;
         std::vector<std::int64_t> AvaliacoesAlvo;  ///< by target: the evaluations ERT sums
+        /// By budget: the runs' best so far there, of those whose generation 0 it holds.
+        std::vector<std::vector<double>> MelhoresOrcamento;
         [[nodiscard]] std::int64_t Execucoes() const;
         /// The evaluations of runs that stopped (or first reached) at these generations.
         [[nodiscard]] std::vector<std::int64_t> Avaliacoes(
@@ -140,6 +153,7 @@ private:
 
     std::vector<TAmostra> Amostras;
     std::vector<double> ListaAlvos;
+    std::vector<std::int64_t> Orcamentos;
 };
 
 /// A summary's number with `algarismos` significant digits as %g writes it ("0.98973",

@@ -60,6 +60,10 @@ std::string Juntos(const std::vector<std::string>& partes) {
 
 }  // namespace
 
+std::vector<std::string> DivideLista(const std::string& lista) {
+    return Divide(lista, false);
+}
+
 std::vector<std::string> DivideTolerancias(const std::string& lista,
                                            const std::string& separadorDecimal) {
     return Divide(lista, separadorDecimal == "," && lista.find('.') == std::string::npos);

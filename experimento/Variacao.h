@@ -14,6 +14,10 @@ struct TEixo {
 /// The most configurations an experiment may have.
 inline constexpr std::size_t MaxConfiguracoes = 10000;
 
+/// Splits a list of whole numbers as --vary splits one: at commas, or at semicolons when the
+/// list holds one.
+std::vector<std::string> DivideLista(const std::string& lista);
+
 /// Splits a list of tolerances as --vary splits a tolerance's values: at commas, or at
 /// semicolons when the list holds one; under the decimal separator "," a list without a
 /// semicolon nor a decimal point is one value.
