@@ -1,5 +1,5 @@
-// --trajectories, --ioh and --targets against the runs' own rows, for any --jobs and shards, and
-// refused where they cannot be written.
+// --trajectories, --ioh, --targets and --budgets against the runs' own rows, for any --jobs and
+// shards, and refused where they cannot be written.
 #include "RodaQuivoraRun.h"
 
 #include <gtest/gtest.h>
@@ -210,6 +210,58 @@ TEST(Alvos, EvaluationsToEachTargetAndItsSummaryFollowTheTrajectories) {
     EXPECT_EQ(Le(Arquivo("alvos-s2.csv")), resumo);
 }
 
+// Budgets: a run's best so far at each is its last trajectory row within it (none below its
+// generation 0); the summary's quartiles per budget are those of the runs' (R's type 7);
+// --summarize gives the same.
+TEST(Orcamentos, BestAtEachBudgetAndItsQuartilesFollowTheTrajectories) {
+    const std::vector<std::string> orcamentos{"30", "100", "1000", "6100"};
+    ASSERT_EQ(
+        Roda(Com({"--budgets", "30,100,1000,6100", "--csv", Arquivo("orc.csv"), "--trajectories",
+                  Arquivo("orc-t.csv"), "--summary-csv", Arquivo("orc-s.csv")}))
+            .Status,
+        0);
+    const auto linhas = Registros(Le(Arquivo("orc.csv")), ',');
+    auto porExecucao = PorExecucao(Arquivo("orc-t.csv"));
+    std::map<std::pair<std::string, std::string>, std::vector<double>> melhores;
+    for (std::size_t i = 1; i < linhas.size(); ++i)
+        for (const std::string& orcamento : orcamentos) {
+            std::string melhor;
+            for (const auto& ponto : porExecucao[{std::stoi(Campo(linhas, i, "config")),
+                                                  std::stoi(Campo(linhas, i, "run"))}])
+                if (std::stol(ponto[3]) <= std::stol(orcamento))
+                    melhor = ponto[4];
+            EXPECT_EQ(Campo(linhas, i, "best_at_" + orcamento), melhor);
+            if (!melhor.empty())
+                melhores[{Campo(linhas, i, "config"), orcamento}].push_back(std::stod(melhor));
+        }
+    const std::string resumo = Le(Arquivo("orc-s.csv"));
+    const auto registros = Registros(resumo, ',');
+    ASSERT_EQ(registros[0].back(), "q3_at_6100");
+    for (std::size_t r = 1; r < registros.size(); ++r)
+        for (const std::string& orcamento : orcamentos) {
+            std::vector<double> valores = melhores[{Campo(registros, r, "config"), orcamento}];
+            std::sort(valores.begin(), valores.end());
+            for (const auto& [medida, p] :
+                 {std::pair{"q1_at_", 0.25}, {"median_at_", 0.5}, {"q3_at_", 0.75}}) {
+                const std::string campo = Campo(registros, r, medida + orcamento);
+                if (valores.empty()) {
+                    EXPECT_EQ(campo, "NA");
+                    continue;
+                }
+                const double h = (static_cast<double>(valores.size()) - 1) * p;
+                const auto k = static_cast<std::size_t>(h);
+                const double q =
+                    valores[k] + (h - static_cast<double>(k)) *
+                                     (valores[std::min(k + 1, valores.size() - 1)] - valores[k]);
+                EXPECT_NEAR(std::stod(campo), q, 1e-14) << medida << orcamento;
+            }
+        }
+    ASSERT_EQ(
+        Roda({"--summarize", Arquivo("orc.csv"), "--summary-csv", Arquivo("orc-s2.csv")}).Status,
+        0);
+    EXPECT_EQ(Le(Arquivo("orc-s2.csv")), resumo);
+}
+
 // Wilson's interval per target as statsmodels' proportion_confint(k, n, method="wilson")
 // prints it: 5 of 20 runs (seed 5, pop 30) reached 0.001.
 TEST(Alvos, WilsonIntervalPerTargetAsStatsmodels) {
@@ -224,7 +276,8 @@ TEST(Alvos, WilsonIntervalPerTargetAsStatsmodels) {
 }
 
 // Each bad input refused with one line, before anything is written: trajectories with
-// --resume, an IOH folder that holds files, bad targets, a CSV of other targets to resume.
+// --resume, an IOH folder that holds files, bad targets or budgets, a budget beyond the runs, a
+// CSV of other targets or budgets to resume.
 TEST(Alvos, BadInputIsRefusedWithNothingWritten) {
     std::filesystem::create_directory(Arquivo("cheia"));
     std::ofstream(Arquivo("cheia/outro.txt")) << "x";
@@ -232,6 +285,7 @@ TEST(Alvos, BadInputIsRefusedWithNothingWritten) {
     const std::string outro = Le(Arquivo("outro.csv"));
     const std::string novo = Arquivo("novo.csv");
     const std::string alvos = "--targets accepts tolerances from 0 to below 1, not ";
+    const std::string orcamentos = "--budgets accepts positive whole numbers of evaluations, not ";
     const std::vector<std::pair<std::vector<std::string>, std::string>> casos{
         {{"--csv", novo, "--resume", "--trajectories", Arquivo("t.csv")},
          "--trajectories writes every run's trajectory, which the CSV does not keep; it does not "
@@ -248,6 +302,18 @@ TEST(Alvos, BadInputIsRefusedWithNothingWritten) {
         {{"--csv", Arquivo("outro.csv"), "--targets", "0.05", "--resume"},
          Arquivo("outro.csv") +
              ":1: gives the evaluations of other targets than --targets asks for, so it cannot "
+             "be resumed with them"},
+        {{"--csv", novo, "--budgets", ""}, orcamentos + "''"},
+        {{"--csv", novo, "--budgets", "100,1.5"}, orcamentos + "'1.5'"},
+        {{"--csv", novo, "--budgets", "0"}, orcamentos + "'0'"},
+        {{"--csv", novo, "--budgets", "-100"}, orcamentos + "'-100'"},
+        {{"--csv", novo, "--budgets", "100,100"}, "--budgets gives 100 twice"},
+        {{"--csv", novo, "--budgets", "100,1831"},  // 30 * (60 + 1) = 1830 by default
+         "--budgets asks for 1831 evaluations, more than any configuration's runs can spend (at "
+         "most 1830: pop x (generation limit + 1))"},
+        {{"--csv", Arquivo("outro.csv"), "--targets", "0.1", "--budgets", "100", "--resume"},
+         Arquivo("outro.csv") +
+             ":1: gives the best so far at other budgets than --budgets asks for, so it cannot "
              "be resumed with them"},
     };
     for (const auto& [opcoes, mensagem] : casos) {
