@@ -1,8 +1,11 @@
 // What the experiment machinery costs on top of its runs: 1000 runs of the panel's defaults
 // (60 generations) through an experiment with its CSV rows and summary, against 1000 bare runs
 // of the same engine whose owner keeps nothing (as an experiment's runs keep no report), and
-// the same experiment on two threads.
+// the same experiment on two threads, and on one thread with each run's trajectory written too
+// (--trajectories, into /dev/null).
+#include "ArquivoSaida.h"
 #include "CsvExperimento.h"
+#include "EscritaTrajetorias.h"
 #include "Experimento.h"
 #include "MotorAG.h"
 #include "ObservadorMudo.h"
@@ -10,6 +13,8 @@
 #include "Resumo.h"
 
 #include <benchmark/benchmark.h>
+
+#include <optional>
 
 namespace {
 
@@ -36,13 +41,18 @@ void BM_1000EngineRuns(benchmark::State& estado) {
     }
 }
 
-void Experimento(benchmark::State& estado, int tarefas) {
+void Experimento(benchmark::State& estado, int tarefas, bool trajetorias = false) {
     TPlanoExperimento plano;
     plano.Configuracoes = Padrao().Configuracoes;
     plano.Execucoes = Execucoes;
     plano.Tarefas = tarefas;
+    plano.GuardaMelhoras = trajetorias;
     const std::atomic<bool> nunca = false;
+    TArquivoSaida nulo("/dev/null");
     for (auto _ : estado) {
+        std::optional<TEscritaTrajetorias> escrita;
+        if (trajetorias)
+            escrita.emplace(nulo);
         TResumo resumo(plano.Configuracoes);
         std::string csv = CabecalhoCsvExperimento();
         const std::vector<std::string> parametros = ParametrosCsv(plano.Configuracoes.front());
@@ -51,6 +61,8 @@ void Experimento(benchmark::State& estado, int tarefas) {
             [&](TResultadoExecucao&& r) {
                 resumo.Acrescenta(r);
                 csv += LinhaCsvExperimento(parametros, r, {1, Execucoes});
+                if (escrita)
+                    escrita->Acrescenta(r);
             },
             nunca);
         benchmark::DoNotOptimize(resumo.Linhas().data());
@@ -66,9 +78,14 @@ void BM_Experiment1000RunsJobs2(benchmark::State& estado) {
     Experimento(estado, 2);
 }
 
+void BM_Experiment1000RunsTrajectoriesJobs1(benchmark::State& estado) {
+    Experimento(estado, 1, true);
+}
+
 }  // namespace
 
 BENCHMARK(BM_1000EngineRuns)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Experiment1000RunsJobs1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Experiment1000RunsTrajectoriesJobs1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Experiment1000RunsJobs2)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK_MAIN();

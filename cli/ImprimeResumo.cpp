@@ -68,7 +68,11 @@ int ImprimeResumo(const TResumoMostrado& mostrado, const TResumo& resumo, const 
     const bool mostrou = SaidaCompleta(saida);
     try {
         if (saidas.Ecdf) {
-            saidas.Ecdf->Escreve(DistribuicoesCsv(resumo.Distribuicoes()));
+            saidas.Ecdf->Escreve(resumo.Alvos().empty()
+                                     ? DistribuicoesCsv(resumo.Distribuicoes())
+                                     : DistribuicoesAlvosCsv(resumo.Distribuicoes(),
+                                                             resumo.DistribuicoesAlvos(),
+                                                             resumo.Alvos()));
             saidas.Ecdf->Fecha();
         }
         if (saidas.ResumoCsv) {

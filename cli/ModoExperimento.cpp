@@ -9,6 +9,7 @@
 #include "FormatoNumero.h"
 #include "GuardaSinais.h"
 #include "ImprimeResumo.h"
+#include "Orcamentos.h"
 #include "Relogio.h"
 #include "RetomadaCsv.h"
 #include "Sementes.h"
@@ -43,6 +44,10 @@ TPlanoExperimento PlanoDasOpcoes(const TOpcoes& opcoes) {
     plano.Fatia = e.Fatia;
     plano.Fatias = e.Fatias;
     plano.GuardaTrajetorias = !e.Curvas.empty();
+    plano.Alvos = e.Alvos;
+    plano.Orcamentos = e.Orcamentos;
+    plano.GuardaMelhoras =
+        !e.Trajetorias.empty() || !e.Ioh.empty() || !e.Alvos.empty() || !e.Orcamentos.empty();
     plano.Sementes = e.Sementes;
     return plano;
 }
@@ -65,6 +70,8 @@ std::int64_t Executa(const TPlanoExperimento& plano, TResumo& resumo, TSaidas& s
         saidas.Csv->Fecha();
     if (saidas.Curvas)
         saidas.Curvas->Fecha();
+    if (saidas.Trajetorias)
+        saidas.Trajetorias->Fecha();
     return feitas;
 }
 
@@ -80,7 +87,10 @@ void DizOQueOCsvGuarda(TArquivoSaida& csv, const TOpcoesExperimento& e,
     std::cerr << "quivora-run: " << e.Csv << " ends after its last whole row; it holds "
               << plano.Feitas + std::max<std::int64_t>(linhas, 0) << " of the "
               << ExecucoesDaFatia(plano) << " runs"
-              << (e.Curvas.empty() ? " (--resume goes on from there)" : "") << "\n";
+              << (e.Curvas.empty() && e.Trajetorias.empty() && e.Ioh.empty()
+                      ? " (--resume goes on from there)"
+                      : "")
+              << "\n";
 }
 
 // Opens and locks the outputs; when they cannot be, or the CSV holds rows it was not asked to
@@ -127,6 +137,10 @@ int Experimento(const TOpcoes& opcoes, const std::string& separador) {
             std::cerr << "quivora-run: " << *excesso << '\n';
             return CodigoSaida::EntradaInvalida;
         }
+    if (const auto alem = OrcamentoAlemDasExecucoes(plano.Configuracoes, plano.Orcamentos)) {
+        std::cerr << "quivora-run: " << *alem << '\n';
+        return CodigoSaida::EntradaInvalida;
+    }
 
     TSaidas saidas;
     if (const auto estado = AbreSaidas(e, saidas))
@@ -134,7 +148,7 @@ int Experimento(const TOpcoes& opcoes, const std::string& separador) {
 
     // A resumed experiment takes the runs its CSV holds, and their base seed unless one is
     // given; a file of another experiment stays as it is.
-    TResumo resumo(plano.Configuracoes);
+    TResumo resumo(plano.Configuracoes, plano.Alvos, plano.Orcamentos);
     const std::int64_t total = ExecucoesDaFatia(plano);
     std::optional<TRetomada> retomada;
     if (e.Retomar) {

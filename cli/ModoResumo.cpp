@@ -90,7 +90,7 @@ int Resumo(const TOpcoes& opcoes, const std::string& separador) {
         std::cerr << "quivora-run: " << erro.what() << '\n';
         return CodigoSaida::Gravacao;
     }
-    TResumo resumo(lido.Configuracoes);
+    TResumo resumo(lido.Configuracoes, lido.Alvos, lido.Orcamentos);
     double milissegundos = 0;
     for (const auto& r : lido.Resultados) {
         resumo.Acrescenta(r);

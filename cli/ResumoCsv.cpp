@@ -1,5 +1,6 @@
 #include "ResumoCsv.h"
 
+#include "Alvos.h"
 #include "Csv.h"
 #include "FormatoNumero.h"
 #include "TabelaResumo.h"
@@ -30,6 +31,12 @@ std::string ResumoCsv(const std::vector<TLinhaResumo>& linhas,
     cabecalho.insert(cabecalho.begin() + ColunaPlanejadas, "planned");
     for (const TFator& fator : fatores)
         cabecalho.push_back(fator.Coluna);
+    const std::vector<std::string> colunasAlvos =
+        linhas.empty() ? std::vector<std::string>{} : ColunasAlvos(linhas.front().Alvos);
+    cabecalho.insert(cabecalho.end(), colunasAlvos.begin(), colunasAlvos.end());
+    const std::vector<std::string> colunasOrcamentos =
+        linhas.empty() ? std::vector<std::string>{} : ColunasOrcamentos(linhas.front().Orcamentos);
+    cabecalho.insert(cabecalho.end(), colunasOrcamentos.begin(), colunasOrcamentos.end());
     std::string texto = RegistroCsv(cabecalho);
     for (std::size_t k = 0; k < linhas.size(); ++k) {
         const TLinhaResumo& l = linhas[k];
@@ -62,6 +69,10 @@ std::string ResumoCsv(const std::vector<TLinhaResumo>& linhas,
             campos.push_back(std::move(campo));
         for (const TFator& fator : fatores)
             campos.push_back(fator.Valores[k]);
+        for (std::string& campo : CamposAlvos(l.Alvos, Numero))
+            campos.push_back(std::move(campo));
+        for (std::string& campo : CamposOrcamentos(l.Orcamentos, Numero))
+            campos.push_back(std::move(campo));
         texto += RegistroCsv(campos);
     }
     for (const TLinhaPar& par : pares) {
@@ -93,7 +104,8 @@ std::string ResumoCsv(const std::vector<TLinhaResumo>& linhas,
         for (std::string& campo :
              CamposComparacao(par.Diferenca, par.A12Intervalo, par.Pareados, Numero))
             campos.push_back(std::move(campo));
-        campos.insert(campos.end(), fatores.size(), NA);
+        campos.insert(campos.end(), fatores.size() + colunasAlvos.size() + colunasOrcamentos.size(),
+                      NA);
         texto += RegistroCsv(campos);
     }
     return texto;
@@ -105,5 +117,24 @@ std::string DistribuicoesCsv(const std::vector<std::vector<TPontoDistribuicao>>&
         for (const TPontoDistribuicao& p : distribuicoes[k])
             texto += RegistroCsv({std::to_string(k + 1), std::to_string(p.Avaliacoes),
                                   std::to_string(p.Atingiram), Numero(p.Fracao)});
+    return texto;
+}
+
+std::string DistribuicoesAlvosCsv(
+    const std::vector<std::vector<TPontoDistribuicao>>& distribuicoes,
+    const std::vector<std::vector<std::vector<TPontoDistribuicao>>>& porAlvo,
+    const std::vector<double>& alvos) {
+    std::string texto = RegistroCsv({"config", "evaluations", "reached", "share", "target"});
+    const auto linhas = [&](std::size_t k, const std::vector<TPontoDistribuicao>& distribuicao,
+                            const std::string& alvo) {
+        for (const TPontoDistribuicao& p : distribuicao)
+            texto += RegistroCsv({std::to_string(k + 1), std::to_string(p.Avaliacoes),
+                                  std::to_string(p.Atingiram), Numero(p.Fracao), alvo});
+    };
+    for (std::size_t k = 0; k < distribuicoes.size(); ++k)
+        linhas(k, distribuicoes[k], "tolerance");
+    for (std::size_t k = 0; k < porAlvo.size(); ++k)
+        for (std::size_t i = 0; i < porAlvo[k].size(); ++i)
+            linhas(k, porAlvo[k][i], i < alvos.size() ? NomeAlvo(alvos[i]) : "all");
     return texto;
 }

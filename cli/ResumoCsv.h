@@ -16,7 +16,8 @@
 /// `planejadas` empty) and "against" 1 (NA for configuration 1); with `pares`, a row of kind
 /// "pair" per pair, its configuration's own columns NA. `rotulos` say what each configuration
 /// varies; after every other column comes one per factor, with each configuration's value
-/// (NA in the rows of pairs).
+/// (NA in the rows of pairs), and then the targets' columns (ColunasAlvos) and the budgets'
+/// (ColunasOrcamentos).
 std::string ResumoCsv(const std::vector<TLinhaResumo>& linhas,
                       const std::vector<std::string>& rotulos, const std::vector<int>& planejadas,
                       const std::vector<TLinhaPar>& pares, const std::vector<TFator>& fatores);
@@ -24,3 +25,11 @@ std::string ResumoCsv(const std::vector<TLinhaResumo>& linhas,
 /// --ecdf: config, evaluations, reached, share; a row per step of each configuration's
 /// run-time distribution.
 std::string DistribuicoesCsv(const std::vector<std::vector<TPontoDistribuicao>>& distribuicoes);
+
+/// The same with targets, and a last column `target`: "tolerance" on the rows of the runs' own
+/// tolerance, then by configuration the rows of each target (its name) and those over all
+/// targets ("all"), as TResumo::DistribuicoesAlvos gives them.
+std::string DistribuicoesAlvosCsv(
+    const std::vector<std::vector<TPontoDistribuicao>>& distribuicoes,
+    const std::vector<std::vector<std::vector<TPontoDistribuicao>>>& porAlvo,
+    const std::vector<double>& alvos);

@@ -1,5 +1,7 @@
 #include "SaidasExperimento.h"
 
+#include "EscritaIoh.h"
+
 #include <array>
 #include <iostream>
 
@@ -9,8 +11,15 @@ bool TSaidas::Abre(const TOpcoesExperimento& e) {
         const std::string& Caminho;
         std::unique_ptr<TArquivoSaida>& Arquivo;
     };
-    const std::array<TSaida, 6> saidas{{{"--csv", e.Csv, Csv},
+    if (!e.Ioh.empty())
+        if (const auto recusa = PastaIohRecusada(e.Ioh)) {
+            std::cerr << "quivora-run: " << *recusa << '\n';
+            return false;
+        }
+    Ioh = e.Ioh;
+    const std::array<TSaida, 7> saidas{{{"--csv", e.Csv, Csv},
                                         {"--curves", e.Curvas, Curvas},
+                                        {"--trajectories", e.Trajetorias, Trajetorias},
                                         {"--ecdf", e.Ecdf, Ecdf},
                                         {"--summary-csv", e.ResumoCsv, ResumoCsv},
                                         {"--summary-tex", e.ResumoTex, ResumoTex},
@@ -33,9 +42,9 @@ bool TSaidas::Abre(const TOpcoesExperimento& e) {
 }
 
 void TSaidas::Prepara(std::optional<std::uint64_t> retomarEm) {
-    const std::array<TArquivoSaida*, 6> arquivos{Csv.get(),       Curvas.get(),
-                                                 Ecdf.get(),      ResumoCsv.get(),
-                                                 ResumoTex.get(), ResumoMd.get()};
+    const std::array<TArquivoSaida*, 7> arquivos{Csv.get(),     Curvas.get(),    Trajetorias.get(),
+                                                 Ecdf.get(),    ResumoCsv.get(), ResumoTex.get(),
+                                                 ResumoMd.get()};
     for (const TArquivoSaida* arquivo : arquivos)
         if (arquivo != nullptr)
             arquivo->ExigeGravavel();

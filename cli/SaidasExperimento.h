@@ -12,14 +12,17 @@
 struct TSaidas {
     std::unique_ptr<TArquivoSaida> Csv;
     std::unique_ptr<TArquivoSaida> Curvas;
+    std::unique_ptr<TArquivoSaida> Trajetorias;
     std::unique_ptr<TArquivoSaida> Ecdf;
     std::unique_ptr<TArquivoSaida> ResumoCsv;
     std::unique_ptr<TArquivoSaida> ResumoTex;
     std::unique_ptr<TArquivoSaida> ResumoMd;
+    /// --ioh's folder, checked absent or empty by Abre and created as the runs start; or empty.
+    std::string Ioh;
 
     /// Opens every file the options name and then locks them, emptying none. Throws EGravacao and
     /// EArquivoEmUso; false, having said why, when two options name one file by different
-    /// paths.
+    /// paths or --ioh's folder holds something.
     bool Abre(const TOpcoesExperimento& e);
     /// Empties every open file, the CSV of a resumed experiment cut back to `retomarEm`
     /// instead (a torn last line goes). Nothing is emptied unless every file can be written,

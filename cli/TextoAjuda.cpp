@@ -42,6 +42,33 @@ Experiment options:
                        - for standard output (the summary then goes to stderr)
   --curves FILE        per configuration and generation, the quartiles of the best and
                        average fitness of both populations across the runs; - as above
+  --trajectories FILE  each run's best so far (best_fitness_1's highest yet) against the
+                       evaluations spent, as a long CSV: config, run, seed, evaluations,
+                       best_so_far, one row at generation 0, at each generation that
+                       raised it and at the run's last evaluation (pop * (generations + 1);
+                       its best_so_far is max_fitness_1); - as above; with --shard each
+                       shard's file holds its own runs
+  --ioh DIR            the same trajectories in IOHprofiler's format, for IOHanalyzer:
+                       DIR/IOHprofiler_f6_F6.info and one .dat file per configuration in
+                       DIR/data_f6_F6, each configuration an algorithm (configN), F6
+                       maximised in dimension 2; DIR must be new or empty
+  --targets T1,...     tolerances, listed as --vary lists tolerances: a run reaches target T
+                       at the first evaluation where its best so far comes within T of 1
+                       (read from its trajectory; it still stops by its own criterion);
+                       the CSV of --csv gets a column evaluations_to_T per target (empty
+                       where never reached), and the summary and --summary-csv, after all
+                       their columns, reached_T, rate_T, wilson_low_T, wilson_high_T and
+                       ert_T, and --ecdf each one's distribution; --summarize reads them
+                       from the CSVs
+  --budgets B1,...     numbers of evaluations, listed as --vary lists whole numbers, each
+                       at most some configuration's pop * (generation limit + 1): a run's
+                       best so far at budget B is that after its last generation whose
+                       evaluations are at most B (a run that stopped earlier keeps its
+                       final best); the CSV of --csv gets a column best_at_B per budget
+                       (empty below generation 0), and the summary and --summary-csv,
+                       after the targets' columns, q1_at_B, median_at_B and q3_at_B, the
+                       quartiles over the runs as everywhere; --summarize reads them from
+                       the CSVs
   --resume             go on with an interrupted experiment: with the same options, run
                        only the runs that the file of --csv lacks and add them to it
   --force              start the file of --csv again although it holds rows; without
@@ -138,7 +165,10 @@ Measures:
   --ecdf               columns config, evaluations, reached, share: by that many
                        evaluations, that many runs (that share of all) had reached the
                        tolerance; one row at every count where the share changes (the
-                       fixed-target run-time distribution, IOHanalyzer's ECDF)
+                       fixed-target run-time distribution, IOHanalyzer's ECDF); with
+                       --targets a last column, target: "tolerance" on these rows, then
+                       each target's rows and, under "all", the share of the (run,
+                       target) pairs reached (the ECDF aggregated over the targets)
 
 )" + std::string(AjudaRastro()) +
            R"(

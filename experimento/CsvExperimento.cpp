@@ -1,8 +1,12 @@
 #include "CsvExperimento.h"
 
+#include "Alvos.h"
 #include "Csv.h"
 #include "FormatoNumero.h"
+#include "Orcamentos.h"
 #include "Resumo.h"
+
+#include <cmath>
 
 namespace {
 
@@ -26,8 +30,14 @@ std::vector<std::string> ColunasCsvExperimento(bool comPlano) {
     return colunas;
 }
 
-std::string CabecalhoCsvExperimento() {
-    return RegistroCsv(ColunasCsvExperimento(true));
+std::string CabecalhoCsvExperimento(const std::vector<double>& alvos,
+                                    const std::vector<std::int64_t>& orcamentos) {
+    std::vector<std::string> colunas = ColunasCsvExperimento(true);
+    for (const double alvo : alvos)
+        colunas.push_back(ColunaAlvo(alvo));
+    for (const std::int64_t orcamento : orcamentos)
+        colunas.push_back(ColunaOrcamento(orcamento));
+    return RegistroCsv(colunas);
 }
 
 std::vector<std::string> ParametrosCsv(const TConfiguracao& c) {
@@ -49,10 +59,16 @@ std::string LinhaCsvExperimento(const std::vector<std::string>& parametros,
          Real(r.MelhorAptidao2), std::to_string(r.MelhorX), std::to_string(r.MelhorY),
          Real(r.MaiorAptidao1), Real(r.MaiorAptidao2), FormataDecimais(r.Milissegundos, 3, "."),
          std::to_string(planejado.Configuracoes), std::to_string(planejado.Execucoes)});
+    for (const std::int64_t avaliacoes : r.AvaliacoesAlvos)
+        campos.push_back(avaliacoes < 0 ? "" : std::to_string(avaliacoes));
+    for (const double melhor : r.MelhoresOrcamentos)
+        campos.push_back(std::isnan(melhor) ? "" : Real(melhor));
     return RegistroCsv(campos);
 }
 
 void ArredondaComoNoCsv(TResultadoExecucao& r) {
     for (double* valor : {&r.MelhorAptidao1, &r.MelhorAptidao2, &r.MaiorAptidao1, &r.MaiorAptidao2})
         *valor = LeReal(Real(*valor), ".");
+    for (TPontoMelhora& ponto : r.Melhoras)
+        ponto.Melhor = LeReal(Real(ponto.Melhor), ".");
 }

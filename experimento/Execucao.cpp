@@ -10,9 +10,9 @@ namespace {
 // long run does not keep it waiting.
 class TObservadorExecucao final : public TObservadorAG {
 public:
-    TObservadorExecucao(const TConfiguracaoAG& config, bool guardaTrajetoria,
+    TObservadorExecucao(const TConfiguracaoAG& config, TGuardaExecucao guarda,
                         const std::atomic<bool>& cancela, TResultadoExecucao& resultado)
-        : Config(config), GuardaTrajetoria(guardaTrajetoria), Cancela(cancela), R(resultado) {}
+        : Config(config), Guarda(guarda), Cancela(cancela), R(resultado) {}
 
     TContinuacao Avaliada(const TGeracaoAvaliada& geracao) override {
         const TDadosGeracao& d = geracao.Dados;
@@ -20,8 +20,10 @@ public:
             R.Atingiu = true;
             R.PrimeiraAtingida = d.Geracao;
         }
-        if (GuardaTrajetoria)
+        if (Guarda.Trajetoria)
             R.Trajetoria.push_back({d.Melhor1, d.Melhor2, d.Media1, d.Media2});
+        if (Guarda.Melhoras && (R.Melhoras.empty() || d.MelhorAteAgora1 > R.Melhoras.back().Melhor))
+            R.Melhoras.push_back({d.Avaliacoes, d.MelhorAteAgora1});
         R.MaiorAptidao1 = d.MelhorAteAgora1;
         R.MaiorAptidao2 = d.MelhorAteAgora2;
         return Cancela.load() ? TContinuacao::Para : TContinuacao::Segue;
@@ -29,7 +31,7 @@ public:
 
 private:
     const TConfiguracaoAG& Config;
-    bool GuardaTrajetoria;
+    TGuardaExecucao Guarda;
     const std::atomic<bool>& Cancela;
     TResultadoExecucao& R;
 };
@@ -41,15 +43,15 @@ TExecutor::TExecutor() : Motor(std::make_unique<TMotorAG>()) {}
 TExecutor::~TExecutor() = default;
 
 std::optional<TResultadoExecucao> TExecutor::Executa(const TConfiguracao& c, std::uint32_t semente,
-                                                     bool guardaTrajetoria,
+                                                     TGuardaExecucao guarda,
                                                      const std::atomic<bool>& cancela) {
     const TConfiguracaoAG config =
         ConfiguracaoAG(c.Painel, {c.Paralelo, c.Elitismo, c.Escalonamento, c.Torneio});
     TResultadoExecucao r;
     r.Semente = semente;
-    if (guardaTrajetoria)
+    if (guarda.Trajetoria)
         r.Trajetoria.reserve(static_cast<std::size_t>(config.LimGer) + 1);
-    TObservadorExecucao observador(config, guardaTrajetoria, cancela, r);
+    TObservadorExecucao observador(config, guarda, cancela, r);
     const auto inicio = std::chrono::steady_clock::now();
     const TResultadoAG fim = Motor->Executa(config, semente, observador);
     if (fim.Motivo == TMotivoFim::Interrompida)
@@ -62,5 +64,8 @@ std::optional<TResultadoExecucao> TExecutor::Executa(const TConfiguracao& c, std
     r.MelhorAptidao2 = fim.Melhor2;  // 0 in simple mode
     r.MelhorX = fim.MelhorX;
     r.MelhorY = fim.MelhorY;
+    // The last evaluation closes the trajectory unless it was an improvement itself.
+    if (guarda.Melhoras && r.Melhoras.back().Avaliacoes != fim.Avaliacoes)
+        r.Melhoras.push_back({fim.Avaliacoes, r.Melhoras.back().Melhor});
     return r;
 }

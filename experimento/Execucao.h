@@ -17,6 +17,13 @@ struct TPontoGeracao {
     double Media2 = 0;
 };
 
+/// The best so far of a run (best_fitness_1's highest value yet) once it has spent
+/// `Avaliacoes` evaluations.
+struct TPontoMelhora {
+    std::int64_t Avaliacoes = 0;
+    double Melhor = 0;
+};
+
 /// What an experiment keeps of one run.
 struct TResultadoExecucao {
     int Configuracao = 0;  ///< numbered from 1
@@ -33,6 +40,21 @@ struct TResultadoExecucao {
     double MaiorAptidao2 = 0;
     double Milissegundos = 0;               ///< wall time of the run
     std::vector<TPontoGeracao> Trajetoria;  ///< generations 0..Geracoes, when asked for
+    /// When asked for: the best so far at generation 0, at each generation that raised it and
+    /// at the run's last evaluation, in order, each point once.
+    std::vector<TPontoMelhora> Melhoras;
+    /// By the experiment's target: the evaluations at which the run first reached it, -1 for
+    /// one never reached; empty without targets.
+    std::vector<std::int64_t> AvaliacoesAlvos;
+    /// By the experiment's budget: the run's best so far there, NaN below its generation 0;
+    /// empty without budgets.
+    std::vector<double> MelhoresOrcamentos;
+};
+
+/// What a run keeps beyond its row.
+struct TGuardaExecucao {
+    bool Trajetoria = false;  ///< every generation's best and average fitness
+    bool Melhoras = false;    ///< the best so far at each improvement
 };
 
 /// Runs configurations one at a time on an engine of its own, which it reuses: one per thread.
@@ -45,10 +67,10 @@ public:
     TExecutor& operator=(const TExecutor&) = delete;
 
     /// Runs `c` from seed `semente`. The configuration must have passed ConfereTravas and its
-    /// tolerance must convert. With `guardaTrajetoria` the result holds every generation.
+    /// tolerance must convert. `guarda` says what the result holds beyond the row.
     /// Once `cancela` is set the run is abandoned after its current generation: nothing then.
     std::optional<TResultadoExecucao> Executa(const TConfiguracao& c, std::uint32_t semente,
-                                              bool guardaTrajetoria,
+                                              TGuardaExecucao guarda,
                                               const std::atomic<bool>& cancela);
 
 private:

@@ -90,9 +90,9 @@ std::int64_t ExecutaExperimento(const TPlanoExperimento& plano,
                 const std::uint32_t semente =
                     SementeBaseDaConfiguracao(plano.SementeBase, config, plano.Sementes) +
                     static_cast<std::uint32_t>(execucao);
-                std::optional<TResultadoExecucao> r =
-                    executor.Executa(plano.Configuracoes[static_cast<std::size_t>(config - 1)],
-                                     semente, plano.GuardaTrajetorias, cancela);
+                std::optional<TResultadoExecucao> r = executor.Executa(
+                    plano.Configuracoes[static_cast<std::size_t>(config - 1)], semente,
+                    {plano.GuardaTrajetorias, plano.GuardaMelhoras}, cancela);
                 if (!r)
                     return;  // abandoned: cancelled
                 r->Configuracao = config;

@@ -34,6 +34,9 @@ struct TPlanoExperimento {
     /// The shard's first runs that an earlier process did (a resumed experiment): skipped.
     std::int64_t Feitas = 0;
     bool GuardaTrajetorias = false;
+    bool GuardaMelhoras = false;           ///< each run's best so far at its improvements
+    std::vector<double> Alvos;             ///< --targets: read from those improvements
+    std::vector<std::int64_t> Orcamentos;  ///< --budgets: read from them too
 };
 
 /// How many runs of the plan its shard does.

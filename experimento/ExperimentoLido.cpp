@@ -63,6 +63,8 @@ TExperimentoLido LeCsvExperimento(const std::vector<std::string>& arquivos,
     std::map<int, TConfiguracaoLida> configuracoes;
     std::map<std::pair<int, int>, std::pair<TResultadoExecucao, TOrigem>> execucoes;
     std::optional<bool> comPlano;                   // as the first file says
+    std::vector<double> alvos;                      // as the first file says
+    std::vector<std::int64_t> orcamentos;           // as the first file says
     std::optional<std::pair<int, TOrigem>> planos;  // the planned configurations, and where
 
     for (const auto& arquivo : arquivos) {
@@ -74,6 +76,15 @@ TExperimentoLido LeCsvExperimento(const std::vector<std::string>& arquivos,
                                       (cabecalho.ComPlano ? "lacks" : "has") +
                                       "; not one experiment");
         comPlano = cabecalho.ComPlano;
+        if (&arquivo == &arquivos.front()) {
+            alvos = cabecalho.Alvos;
+            orcamentos = cabecalho.Orcamentos;
+        } else if (cabecalho.Alvos != alvos)
+            throw EEntradaExperimento(arquivo + ":1: gives the evaluations of other targets than " +
+                                      arquivos.front() + "; not one experiment");
+        else if (cabecalho.Orcamentos != orcamentos)
+            throw EEntradaExperimento(arquivo + ":1: gives the best so far at other budgets than " +
+                                      arquivos.front() + "; not one experiment");
         while (const std::optional<TLinhaLida> lida = linhas.Proxima()) {
             const TLinhaLida& linha = *lida;
             const TOrigem& origem = linha.Origem();
@@ -130,6 +141,8 @@ TExperimentoLido LeCsvExperimento(const std::vector<std::string>& arquivos,
         throw EEntradaExperimento(nomes + ": no runs");
 
     TExperimentoLido lido;
+    lido.Alvos = alvos;
+    lido.Orcamentos = orcamentos;
     for (const auto& [chave, execucao] : execucoes)
         lido.Resultados.push_back(execucao.first);
     if (!*comPlano)

@@ -24,6 +24,10 @@ struct TExperimentoLido {
     /// The runs planned by configuration (0 for one in none of the files); empty for files
     /// written before rows recorded them.
     std::vector<int> Planejadas;
+    /// The targets whose evaluations every file's rows give (each file the same ones).
+    std::vector<double> Alvos;
+    /// The budgets whose best so far every file's rows give (each file the same ones).
+    std::vector<std::int64_t> Orcamentos;
 };
 
 /// The whole content of the file, read as a pipe is: also standard input by /dev/stdin. Throws

@@ -1,7 +1,9 @@
 #include "LinhaCsvLida.h"
 
+#include "Alvos.h"
 #include "Experimento.h"
 #include "FormatoNumero.h"
+#include "Orcamentos.h"
 #include "Variacao.h"
 
 #include <fcntl.h>
@@ -12,9 +14,13 @@
 #include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <optional>
 
 namespace {
+
+// More evaluations than any run can spend: the bound of a target's evaluations read back.
+constexpr long long MaxAvaliacoesLidas = 1LL << 50;
 
 // A whole number as written, or as a real with no fractional part ("14.0", "3e+09"), which is
 // how R and pandas write back a column they took for real numbers.
@@ -100,8 +106,30 @@ TCabecalhoLido LeCabecalho(std::vector<std::string> campos, const std::string& a
     cabecalho.Campos = campos.size();
     const std::size_t numeros = !campos.empty() && campos.front().empty() ? 1 : 0;
     campos.erase(campos.begin(), campos.begin() + static_cast<std::ptrdiff_t>(numeros));
+    // After the plan's columns, the targets' evaluations, each named after its target, then the
+    // budgets' best so far, each named after its budget.
+    std::size_t i = ColunasCsvExperimento(true).size();
+    const auto unica = [&] { return std::count(campos.begin(), campos.end(), campos[i]) == 1; };
+    for (; i < campos.size() && AlvoDaColuna(campos[i]) && unica(); ++i) {
+        cabecalho.Alvos.push_back(*AlvoDaColuna(campos[i]));
+        cabecalho.ColunasAlvos.push_back(campos[i]);
+    }
+    for (; i < campos.size() && OrcamentoDaColuna(campos[i]) && unica(); ++i) {
+        cabecalho.Orcamentos.push_back(*OrcamentoDaColuna(campos[i]));
+        cabecalho.ColunasOrcamentos.push_back(campos[i]);
+    }
+    if (i < campos.size()) {
+        cabecalho.Alvos.clear();
+        cabecalho.ColunasAlvos.clear();
+        cabecalho.Orcamentos.clear();
+        cabecalho.ColunasOrcamentos.clear();
+    }
+    const std::vector<std::string> colunas(
+        campos.begin(), campos.end() - static_cast<std::ptrdiff_t>(cabecalho.Alvos.size() +
+                                                                   cabecalho.Orcamentos.size()));
+    const bool semAcrescidas = cabecalho.Alvos.empty() && cabecalho.Orcamentos.empty();
     for (const bool comPlano : {true, false})
-        if (campos == ColunasCsvExperimento(comPlano)) {
+        if (colunas == ColunasCsvExperimento(comPlano) && (comPlano || semAcrescidas)) {
             cabecalho.ComPlano = comPlano;
             for (std::size_t i = 0; i < campos.size(); ++i)
                 cabecalho.Posicoes.emplace(campos[i], numeros + i);
@@ -186,6 +214,12 @@ TResultadoExecucao TLinhaLida::Resultado(int limiteGeracoes) const {
     r.MaiorAptidao1 = Real("max_fitness_1");
     r.MaiorAptidao2 = Real("max_fitness_2");
     r.Milissegundos = Real("ms");
+    for (const std::string& coluna : Cabecalho.ColunasAlvos)
+        r.AvaliacoesAlvos.push_back(Campo(coluna).empty() ? -1
+                                                          : Inteiro(coluna, 1, MaxAvaliacoesLidas));
+    for (const std::string& coluna : Cabecalho.ColunasOrcamentos)
+        r.MelhoresOrcamentos.push_back(
+            Campo(coluna).empty() ? std::numeric_limits<double>::quiet_NaN() : Real(coluna));
     // A run's wall time: a NaN, a negative time or one of ages (1e300) is no time at all, and
     // the sum of such would print as nonsense.
     if (!(r.Milissegundos >= 0 && r.Milissegundos <= MaxMilissegundos))

@@ -41,12 +41,17 @@ struct TOrigem {
 /// How a file's header places the columns.
 struct TCabecalhoLido {
     std::map<std::string, std::size_t> Posicoes;
-    std::size_t Campos = 0;  ///< fields of every row
-    bool ComPlano = false;   ///< the rows record the plan
+    std::size_t Campos = 0;     ///< fields of every row
+    bool ComPlano = false;      ///< the rows record the plan
+    std::vector<double> Alvos;  ///< the targets whose evaluations follow the plan's columns
+    std::vector<std::string> ColunasAlvos;  ///< their columns' names
+    std::vector<std::int64_t> Orcamentos;   ///< the budgets whose best so far follow the targets'
+    std::vector<std::string> ColunasOrcamentos;  ///< their columns' names
 };
 
 /// Reads the header: the columns of either version, after a first column of row numbers with
-/// an empty name as R's write.csv and pandas' to_csv add by default. Throws
+/// an empty name as R's write.csv and pandas' to_csv add by default, and after the plan's
+/// columns those of the targets' evaluations and then of the budgets' best so far, if any. Throws
 /// EEntradaExperimento for any other.
 TCabecalhoLido LeCabecalho(std::vector<std::string> campos, const std::string& arquivo);
 

@@ -1,7 +1,9 @@
 #include "OpcoesLinha.h"
 
+#include "Alvos.h"
 #include "CaminhoSaidaPadrao.h"
 #include "Experimento.h"
+#include "Orcamentos.h"
 
 #include <algorithm>
 #include <charconv>
@@ -61,8 +63,9 @@ const TOpcaoExecucao* ChaveDoPainel(const std::string& opcao) {
 
 // The options that only an experiment takes.
 const std::vector<std::string> OpcoesExperimento{
-    "--runs",    "--vary", "--jobs",        "--shard",       "--csv",        "--curves", "--resume",
-    "--compare", "--ecdf", "--summary-csv", "--summary-tex", "--summary-md", "--seeds",  "--force"};
+    "--runs",   "--vary",    "--jobs",         "--shard",       "--csv",         "--curves",
+    "--resume", "--compare", "--ecdf",         "--summary-csv", "--summary-tex", "--summary-md",
+    "--seeds",  "--force",   "--trajectories", "--ioh",         "--targets",     "--budgets"};
 
 bool SoDeExperimento(const std::string& opcao) {
     return std::find(OpcoesExperimento.begin(), OpcoesExperimento.end(), opcao) !=
@@ -111,6 +114,12 @@ void ConfereExperimento(const TOpcoes& o) {
         Recusa(
             "--curves needs every run's trajectory, which the CSV does not keep; it does not "
             "go with --resume");
+    for (const auto& [opcao, caminho] :
+         {std::pair{"--trajectories", &e.Trajetorias}, std::pair{"--ioh", &e.Ioh}})
+        if (e.Retomar && !caminho->empty())
+            Recusa(std::string(opcao) +
+                   " writes every run's trajectory, which the CSV does not keep; it does not go "
+                   "with --resume");
     ConfereSaidas(e.Saidas());
 }
 
@@ -122,6 +131,8 @@ std::vector<std::pair<std::string, std::string>> TOpcoesExperimento::Saidas() co
         saidas.emplace_back("--csv", Csv);
     if (!Curvas.empty())
         saidas.emplace_back("--curves", Curvas);
+    if (!Trajetorias.empty())
+        saidas.emplace_back("--trajectories", Trajetorias);
     if (!Ecdf.empty())
         saidas.emplace_back("--ecdf", Ecdf);
     if (!ResumoCsv.empty())
@@ -216,7 +227,17 @@ TOpcoes LeOpcoes(const std::vector<std::string>& argumentos, const std::string& 
             e.Csv = CaminhoSaida(opcao, le());
         else if (opcao == "--curves")
             e.Curvas = CaminhoSaida(opcao, le());
-        else if (opcao == "--compare") {
+        else if (opcao == "--trajectories")
+            e.Trajetorias = CaminhoSaida(opcao, le());
+        else if (opcao == "--targets")
+            e.Alvos = LeAlvos(le(), separador);
+        else if (opcao == "--budgets")
+            e.Orcamentos = LeOrcamentos(le());
+        else if (opcao == "--ioh") {
+            e.Ioh = le();
+            if (e.Ioh.empty() || e.Ioh == SaidaPadrao)
+                Recusa("--ioh needs the name of a folder to write its files into");
+        } else if (opcao == "--compare") {
             const std::string valor = le();
             if (valor != "all" && valor != "reference")
                 Recusa("--compare accepts 'reference' or 'all', not '" + valor + "'");

@@ -13,21 +13,25 @@
 /// What a command line asks of an experiment: repeated runs of one configuration or of the
 /// Cartesian product of varied options, or the summary of experiment CSVs.
 struct TOpcoesExperimento {
-    bool Ativo = false;                ///< some experiment option was given
-    int Execucoes = 1;                 ///< --runs
-    int Tarefas = 1;                   ///< --jobs; the number of cores when absent
-    int Fatia = 1;                     ///< --shard K/M: K
-    int Fatias = 1;                    ///< M
-    std::string Csv;                   ///< --csv FILE, or empty
-    std::string Curvas;                ///< --curves FILE, or empty
-    bool Retomar = false;              ///< --resume: go on with the runs --csv lacks
-    bool Forcar = false;               ///< --force: start --csv again though it holds rows
-    bool CompararTodos = false;        ///< --compare all: every pair, not only against 1
-    std::string Ecdf;                  ///< --ecdf FILE, or empty
-    std::string ResumoCsv;             ///< --summary-csv FILE, or empty
-    std::string ResumoTex;             ///< --summary-tex FILE, or empty
-    std::string ResumoMd;              ///< --summary-md FILE, or empty
-    std::vector<std::string> Resumir;  ///< --summarize FILE...
+    bool Ativo = false;                    ///< some experiment option was given
+    int Execucoes = 1;                     ///< --runs
+    int Tarefas = 1;                       ///< --jobs; the number of cores when absent
+    int Fatia = 1;                         ///< --shard K/M: K
+    int Fatias = 1;                        ///< M
+    std::string Csv;                       ///< --csv FILE, or empty
+    std::string Curvas;                    ///< --curves FILE, or empty
+    std::string Trajetorias;               ///< --trajectories FILE, or empty
+    std::string Ioh;                       ///< --ioh DIR, or empty
+    std::vector<double> Alvos;             ///< --targets, or none
+    std::vector<std::int64_t> Orcamentos;  ///< --budgets, or none
+    bool Retomar = false;                  ///< --resume: go on with the runs --csv lacks
+    bool Forcar = false;                   ///< --force: start --csv again though it holds rows
+    bool CompararTodos = false;            ///< --compare all: every pair, not only against 1
+    std::string Ecdf;                      ///< --ecdf FILE, or empty
+    std::string ResumoCsv;                 ///< --summary-csv FILE, or empty
+    std::string ResumoTex;                 ///< --summary-tex FILE, or empty
+    std::string ResumoMd;                  ///< --summary-md FILE, or empty
+    std::vector<std::string> Resumir;      ///< --summarize FILE...
 
     /// --seeds: shared (run i of every configuration from one seed) or independent
     TSementes Sementes = TSementes::Compartilhadas;

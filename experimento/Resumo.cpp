@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <limits>
 #include <stdexcept>
 
@@ -14,9 +15,15 @@ constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
 
 }  // namespace
 
-TResumo::TResumo(const std::vector<TConfiguracao>& configuracoes) : Amostras(configuracoes.size()) {
-    for (std::size_t k = 0; k < configuracoes.size(); ++k)
+TResumo::TResumo(const std::vector<TConfiguracao>& configuracoes, const std::vector<double>& alvos,
+                 const std::vector<std::int64_t>& orcamentos)
+    : Amostras(configuracoes.size()), ListaAlvos(alvos), Orcamentos(orcamentos) {
+    for (std::size_t k = 0; k < configuracoes.size(); ++k) {
         Amostras[k].TamPop = configuracoes[k].Painel.Valores.TamPop;
+        Amostras[k].SucessosAlvo.resize(alvos.size());
+        Amostras[k].AvaliacoesAlvo.assign(alvos.size(), 0);
+        Amostras[k].MelhoresOrcamento.resize(orcamentos.size());
+    }
 }
 
 void TResumo::Acrescenta(const TResultadoExecucao& r) {
@@ -29,6 +36,15 @@ void TResumo::Acrescenta(const TResultadoExecucao& r) {
         a.Primeira.push_back(r.PrimeiraAtingida);
     else
         a.Falhas.push_back(r.Geracoes);
+    for (std::size_t i = 0; i < ListaAlvos.size(); ++i) {
+        const std::int64_t ate = r.AvaliacoesAlvos.at(i);
+        if (ate >= 0)
+            a.SucessosAlvo[i].push_back(ate);
+        a.AvaliacoesAlvo[i] += ate >= 0 ? ate : ::Avaliacoes(a.TamPop, r.Geracoes);
+    }
+    for (std::size_t i = 0; i < Orcamentos.size(); ++i)
+        if (const double melhor = r.MelhoresOrcamentos.at(i); !std::isnan(melhor))
+            a.MelhoresOrcamento[i].push_back(melhor);
 }
 
 std::int64_t TResumo::TAmostra::Execucoes() const {
@@ -123,6 +139,18 @@ std::vector<TLinhaResumo> TResumo::Linhas() const {
         l.Diferenca = {NaN, {NaN, NaN}};
         l.A12Intervalo = {NaN, NaN};
         l.Pareados = {0, NaN, NaN, NaN, NaN};
+        for (std::size_t i = 0; i < ListaAlvos.size(); ++i) {
+            const auto atingiram = static_cast<std::int64_t>(a.SucessosAlvo[i].size());
+            l.Alvos.push_back({ListaAlvos[i], atingiram,
+                               l.Execucoes > 0 ? static_cast<double>(atingiram) / l.Execucoes : NaN,
+                               IntervaloWilson(atingiram, l.Execucoes),
+                               l.Execucoes == 0 ? NaN
+                               : atingiram == 0
+                                   ? std::numeric_limits<double>::infinity()
+                                   : static_cast<double>(a.AvaliacoesAlvo[i]) / atingiram});
+        }
+        for (std::size_t i = 0; i < Orcamentos.size(); ++i)
+            l.Orcamentos.push_back({Orcamentos[i], Quartis(a.MelhoresOrcamento[i])});
         if (k > 0) {
             const TComparacao c = Compara(a, Amostras.front(), ordenados[k], ordenados.front());
             l.PMannWhitney = c.PMannWhitney;
@@ -194,6 +222,22 @@ std::vector<std::vector<TPontoDistribuicao>> TResumo::Distribuicoes() const {
     distribuicoes.reserve(Amostras.size());
     for (const TAmostra& a : Amostras)
         distribuicoes.push_back(DistribuicaoTempo(a.Avaliacoes(a.Primeira), a.Execucoes()));
+    return distribuicoes;
+}
+
+std::vector<std::vector<std::vector<TPontoDistribuicao>>> TResumo::DistribuicoesAlvos() const {
+    std::vector<std::vector<std::vector<TPontoDistribuicao>>> distribuicoes;
+    distribuicoes.reserve(Amostras.size());
+    for (const TAmostra& a : Amostras) {
+        auto& porAlvo = distribuicoes.emplace_back();
+        std::vector<std::int64_t> todos;
+        for (const std::vector<std::int64_t>& sucessos : a.SucessosAlvo) {
+            porAlvo.push_back(DistribuicaoTempo(sucessos, a.Execucoes()));
+            todos.insert(todos.end(), sucessos.begin(), sucessos.end());
+        }
+        porAlvo.push_back(DistribuicaoTempo(
+            std::move(todos), a.Execucoes() * static_cast<std::int64_t>(ListaAlvos.size())));
+    }
     return distribuicoes;
 }
 

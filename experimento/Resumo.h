@@ -23,25 +23,45 @@ struct TPareados {
     double PMcNemarHolm = 0;
 };
 
+/// One target of a configuration's summary, read from its runs' trajectories.
+struct TResumoAlvo {
+    double Alvo = 0;             ///< the tolerance
+    std::int64_t Atingiram = 0;  ///< runs that reached it
+    double Taxa = 0;             ///< Atingiram / runs
+    TIntervalo Wilson;           ///< 95 % interval of the rate
+    /// Expected running time to it: the evaluations of all runs, each counted up to its first
+    /// reach or, for a run that never reached, all it spent, over Atingiram; Inf for none.
+    double ERT = 0;
+};
+
+/// One budget of a configuration's summary: the quartiles of its runs' best so far there
+/// (NaN when the budget is below their generation 0).
+struct TResumoOrcamento {
+    std::int64_t Orcamento = 0;  ///< in evaluations
+    TQuartis Melhor;
+};
+
 /// The summary of one configuration of an experiment.
 struct TLinhaResumo {
     int Configuracao = 0;
     std::int64_t Execucoes = 0;
-    std::int64_t Atingiram = 0;   ///< runs that came within the tolerance
-    double Taxa = 0;              ///< Atingiram / Execucoes
-    TIntervalo Wilson;            ///< 95 % interval of the rate
-    TQuartis Melhor1;             ///< of the last generation's best fitness (population 1)
-    double MedianaPrimeira = 0;   ///< median first generation within the tolerance; NaN if none
-    double PMannWhitney = 0;      ///< best fitness against configuration 1; NaN for it
-    double PFisher = 0;           ///< reached counts against configuration 1; NaN for it
-    TTempoEsperado ERT;           ///< in evaluations, with its bootstrap percentiles
-    TA12 A12;                     ///< best fitness against configuration 1; NaN for it
-    double PMannWhitneyHolm = 0;  ///< PMannWhitney adjusted over configurations 2 on
-    double PFisherHolm = 0;       ///< PFisher adjusted over configurations 2 on
-    TIntervalo ERTIntervalo;      ///< 95 % bootstrap interval of ERT.Valor
-    TDiferencaTaxas Diferenca;    ///< the rate minus configuration 1's; NaN for it
-    TIntervalo A12Intervalo;      ///< of A12; NaN for configuration 1
-    TPareados Pareados;           ///< against configuration 1; NaN for it
+    std::int64_t Atingiram = 0;      ///< runs that came within the tolerance
+    double Taxa = 0;                 ///< Atingiram / Execucoes
+    TIntervalo Wilson;               ///< 95 % interval of the rate
+    TQuartis Melhor1;                ///< of the last generation's best fitness (population 1)
+    double MedianaPrimeira = 0;      ///< median first generation within the tolerance; NaN if none
+    double PMannWhitney = 0;         ///< best fitness against configuration 1; NaN for it
+    double PFisher = 0;              ///< reached counts against configuration 1; NaN for it
+    TTempoEsperado ERT;              ///< in evaluations, with its bootstrap percentiles
+    TA12 A12;                        ///< best fitness against configuration 1; NaN for it
+    double PMannWhitneyHolm = 0;     ///< PMannWhitney adjusted over configurations 2 on
+    double PFisherHolm = 0;          ///< PFisher adjusted over configurations 2 on
+    TIntervalo ERTIntervalo;         ///< 95 % bootstrap interval of ERT.Valor
+    TDiferencaTaxas Diferenca;       ///< the rate minus configuration 1's; NaN for it
+    TIntervalo A12Intervalo;         ///< of A12; NaN for configuration 1
+    TPareados Pareados;              ///< against configuration 1; NaN for it
+    std::vector<TResumoAlvo> Alvos;  ///< by the experiment's target
+    std::vector<TResumoOrcamento> Orcamentos;  ///< by the experiment's budget
 };
 
 /// Configuration `Configuracao` against an earlier one, `Contra`: the same tests as against
@@ -61,12 +81,16 @@ struct TLinhaPar {
 
 /// Gathers what the summary needs of each run: its best fitness and when it reached the
 /// tolerance, by configuration, and its number for the paired tests. Memory grows by 16 bytes
-/// and a bit per run, nothing more.
+/// and a bit per run, 8 bytes per run and target it reached and 8 per run and budget, nothing
+/// more.
 class TResumo {
 public:
     /// The experiment's configurations, in order: their population sizes turn generations into
-    /// evaluations.
-    explicit TResumo(const std::vector<TConfiguracao>& configuracoes);
+    /// evaluations; its targets, whose evaluations every run then gives, and its budgets, whose
+    /// best so far every run then gives.
+    explicit TResumo(const std::vector<TConfiguracao>& configuracoes,
+                     const std::vector<double>& alvos = {},
+                     const std::vector<std::int64_t>& orcamentos = {});
 
     /// Runs come in index order (configuration, then run), as experiments hand them over and
     /// as experiment CSVs are read back; the bootstrap of each configuration draws from its
@@ -83,6 +107,13 @@ public:
     [[nodiscard]] TKruskalWallis KruskalWallis() const;
     /// The run-time distribution of each configuration, in evaluations.
     [[nodiscard]] std::vector<std::vector<TPontoDistribuicao>> Distribuicoes() const;
+    /// The experiment's targets.
+    [[nodiscard]] const std::vector<double>& Alvos() const { return ListaAlvos; }
+    /// By configuration, the run-time distribution to each target, in their order, and last the
+    /// one over all of them: the share of its (run, target) pairs reached by each number of
+    /// evaluations, as COCO's and IOHanalyzer's ECDFs aggregate targets.
+    [[nodiscard]] std::vector<std::vector<std::vector<TPontoDistribuicao>>> DistribuicoesAlvos()
+        const;
 
 private:
     struct TAmostra {
@@ -93,6 +124,11 @@ private:
         std::vector<std::int32_t> Falhas;    ///< last generation of the runs that did not
         std::vector<std::int32_t> Execucao;  ///< each run's number, ascending
         std::vector<bool> Atingiu;           ///< each run's reached
+        /// By target: the evaluations at which the runs that reached it did.
+        std::vector<std::vector<std::int64_t>> SucessosAlvo;
+        std::vector<std::int64_t> AvaliacoesAlvo;  ///< by target: the evaluations ERT sums
+        /// By budget: the runs' best so far there, of those whose generation 0 it holds.
+        std::vector<std::vector<double>> MelhoresOrcamento;
         [[nodiscard]] std::int64_t Execucoes() const;
         /// The evaluations of runs that stopped (or first reached) at these generations.
         [[nodiscard]] std::vector<std::int64_t> Avaliacoes(
@@ -116,6 +152,8 @@ private:
     [[nodiscard]] static TPareados ComparaPareados(const TAmostra& a, const TAmostra& b);
 
     std::vector<TAmostra> Amostras;
+    std::vector<double> ListaAlvos;
+    std::vector<std::int64_t> Orcamentos;
 };
 
 /// A summary's number with `algarismos` significant digits as %g writes it ("0.98973",

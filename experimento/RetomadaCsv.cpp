@@ -22,7 +22,8 @@ TRetomada LeRetomada(std::string texto, const std::string& arquivo, const TPlano
     retomada.SementeBase = plano.SementeBase;
     // A file that holds no whole line is empty, or holds the start of the header.
     if (retomada.Tamanho == 0) {
-        if (CabecalhoCsvExperimento().rfind(SemMarcaDeOrdem(texto), 0) != 0)
+        if (CabecalhoCsvExperimento(plano.Alvos, plano.Orcamentos)
+                .rfind(SemMarcaDeOrdem(texto), 0) != 0)
             throw EEntradaExperimento(arquivo + ":1: not an experiment CSV of quivora-run");
         return retomada;
     }
@@ -35,7 +36,16 @@ TRetomada LeRetomada(std::string texto, const std::string& arquivo, const TPlano
                                   "it cannot be resumed");
     // The rows it would go on with have no row numbers, as R and pandas write back: the
     // file would hold rows of two shapes, and no reader would take it.
-    if (cabecalho.Campos != ColunasCsvExperimento(true).size())
+    if (cabecalho.Alvos != plano.Alvos)
+        throw EEntradaExperimento(arquivo +
+                                  ":1: gives the evaluations of other targets than --targets asks "
+                                  "for, so it cannot be resumed with them");
+    if (cabecalho.Orcamentos != plano.Orcamentos)
+        throw EEntradaExperimento(arquivo +
+                                  ":1: gives the best so far at other budgets than --budgets asks "
+                                  "for, so it cannot be resumed with them");
+    if (cabecalho.Campos !=
+        ColunasCsvExperimento(true).size() + plano.Alvos.size() + plano.Orcamentos.size())
         throw EEntradaExperimento(arquivo +
                                   ":1: has a first column of row numbers, which the rows "
                                   "added to it would lack, so it cannot be resumed");

@@ -60,6 +60,15 @@ std::string Juntos(const std::vector<std::string>& partes) {
 
 }  // namespace
 
+std::vector<std::string> DivideLista(const std::string& lista) {
+    return Divide(lista, false);
+}
+
+std::vector<std::string> DivideTolerancias(const std::string& lista,
+                                           const std::string& separadorDecimal) {
+    return Divide(lista, separadorDecimal == "," && lista.find('.') == std::string::npos);
+}
+
 TEixo LeEixo(const std::string& texto, const std::string& separadorDecimal) {
     const std::size_t igual = texto.find('=');
     const std::string nome = texto.substr(0, igual);
@@ -75,9 +84,9 @@ TEixo LeEixo(const std::string& texto, const std::string& separadorDecimal) {
     // Tolerances under a decimal comma have commas of their own, unless the list writes its
     // numbers with decimal points, as it may in any locale.
     const std::string lista = texto.substr(igual + 1);
-    eixo.Valores =
-        Divide(lista, eixo.Opcao->Tipo == TTipoOpcao::Tolerancia && separadorDecimal == "," &&
-                          lista.find('.') == std::string::npos);
+    eixo.Valores = eixo.Opcao->Tipo == TTipoOpcao::Tolerancia
+                       ? DivideTolerancias(lista, separadorDecimal)
+                       : Divide(lista, false);
     return eixo;
 }
 

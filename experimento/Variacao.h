@@ -14,6 +14,16 @@ struct TEixo {
 /// The most configurations an experiment may have.
 inline constexpr std::size_t MaxConfiguracoes = 10000;
 
+/// Splits a list of whole numbers as --vary splits one: at commas, or at semicolons when the
+/// list holds one.
+std::vector<std::string> DivideLista(const std::string& lista);
+
+/// Splits a list of tolerances as --vary splits a tolerance's values: at commas, or at
+/// semicolons when the list holds one; under the decimal separator "," a list without a
+/// semicolon nor a decimal point is one value.
+std::vector<std::string> DivideTolerancias(const std::string& lista,
+                                           const std::string& separadorDecimal);
+
 /// Reads a variation "NAME=V1,V2,...": NAME is a run option without its dashes. The values are
 /// split at commas, or at semicolons when the list holds one; tolerances under the decimal
 /// separator "," without a semicolon are one value unless written with decimal points, so

@@ -68,7 +68,7 @@ void Resume(const std::vector<std::string>& arquivos, const std::vector<std::str
         milissegundos += r.Milissegundos;
     }
 
-    TResumo resumo(lido.Configuracoes);
+    TResumo resumo(lido.Configuracoes, lido.Alvos, lido.Orcamentos);
     for (const auto& r : lido.Resultados)
         resumo.Acrescenta(r);
     const std::vector<TLinhaResumo> linhas = resumo.Linhas();
@@ -82,9 +82,9 @@ void Resume(const std::vector<std::string>& arquivos, const std::vector<std::str
     ConfereTexto(TabelaPares(pares, "."), "the table of pairs");
     ConfereTexto(LinhaKruskalWallis(resumo.KruskalWallis(), linhas.size(), "."),
                  "the Kruskal-Wallis line");
-    ConfereTexto(ResumoCsv(linhas, rotulos, lido.Planejadas, pares,
-                           FatoresVariados(lido.Configuracoes)),
-                 "--summary-csv");
+    ConfereTexto(
+        ResumoCsv(linhas, rotulos, lido.Planejadas, pares, FatoresVariados(lido.Configuracoes)),
+        "--summary-csv");
     ConfereTexto(DistribuicoesCsv(resumo.Distribuicoes()), "--ecdf");
     const std::string tempo = FormataDecimais(milissegundos / 1000, 3, ".");
     if (tempo.size() < 5 || tempo.find_first_not_of("0123456789.") != std::string::npos ||
