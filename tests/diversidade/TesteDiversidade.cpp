@@ -1,9 +1,11 @@
 // A population's diversity, worked out by hand for populations small enough to count pair
 // by pair.
+#include "Cromossomo.h"
 #include "Diversidade.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 
 namespace {
@@ -13,9 +15,9 @@ TPopulacaoRegistrada Populacao(const std::vector<std::string>& genes) {
     TPopulacaoRegistrada p;
     p.TamCrom = static_cast<int>(genes.front().size());
     for (const std::string& g : genes) {
-        std::vector<std::uint8_t> bytes;
-        for (const char c : g)
-            bytes.push_back(c == '1' ? 1 : 0);
+        std::array<std::uint8_t, MaxGenes> bytes{};  // packing reads MaxGenes bytes
+        for (std::size_t k = 0; k < g.size(); ++k)
+            bytes[k] = g[k] == '1' ? 1 : 0;
         TIndividuoRegistrado ind;
         ind.Genes = Empacota(bytes.data(), p.TamCrom);
         p.Individuos.push_back(ind);
