@@ -8,6 +8,7 @@
 // generation at random until painted, as BM_EscolheGeracao of janela_execucao_bench does,
 // with the page hidden (0) and shown (1); the slowest pick is kept too.
 #include "BenchmarksNaTela.h"
+#include "EscolhasMedidas.h"
 #include "GraficoDiversidade.h"
 #include "MainForm.h"
 #include "MapaCalor.h"
@@ -89,18 +90,7 @@ void BM_EscolheGeracao(benchmark::State& estado) {
     auto* paginas = Controle<QTabWidget>("PageControl1");
     paginas->setCurrentIndex(estado.range(0) == 0 ? 0 : paginas->count() - 1);
     QApplication::processEvents();
-    TReproducao& reproducao = Janela->Reproducao();
-    std::mt19937 sorteio(1);
-    std::uniform_int_distribution<int> geracao(0, Geracoes);
-    double pior = 0;
-    for (auto _ : estado) {
-        QElapsedTimer relogio;
-        relogio.start();
-        reproducao.Escolhe(geracao(sorteio));
-        QApplication::processEvents();
-        pior = std::max(pior, relogio.nsecsElapsed() / 1e6);
-    }
-    estado.counters["pior_ms"] = pior;
+    MedeEscolhas(estado, Janela->Reproducao(), Geracoes);
     paginas->setCurrentIndex(0);
 }
 

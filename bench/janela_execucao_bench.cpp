@@ -14,6 +14,7 @@
 // parallel mode and counts what the kept generations hold, and BM_Toca25 plays 100
 // generations at 25 per second and says how late the latest one came.
 #include "BenchmarksNaTela.h"
+#include "EscolhasMedidas.h"
 #include "GLPanel.h"
 #include "Grafico.h"
 #include "MainForm.h"
@@ -94,17 +95,7 @@ void BM_EscolheGeracao(benchmark::State& estado) {
         MaiorExecucao(false);
         Controle<QAbstractButton>("SpeedButton5")->click();
     }
-    std::mt19937 sorteio(1);
-    std::uniform_int_distribution<int> geracao(0, Geracoes);
-    double pior = 0;
-    for (auto _ : estado) {
-        QElapsedTimer relogio;
-        relogio.start();
-        reproducao.Escolhe(geracao(sorteio));
-        QApplication::processEvents();
-        pior = std::max(pior, relogio.nsecsElapsed() / 1e6);
-    }
-    estado.counters["pior_ms"] = pior;
+    MedeEscolhas(estado, reproducao, Geracoes);
 }
 
 // Plays 100 generations at 25 per second. Generation k of the play is due k periods after it
