@@ -208,7 +208,7 @@ void Cruzamento(std::string& s, const TConfiguracaoAG& c, const TPassoRegistrado
                 break;
             case TTipoCruz::Uniforme:
                 Campo(s, "mask");
-                Bits(s, par.Mascara, c.TamCrom);
+                Bits(s, p.MascaraDoPar(k), c.TamCrom);
                 break;
         }
         Campo(s, "crossed");

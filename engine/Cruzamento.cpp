@@ -1,6 +1,6 @@
 #include "MotorAG.h"
 
-#include <algorithm>
+#include <bit>
 
 namespace {
 
@@ -40,11 +40,12 @@ void SorteiaMascara(TAleatorio& aleatorio, TMascara& mascara, int tamCrom) {
     aleatorio.ProximosBits(mascara.data() + 1, tamCrom);
 }
 
-// A pair's material as the record keeps it, with whether its children differ from plain
-// copies of the parents: a cut at 0, an empty middle segment, or a mask of one value only
-// hands each child one parent whole.
-TPassoRegistrado::TPar Registrado(TTipoCruz tipo, const TMaterial& material, int tamCrom) {
-    TPassoRegistrado::TPar par;
+// Pair k's material as the record keeps it (k from 0), with whether its children differ from
+// plain copies of the parents: a cut at 0, an empty middle segment, or a mask of one value
+// only hands each child one parent whole.
+void Registra(TPassoRegistrado& passo, std::size_t k, TTipoCruz tipo, const TMaterial& material,
+              int tamCrom) {
+    TPassoRegistrado::TPar& par = passo.Pares[k];
     par.Corte1 = static_cast<std::uint8_t>(material.Corte1);
     par.Corte2 = static_cast<std::uint8_t>(material.Corte2);
     switch (tipo) {
@@ -55,14 +56,13 @@ TPassoRegistrado::TPar Registrado(TTipoCruz tipo, const TMaterial& material, int
             par.Cruzou = material.Corte2 - material.Corte1 >= 2;
             break;
         case TTipoCruz::Uniforme: {
-            par.Mascara = Empacota(material.Mascara.data() + 1, tamCrom);
-            const auto comeco = material.Mascara.begin() + 1;
-            const auto fim = comeco + tamCrom;
-            par.Cruzou = std::find(comeco, fim, 0) != fim && std::find(comeco, fim, 1) != fim;
+            const TPosicoes mascara = Empacota(material.Mascara.data() + 1, tamCrom);
+            const int daSegunda = std::popcount(mascara.Bits[0]) + std::popcount(mascara.Bits[1]);
+            par.Cruzou = daSegunda > 0 && daSegunda < tamCrom;
+            passo.Mascaras[k] = mascara;
             break;
         }
     }
-    return par;
 }
 
 }  // namespace
@@ -75,8 +75,11 @@ void TMotorAG::CruzaPais(TTipoCruz tipo, int /*taxaCruz*/) {
     const bool paralelo = Param.Paralelo;
 
     NovaDescendencia(filhos);  // 1.
-    if (Registro != nullptr)
+    if (Registro != nullptr) {
         Registro->Passo.Pares.resize(static_cast<std::size_t>(NumPares));
+        Registro->Passo.Mascaras.resize(tipo == TTipoCruz::Uniforme ? Registro->Passo.Pares.size()
+                                                                    : 0);
+    }
 
     TMaterial material;
     const auto sorteia = [&] {
@@ -106,8 +109,7 @@ void TMotorAG::CruzaPais(TTipoCruz tipo, int /*taxaCruz*/) {
         const int j = (m + 1) / 2;
         const bool primeiro = m % 2 == 1;
         if (primeiro && Registro != nullptr)
-            Registro->Passo.Pares[static_cast<std::size_t>(j - 1)] =
-                Registrado(tipo, material, tamCrom);
+            Registra(Registro->Passo, static_cast<std::size_t>(j - 1), tipo, material, tamCrom);
         TCromossomo& filho = *Descendencia->Crom[m];
         const TCromossomo& p1x = *Populacao->Crom[primeiro ? Pai1X[j] : Pai2X[j]];
         const TCromossomo& p2x = *Populacao->Crom[primeiro ? Pai2X[j] : Pai1X[j]];

@@ -46,6 +46,7 @@ void TPassoRegistrado::Limpa() {
     TamTorneio = 0;
     Entrantes.clear();
     Pares.clear();
+    Mascaras.clear();
     Mutacoes.clear();
     Slots.clear();
     EliteNoSlot1 = false;
@@ -54,8 +55,9 @@ void TPassoRegistrado::Limpa() {
 std::size_t BytesOcupados(const TRegistroGeracao& r) {
     const TPassoRegistrado& p = r.Passo;
     return sizeof r + r.Populacao.Individuos.capacity() * sizeof(TIndividuoRegistrado) +
-           r.Populacao.IndividuosY.capacity() * sizeof(TAptidoesY) +
-           p.Escolhidos.capacity() + p.Sorteios.capacity() * sizeof(double) +
-           p.Entrantes.capacity() + p.Pares.capacity() * sizeof(TPassoRegistrado::TPar) +
-           p.Mutacoes.capacity() * sizeof(TPosicoes) + p.Slots.capacity();
+           r.Populacao.IndividuosY.capacity() * sizeof(TAptidoesY) + p.Escolhidos.capacity() +
+           p.Sorteios.capacity() * sizeof(double) + p.Entrantes.capacity() +
+           p.Pares.capacity() * sizeof(TPassoRegistrado::TPar) +
+           p.Mascaras.capacity() * sizeof(TPosicoes) + p.Mutacoes.capacity() * sizeof(TPosicoes) +
+           p.Slots.capacity();
 }

@@ -100,12 +100,14 @@ struct TPassoRegistrado {
 
     /// One pair's crossover. Children 2k - 1 and 2k are pair k's.
     struct TPar {
-        TPosicoes Mascara;        ///< uniform: positions taken from the second parent
         std::uint8_t Corte1 = 0;  ///< one point: the cut; two points: the first cut
         std::uint8_t Corte2 = 0;  ///< two points: the second cut
         bool Cruzou = false;      ///< the children differ from plain copies of the parents
     };
     std::vector<TPar> Pares;
+    /// Uniform crossover: pair k's mask, the positions taken from the second parent, at
+    /// Mascaras[k - 1]; empty for the other crossovers, which so keep no mask per pair.
+    std::vector<TPosicoes> Mascaras;
     /// For each child, the mutation tests that hit: positions b, or for the inversion the
     /// positions b whose bit was swapped with bit b + 1.
     std::vector<TPosicoes> Mutacoes;
@@ -116,6 +118,11 @@ struct TPassoRegistrado {
 
     /// Empties the record, keeping its storage for the next step.
     void Limpa();
+
+    /// Pair k's uniform mask (k from 0); empty for the other crossovers.
+    [[nodiscard]] TPosicoes MascaraDoPar(std::size_t k) const {
+        return k < Mascaras.size() ? Mascaras[k] : TPosicoes{};
+    }
 
     /// Choices per pair: 2, or 4 in parallel mode.
     [[nodiscard]] int EscolhasPorPar() const {

@@ -115,7 +115,12 @@ def proxima(linha, config):
         slots = escolhidos[por_par * k:por_par * (k + 1)]
         if slots[:2] != par["parents_x"] or (paralelo and slots[2:] != par["parents_y"]):
             falha(linha["generation"], f"pair {k + 1}'s parents are not the selection's")
-        filhos.extend(cruza(prox["crossover"]["scheme"], par, [atual[s - 1] for s in slots], n, n // 2))
+        esquema = prox["crossover"]["scheme"]
+        filhos.extend(cruza(esquema, par, [atual[s - 1] for s in slots], n, n // 2))
+        # Crossing parents of all "a" with parents of all "b" shows where each bit comes from.
+        origem, _ = cruza(esquema, par, ["a" * n, "b" * n] * (por_par // 2), n, n // 2)
+        if par["crossed"] != ("a" in origem and "b" in origem):
+            falha(linha["generation"], f"pair {k + 1}'s \"crossed\" does not match its material")
     mutados = [muta(prox["mutation"]["scheme"], f, a) for f, a in zip(filhos, prox["mutation"]["hits"])]
     nova = list(atual)
     for filho, slot in zip(mutados, prox["replacement"]["slots"]):

@@ -39,7 +39,8 @@ std::vector<double> Fatias(const TPopulacaoRegistrada& pop, bool y) {
 
 // Which parent each bit of a child comes from, 1 for the child's own first parent (the one
 // its crossover copies from first), 2 for the other, as the run's crossover takes them.
-TBits OrigemPropria(const TConfiguracaoAG& c, const TPassoRegistrado::TPar& par) {
+TBits OrigemPropria(const TConfiguracaoAG& c, const TPassoRegistrado::TPar& par,
+                    const TPosicoes& mascara) {
     const int n = c.TamCrom;
     TBits origem(static_cast<std::size_t>(n));
     for (int b = 1; b <= n; ++b) {
@@ -54,7 +55,7 @@ TBits OrigemPropria(const TConfiguracaoAG& c, const TPassoRegistrado::TPar& par)
                 de = b > par.Corte1 && b < par.Corte2 ? 1 : 2;
                 break;
             case TTipoCruz::Uniforme:
-                de = par.Mascara.Tem(b) ? 2 : 1;
+                de = mascara.Tem(b) ? 2 : 1;
                 break;
         }
         origem[static_cast<std::size_t>(b - 1)] = de;
@@ -232,7 +233,7 @@ TPassoMostrado MontaPasso(const TConfiguracaoAG& config, const TPopulacaoRegistr
             par.Pai2Y = pais[3];
         }
         par.Material = passo.Pares[k];
-        const TBits origem = OrigemPropria(config, par.Material);
+        const TBits origem = OrigemPropria(config, par.Material, passo.MascaraDoPar(k));
         const TBits x[2] = {GenesLidos(anterior, par.Pai1), GenesLidos(anterior, par.Pai2)};
         const TBits y[2] = {yProprio ? GenesLidos(anterior, par.Pai1Y) : x[0],
                             yProprio ? GenesLidos(anterior, par.Pai2Y) : x[1]};
