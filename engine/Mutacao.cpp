@@ -34,9 +34,6 @@ void TMotorAG::MutaDesc(TTipoMut tipo, int taxaMut) {
     for (int m = 1; m <= filhos; ++m) {
         std::uint8_t* gene = Descendencia->Crom[m]->Gene.data() + 1;  // gene[b - 1] is bit b
         SorteiaAcertos(Aleatorio, limite, testes, acerto);
-        if (Registro != nullptr)
-            Registro->Passo.Mutacoes[static_cast<std::size_t>(m - 1)] =
-                Empacota(acerto.data(), testes);
         switch (tipo) {
             case TTipoMut::Flip:
                 for (std::size_t b = 0; b < tamCrom; ++b)
@@ -66,5 +63,11 @@ void TMotorAG::MutaDesc(TTipoMut tipo, int taxaMut) {
                 break;
             }
         }
+        // Packed for the record only now: read in other widths than the draws wrote them, the
+        // hits just drawn would wait for those stores to reach the cache; the mutation above
+        // has waited for them already.
+        if (Registro != nullptr)
+            Registro->Passo.Mutacoes[static_cast<std::size_t>(m - 1)] =
+                Empacota(acerto.data(), testes);
     }
 }
