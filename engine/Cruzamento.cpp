@@ -75,11 +75,8 @@ void TMotorAG::CruzaPais(TTipoCruz tipo, int /*taxaCruz*/) {
     const bool paralelo = Param.Paralelo;
 
     NovaDescendencia(filhos);  // 1.
-    if (Registro != nullptr) {
-        Registro->Passo.Pares.resize(static_cast<std::size_t>(NumPares));
-        Registro->Passo.Mascaras.resize(tipo == TTipoCruz::Uniforme ? Registro->Passo.Pares.size()
-                                                                    : 0);
-    }
+    if (Registro != nullptr)
+        Registro->Passo.ComecaPares(NumPares, tipo == TTipoCruz::Uniforme);
 
     TMaterial material;
     const auto sorteia = [&] {

@@ -52,6 +52,11 @@ void TPassoRegistrado::Limpa() {
     EliteNoSlot1 = false;
 }
 
+void TPassoRegistrado::ComecaPares(int numPares, bool uniforme) {
+    Pares.resize(static_cast<std::size_t>(numPares));
+    Mascaras.resize(uniforme ? Pares.size() : 0);
+}
+
 std::size_t BytesOcupados(const TRegistroGeracao& r) {
     const TPassoRegistrado& p = r.Passo;
     return sizeof r + r.Populacao.Individuos.capacity() * sizeof(TIndividuoRegistrado) +

@@ -119,6 +119,9 @@ struct TPassoRegistrado {
     /// Empties the record, keeping its storage for the next step.
     void Limpa();
 
+    /// Room for the pairs' crossovers, and for their masks if `uniforme`.
+    void ComecaPares(int numPares, bool uniforme);
+
     /// Pair k's uniform mask (k from 0); empty for the other crossovers.
     [[nodiscard]] TPosicoes MascaraDoPar(std::size_t k) const {
         return k < Mascaras.size() ? Mascaras[k] : TPosicoes{};
