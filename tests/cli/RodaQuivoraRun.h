@@ -4,10 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <stdlib.h>
 #include <sys/wait.h>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -22,6 +24,14 @@ inline std::string Aspas(const std::string& texto) {
     for (char c : texto)
         r += c == '\'' ? std::string("'\\''") : std::string(1, c);
     return r + "'";
+}
+
+/// A new, empty folder named `prefixo`-XXXXXX in the tests' temporary directory.
+inline std::string PastaNova(const std::string& prefixo) {
+    std::string modelo = ::testing::TempDir() + prefixo + "-XXXXXX";
+    if (::mkdtemp(modelo.data()) == nullptr)
+        throw std::runtime_error("no temporary directory");
+    return modelo;
 }
 
 inline std::string Le(const std::string& caminho) {

@@ -13,11 +13,8 @@ namespace {
 // Each test's files in a folder of its own: a CSV left by an earlier run would be refused as
 // one that already holds rows.
 std::string Arquivo(const std::string& nome) {
-    static const std::string pasta = [] {
-        std::string modelo = ::testing::TempDir() + "quivora-estudo-XXXXXX";
-        return std::string(::mkdtemp(modelo.data())) + "/";
-    }();
-    return pasta + nome;
+    static const std::string pasta = PastaNova("quivora-estudo");
+    return pasta + "/" + nome;
 }
 
 std::vector<std::string> Campos(const std::string& linha) {

@@ -6,19 +6,13 @@
 #include <stdlib.h>
 
 #include <sstream>
-#include <stdexcept>
 
 namespace {
 
 // A directory of its own for each test (ctest runs each in a process of its own): a CSV
 // left by an earlier run would be refused as holding rows.
 const std::string& Pasta() {
-    static const std::string pasta = [] {
-        std::string modelo = ::testing::TempDir() + "quivora-experimento-XXXXXX";
-        if (::mkdtemp(modelo.data()) == nullptr)
-            throw std::runtime_error("no temporary directory");
-        return modelo;
-    }();
+    static const std::string pasta = PastaNova("quivora-experimento");
     return pasta;
 }
 

@@ -4,23 +4,15 @@
 
 #include <gtest/gtest.h>
 
-#include <stdlib.h>
-
 #include <algorithm>
 #include <filesystem>
 #include <map>
 #include <set>
-#include <stdexcept>
 
 namespace {
 
 const std::string& Pasta() {
-    static const std::string pasta = [] {
-        std::string modelo = ::testing::TempDir() + "quivora-trajetorias-XXXXXX";
-        if (::mkdtemp(modelo.data()) == nullptr)
-            throw std::runtime_error("no temporary directory");
-        return modelo;
-    }();
+    static const std::string pasta = PastaNova("quivora-trajetorias");
     return pasta;
 }
 
