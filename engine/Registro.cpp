@@ -8,6 +8,13 @@
 #include <emmintrin.h>
 #endif
 
+TPosicoes PosicoesAte(int n) {
+    const auto primeiros = [](int m) {  // the lowest m bits, 0 <= m <= 64
+        return m >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << m) - 1;
+    };
+    return {{primeiros(std::clamp(n, 0, 64)), primeiros(std::clamp(n - 64, 0, 64))}};
+}
+
 // Where the processor has SSE2, sixteen bytes at a time: shifted left by 7 within 16-bit
 // lanes, bit 0 of every byte lands on the byte's top bit, and movemask gathers the sixteen top
 // bits, the first byte lowest. All MaxGenes bytes are read without a branch on n (the last
@@ -33,10 +40,8 @@ TPosicoes Empacota(const std::uint8_t* bytes, int n) {
             alto |= bit << (k - 64);
     }
 #endif
-    const auto primeiros = [](int m) {  // the lowest m bits, 0 <= m <= 64
-        return m >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << m) - 1;
-    };
-    return {{baixo & primeiros(std::clamp(n, 0, 64)), alto & primeiros(std::clamp(n - 64, 0, 64))}};
+    const TPosicoes ate = PosicoesAte(n);
+    return {{baixo & ate.Bits[0], alto & ate.Bits[1]}};
 }
 
 void TPassoRegistrado::Limpa() {

@@ -22,6 +22,9 @@ struct TPosicoes {
     bool operator==(const TPosicoes&) const = default;
 };
 
+/// Positions 1..n, 0 <= n <= 128.
+TPosicoes PosicoesAte(int n);
+
 /// The positions 1..n whose byte is 1: byte k - 1 (0 or 1) is position k. `bytes` holds
 /// MaxGenes readable bytes, n <= MaxGenes; those past n are ignored.
 TPosicoes Empacota(const std::uint8_t* bytes, int n);

@@ -10,17 +10,6 @@ namespace {
 static_assert(MaxIndividuos <= std::numeric_limits<std::uint8_t>::max(),
               "a position's count of 1s fits a byte");
 
-// Positions 1..n as the mask of their bits.
-TPosicoes Ate(int n) {
-    TPosicoes mascara;
-    for (int palavra = 0; palavra < 2; ++palavra) {
-        const int bits = std::clamp(n - 64 * palavra, 0, 64);
-        mascara.Bits[static_cast<std::size_t>(palavra)] =
-            bits == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << bits) - 1;
-    }
-    return mascara;
-}
-
 // Different gene strings under the mask, by sorting.
 int Distintos(const std::vector<TIndividuoRegistrado>& individuos, const TPosicoes& mascara) {
     std::vector<std::array<std::uint64_t, 2>> genes;
@@ -31,8 +20,9 @@ int Distintos(const std::vector<TIndividuoRegistrado>& individuos, const TPosico
     return static_cast<int>(std::unique(genes.begin(), genes.end()) - genes.begin());
 }
 
-}  // namespace
-
+// Mean Hamming distance over all n(n - 1)/2 pairs of n individuals, positions de..ate, from
+// the count of 1s at each position: a position with c ones differs in c(n - c) pairs. 0 for
+// fewer than two individuals.
 double HammingMedio(const std::vector<std::uint8_t>& uns, int de, int ate, int individuos) {
     if (individuos < 2)
         return 0;
@@ -43,6 +33,8 @@ double HammingMedio(const std::vector<std::uint8_t>& uns, int de, int ate, int i
     }
     return diferencas / (individuos * (individuos - 1.0) / 2.0);
 }
+
+}  // namespace
 
 TDiversidadeGeracao DiversidadeDe(const TPopulacaoRegistrada& populacao) {
     TDiversidadeGeracao d;
@@ -56,8 +48,8 @@ TDiversidadeGeracao DiversidadeDe(const TPopulacaoRegistrada& populacao) {
     const int meio = d.TamCrom / 2;
     d.HammingX = HammingMedio(d.Uns, 1, meio, d.Individuos);
     d.HammingY = HammingMedio(d.Uns, meio + 1, d.TamCrom, d.Individuos);
-    const TPosicoes todas = Ate(d.TamCrom);
-    const TPosicoes x = Ate(meio);
+    const TPosicoes todas = PosicoesAte(d.TamCrom);
+    const TPosicoes x = PosicoesAte(meio);
     TPosicoes y;
     for (std::size_t p = 0; p < 2; ++p)
         y.Bits[p] = todas.Bits[p] & ~x.Bits[p];

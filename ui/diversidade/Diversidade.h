@@ -35,10 +35,5 @@ struct TDiversidadeGeracao {
     [[nodiscard]] double HammingMedio() const { return HammingX + HammingY; }
 };
 
-/// Mean Hamming distance over all n(n - 1)/2 pairs of n individuals, positions de..ate, from
-/// the count of 1s at each position: a position with c ones differs in c(n - c) pairs. 0 for
-/// fewer than two individuals.
-double HammingMedio(const std::vector<std::uint8_t>& uns, int de, int ate, int individuos);
-
 /// The diversity of a recorded population.
 TDiversidadeGeracao DiversidadeDe(const TPopulacaoRegistrada& populacao);
