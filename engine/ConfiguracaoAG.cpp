@@ -96,8 +96,7 @@ const std::string& LegendaDe(TTipoMut tipo) {
 }
 
 bool DentroDaTolerancia(const TConfiguracaoAG& config, double melhor1, double melhor2) {
-    const auto perto = [&](double melhor) { return 1.0L - melhor <= config.Diferenca; };
-    if (!perto(melhor1))
+    if (!PertoDoMaximo(melhor1, config.Diferenca))
         return false;
-    return !config.Paralelo || perto(melhor2);
+    return !config.Paralelo || PertoDoMaximo(melhor2, config.Diferenca);
 }

@@ -74,6 +74,12 @@ const std::string& LegendaDe(TTipoSel tipo);
 const std::string& LegendaDe(TTipoCruz tipo);
 const std::string& LegendaDe(TTipoMut tipo);
 
+/// Whether a best fitness is within `diferenca` of F6's maximum 1 (computed in long double, as
+/// the stop test has it).
+[[nodiscard]] inline bool PertoDoMaximo(double melhor, double diferenca) {
+    return 1.0L - melhor <= diferenca;
+}
+
 /// The stop test of "Primeira situação encontrada" for a generation whose best fitness values
 /// are given: 1 − best within the tolerance, in parallel mode for both halves.
 [[nodiscard]] bool DentroDaTolerancia(const TConfiguracaoAG& config, double melhor1,

@@ -37,7 +37,7 @@ std::vector<std::int64_t> AvaliacoesAteAlvos(const std::vector<TPontoMelhora>& m
     for (const double alvo : alvos) {
         const auto ponto =
             std::find_if(melhoras.begin(), melhoras.end(),
-                         [&](const TPontoMelhora& p) { return 1.0L - p.Melhor <= alvo; });
+                         [&](const TPontoMelhora& p) { return PertoDoMaximo(p.Melhor, alvo); });
         avaliacoes.push_back(ponto == melhoras.end() ? -1 : ponto->Avaliacoes);
     }
     return avaliacoes;
