@@ -86,7 +86,7 @@ TEixo LeEixo(const std::string& texto, const std::string& separadorDecimal) {
     const std::string lista = texto.substr(igual + 1);
     eixo.Valores = eixo.Opcao->Tipo == TTipoOpcao::Tolerancia
                        ? DivideTolerancias(lista, separadorDecimal)
-                       : Divide(lista, false);
+                       : DivideLista(lista);
     return eixo;
 }
 
