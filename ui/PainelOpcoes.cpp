@@ -41,8 +41,12 @@ std::string ValorNoPainel(QWidget& painel, const TOpcaoExecucao& opcao) {
     return {};  // no lock reads the tolerance
 }
 
+// Sets the option's control to a value as the option takes it; the tolerance has two controls
+// and is set apart.
 void PoeValor(QWidget& painel, const TOpcaoExecucao& opcao, const std::string& valor) {
-    if (opcao.Tipo == TTipoOpcao::Item) {
+    if (opcao.Tipo == TTipoOpcao::Chave) {
+        Controle<QCheckBox>(painel, opcao.Controle).setChecked(valor == "on");
+    } else if (opcao.Tipo == TTipoOpcao::Item) {
         auto& lista = Controle<QComboBox>(painel, opcao.Controle);
         lista.setCurrentIndex(lista.findText(QString::fromStdString(valor), Qt::MatchExactly));
     } else if (opcao.Tipo == TTipoOpcao::Numero) {
@@ -94,8 +98,7 @@ void PoeConfiguracao(QWidget& painel, const TConfiguracao& c) {
             if (opcao.MaximoSegue.empty() == segue)
                 continue;
             if (opcao.Tipo == TTipoOpcao::Chave) {
-                Controle<QCheckBox>(painel, opcao.Controle)
-                    .setChecked(ValorOpcao(c, opcao, ".") == "on");
+                PoeValor(painel, opcao, ValorOpcao(c, opcao, "."));
             } else if (opcao.Tipo == TTipoOpcao::Tolerancia) {
                 auto& setas = Controle<QSpinBox>(painel, opcao.Setas);
                 const QSignalBlocker semTexto(setas);
