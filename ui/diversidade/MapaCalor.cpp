@@ -32,6 +32,11 @@ QColor Mistura(const QColor& de, const QColor& para, double t) {
             canal(de.blue(), para.blue())};
 }
 
+// The colour of a share of 1s, 0..1.
+QColor CorDaFracao(double fracao) {
+    return fracao < 0.5 ? Mistura(Zero, Meio, fracao * 2) : Mistura(Meio, Um, fracao * 2 - 1);
+}
+
 }  // namespace
 
 TMapaCalor::TMapaCalor(QWidget* parent) : QWidget(parent) {
@@ -39,21 +44,22 @@ TMapaCalor::TMapaCalor(QWidget* parent) : QWidget(parent) {
     setFont(FonteLegenda());
 }
 
-QColor TMapaCalor::CorDaFracao(double fracao) {
-    return fracao < 0.5 ? Mistura(Zero, Meio, fracao * 2) : Mistura(Meio, Um, fracao * 2 - 1);
-}
-
 void TMapaCalor::Mostra(const std::vector<TDiversidadeGeracao>& medidas) {
     const int geracoes = static_cast<int>(medidas.size());
     const int posicoes = medidas.empty() ? 0 : medidas.front().TamCrom;
     Paralelo = !medidas.empty() && medidas.front().Paralelo;
     Imagem = QImage(geracoes, posicoes, QImage::Format_RGB32);
-    // The 256 colours a count can take, at most, once; each pixel is then a look-up.
+    // The colours a count can take, worked out once for each population size (a run keeps
+    // one); each pixel is then a look-up.
     QRgb cores[256];
+    int coresPara = -1;  // the population size `cores` holds the colours of
     for (int g = 0; g < geracoes; ++g) {
         const TDiversidadeGeracao& d = medidas[static_cast<std::size_t>(g)];
-        for (int c = 0; c <= d.Individuos; ++c)
-            cores[c] = CorDaFracao(d.Individuos == 0 ? 0.0 : c / double(d.Individuos)).rgb();
+        if (d.Individuos != coresPara) {
+            for (int c = 0; c <= d.Individuos; ++c)
+                cores[c] = CorDaFracao(d.Individuos == 0 ? 0.0 : c / double(d.Individuos)).rgb();
+            coresPara = d.Individuos;
+        }
         for (int b = 0; b < posicoes; ++b)
             reinterpret_cast<QRgb*>(Imagem.scanLine(b))[g] = cores[d.Uns[std::size_t(b)]];
     }

@@ -17,8 +17,7 @@ class TMapaCalor : public QWidget {
 public:
     explicit TMapaCalor(QWidget* parent = nullptr);
 
-    /// Draws these generations' diversity (generation g at medidas[g]); the vector must stay
-    /// alive and unchanged until the next call.
+    /// Draws these generations' diversity (generation g at medidas[g]).
     void Mostra(const std::vector<TDiversidadeGeracao>& medidas);
     /// Frames generation g's column; -1 frames none.
     void MostraCursor(int geracao);
@@ -26,9 +25,6 @@ public:
     [[nodiscard]] int Cursor() const { return Geracao; }
     /// The centre of generation g's column, in the widget's coordinates.
     [[nodiscard]] QPoint CentroDaGeracao(int geracao) const;
-
-    /// The colour of a share of 1s, 0..1.
-    [[nodiscard]] static QColor CorDaFracao(double fracao);
 
 signals:
     /// The user clicked or dragged over generation g's column.
