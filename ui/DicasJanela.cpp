@@ -45,11 +45,6 @@ const TDicaAba DicasAbas[] = {
     {"TabSheet3", "Repete esta configuração muitas vezes e compara os resultados"},
 };
 
-void Dica(QWidget& controle, const QString& texto) {
-    controle.setStatusTip(texto);
-    controle.setToolTip(texto);
-}
-
 /// A tab bar has one status tip for all its tabs; this gives each tab its own.
 class TDicasAbas : public QObject {
 public:
@@ -121,6 +116,11 @@ void DaDicasPainel(QMainWindow& janela) {
 }
 
 }  // namespace
+
+void Dica(QWidget& controle, const QString& texto) {
+    controle.setStatusTip(texto);
+    controle.setToolTip(texto);
+}
 
 void DaDicas(QMainWindow& janela) {
     for (const TDica& d : Dicas)

@@ -1,6 +1,12 @@
 #pragma once
 
 class QMainWindow;
+class QString;
+class QWidget;
+
+/// Gives a control its one-line explanation: in the status line (its status tip) and as its
+/// tooltip.
+void Dica(QWidget& controle, const QString& texto);
 
 /// Gives the window's controls their one-line explanations, as a GA teacher would put them:
 /// each control of the parameter panel with its caption, the plot type, the view buttons,

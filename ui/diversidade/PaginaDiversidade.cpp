@@ -1,5 +1,6 @@
 #include "PaginaDiversidade.h"
 
+#include "DicasJanela.h"
 #include "GraficoDiversidade.h"
 #include "GraficoNoTamanho.h"
 #include "ImagemGrafico.h"
@@ -17,25 +18,20 @@
 
 namespace {
 
-void DaDica(QWidget& controle, const QString& texto) {
-    controle.setStatusTip(texto);
-    controle.setToolTip(texto);
-}
-
 QToolButton* CriaBotao(QWidget& pai, const char* nome, const QString& texto, const QString& dica) {
     auto* botao = new QToolButton(&pai);
     botao->setObjectName(QString::fromLatin1(nome));
     botao->setText(texto);
     botao->setToolButtonStyle(Qt::ToolButtonTextOnly);
     botao->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    DaDica(*botao, dica);
+    Dica(*botao, dica);
     return botao;
 }
 
-}  // namespace
-
-const QString TPaginaDiversidade::Dica =
+const QString DicaAba =
     QStringLiteral("Frações de 1s, Hamming e distintos por geração; clique para rever uma");
+
+}  // namespace
 
 TPaginaDiversidade::TPaginaDiversidade(TReproducao& reproducao, QWidget* parent)
     : QWidget(parent),
@@ -55,10 +51,9 @@ TPaginaDiversidade::TPaginaDiversidade(TReproducao& reproducao, QWidget* parent)
     setObjectName(QStringLiteral("TabDiversidade"));
     Mapa->setObjectName(QStringLiteral("MapaCalor"));
     Grafico->setObjectName(QStringLiteral("GraficoDiversidade"));
-    DaDica(*Mapa, QStringLiteral("Fração de 1s em cada bit, por geração; clique para rever uma"));
-    DaDica(
-        *Grafico,
-        QStringLiteral("Hamming médio e indivíduos distintos por geração; clique para rever uma"));
+    Dica(*Mapa, QStringLiteral("Fração de 1s em cada bit, por geração; clique para rever uma"));
+    Dica(*Grafico,
+         QStringLiteral("Hamming médio e indivíduos distintos por geração; clique para rever uma"));
     Vistas->addWidget(Mapa);
     Vistas->addWidget(Grafico);
 
@@ -168,5 +163,5 @@ void TPaginaDiversidade::Completa() {
 void CriaPaginaDiversidade(QTabWidget& paginas, TReproducao& reproducao) {
     const int aba =
         paginas.addTab(new TPaginaDiversidade(reproducao, &paginas), QStringLiteral("Diversidade"));
-    paginas.setTabToolTip(aba, TPaginaDiversidade::Dica);
+    paginas.setTabToolTip(aba, DicaAba);
 }

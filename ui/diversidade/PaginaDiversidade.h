@@ -25,9 +25,6 @@ class TPaginaDiversidade : public QWidget {
 public:
     explicit TPaginaDiversidade(TReproducao& reproducao, QWidget* parent = nullptr);
 
-    /// The tab's hint.
-    static const QString Dica;
-
 protected:
     void showEvent(QShowEvent* evento) override;
 

@@ -1,6 +1,7 @@
 #include "JanelaVideo.h"
 
 #include "BarraReproducao.h"
+#include "DicasJanela.h"
 #include "TamanhoImagem.h"
 
 #include <QCloseEvent>
@@ -20,11 +21,6 @@
 namespace {
 
 constexpr int TamanhoHd = 0;  // the first of TamanhosPadrao, chosen at start
-
-void Dica(QWidget& controle, const QString& texto) {
-    controle.setStatusTip(texto);
-    controle.setToolTip(texto);
-}
 
 QString TextoFormato(TFormatoVideo formato) {
     return formato == TFormatoVideo::Mp4 ? QStringLiteral("MP4 (H.264)")

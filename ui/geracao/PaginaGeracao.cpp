@@ -1,6 +1,7 @@
 #include "PaginaGeracao.h"
 
 #include "ControleVista.h"
+#include "DicasJanela.h"
 #include "FormatoNumero.h"
 #include "GLPanel.h"
 #include "ImagemGrafico.h"
@@ -19,15 +20,6 @@
 #include <QToolButton>
 #include <QToolTip>
 #include <QVBoxLayout>
-
-namespace {
-
-void Dica(QWidget& controle, const QString& texto) {
-    controle.setStatusTip(texto);
-    controle.setToolTip(texto);
-}
-
-}  // namespace
 
 TPaginaGeracao::TPaginaGeracao(const TControlesGeracao& controles)
     : QWidget(controles.PageControl1), Controles(controles), Abas(new QTabWidget(this)) {
