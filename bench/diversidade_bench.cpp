@@ -17,15 +17,11 @@
 #include <benchmark/benchmark.h>
 #include <QAbstractButton>
 #include <QApplication>
-#include <QCheckBox>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QSpinBox>
 #include <QTabWidget>
 
-#include <algorithm>
 #include <memory>
-#include <random>
 
 namespace {
 
