@@ -68,11 +68,12 @@ int ImprimeResumo(const TResumoMostrado& mostrado, const TResumo& resumo, const 
     const bool mostrou = SaidaCompleta(saida);
     try {
         if (saidas.Ecdf) {
+            // Without targets, no rows over "all" of none.
             saidas.Ecdf->Escreve(resumo.Alvos().empty()
                                      ? DistribuicoesCsv(resumo.Distribuicoes())
-                                     : DistribuicoesAlvosCsv(resumo.Distribuicoes(),
-                                                             resumo.DistribuicoesAlvos(),
-                                                             resumo.Alvos()));
+                                     : DistribuicoesCsv(resumo.Distribuicoes(),
+                                                        resumo.DistribuicoesAlvos(),
+                                                        resumo.Alvos()));
             saidas.Ecdf->Fecha();
         }
         if (saidas.ResumoCsv) {

@@ -111,25 +111,24 @@ std::string ResumoCsv(const std::vector<TLinhaResumo>& linhas,
     return texto;
 }
 
-std::string DistribuicoesCsv(const std::vector<std::vector<TPontoDistribuicao>>& distribuicoes) {
-    std::string texto = RegistroCsv({"config", "evaluations", "reached", "share"});
-    for (std::size_t k = 0; k < distribuicoes.size(); ++k)
-        for (const TPontoDistribuicao& p : distribuicoes[k])
-            texto += RegistroCsv({std::to_string(k + 1), std::to_string(p.Avaliacoes),
-                                  std::to_string(p.Atingiram), Numero(p.Fracao)});
-    return texto;
-}
-
-std::string DistribuicoesAlvosCsv(
+std::string DistribuicoesCsv(
     const std::vector<std::vector<TPontoDistribuicao>>& distribuicoes,
     const std::vector<std::vector<std::vector<TPontoDistribuicao>>>& porAlvo,
     const std::vector<double>& alvos) {
-    std::string texto = RegistroCsv({"config", "evaluations", "reached", "share", "target"});
+    const bool comAlvos = !alvos.empty();
+    std::vector<std::string> cabecalho{"config", "evaluations", "reached", "share"};
+    if (comAlvos)
+        cabecalho.emplace_back("target");
+    std::string texto = RegistroCsv(cabecalho);
     const auto linhas = [&](std::size_t k, const std::vector<TPontoDistribuicao>& distribuicao,
                             const std::string& alvo) {
-        for (const TPontoDistribuicao& p : distribuicao)
-            texto += RegistroCsv({std::to_string(k + 1), std::to_string(p.Avaliacoes),
-                                  std::to_string(p.Atingiram), Numero(p.Fracao), alvo});
+        for (const TPontoDistribuicao& p : distribuicao) {
+            std::vector<std::string> campos{std::to_string(k + 1), std::to_string(p.Avaliacoes),
+                                            std::to_string(p.Atingiram), Numero(p.Fracao)};
+            if (comAlvos)
+                campos.push_back(alvo);
+            texto += RegistroCsv(campos);
+        }
     };
     for (std::size_t k = 0; k < distribuicoes.size(); ++k)
         linhas(k, distribuicoes[k], "tolerance");

@@ -23,13 +23,10 @@ std::string ResumoCsv(const std::vector<TLinhaResumo>& linhas,
                       const std::vector<TLinhaPar>& pares, const std::vector<TFator>& fatores);
 
 /// --ecdf: config, evaluations, reached, share; a row per step of each configuration's
-/// run-time distribution.
-std::string DistribuicoesCsv(const std::vector<std::vector<TPontoDistribuicao>>& distribuicoes);
-
-/// The same with targets, and a last column `target`: "tolerance" on the rows of the runs' own
-/// tolerance, then by configuration the rows of each target (its name) and those over all
-/// targets ("all"), as TResumo::DistribuicoesAlvos gives them.
-std::string DistribuicoesAlvosCsv(
+/// run-time distribution. With targets, a last column `target`: "tolerance" on the rows of the
+/// runs' own tolerance, then by configuration the rows of each target (its name) and those over
+/// all targets ("all"), as TResumo::DistribuicoesAlvos gives them.
+std::string DistribuicoesCsv(
     const std::vector<std::vector<TPontoDistribuicao>>& distribuicoes,
-    const std::vector<std::vector<std::vector<TPontoDistribuicao>>>& porAlvo,
-    const std::vector<double>& alvos);
+    const std::vector<std::vector<std::vector<TPontoDistribuicao>>>& porAlvo = {},
+    const std::vector<double>& alvos = {});
