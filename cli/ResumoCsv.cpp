@@ -31,12 +31,8 @@ std::string ResumoCsv(const std::vector<TLinhaResumo>& linhas,
     cabecalho.insert(cabecalho.begin() + ColunaPlanejadas, "planned");
     for (const TFator& fator : fatores)
         cabecalho.push_back(fator.Coluna);
-    const std::vector<std::string> colunasAlvos =
-        linhas.empty() ? std::vector<std::string>{} : ColunasAlvos(linhas.front().Alvos);
-    cabecalho.insert(cabecalho.end(), colunasAlvos.begin(), colunasAlvos.end());
-    const std::vector<std::string> colunasOrcamentos =
-        linhas.empty() ? std::vector<std::string>{} : ColunasOrcamentos(linhas.front().Orcamentos);
-    cabecalho.insert(cabecalho.end(), colunasOrcamentos.begin(), colunasOrcamentos.end());
+    const std::vector<std::string> acrescidas = ColunasAcrescidas(linhas);
+    cabecalho.insert(cabecalho.end(), acrescidas.begin(), acrescidas.end());
     std::string texto = RegistroCsv(cabecalho);
     for (std::size_t k = 0; k < linhas.size(); ++k) {
         const TLinhaResumo& l = linhas[k];
@@ -69,9 +65,7 @@ std::string ResumoCsv(const std::vector<TLinhaResumo>& linhas,
             campos.push_back(std::move(campo));
         for (const TFator& fator : fatores)
             campos.push_back(fator.Valores[k]);
-        for (std::string& campo : CamposAlvos(l.Alvos, Numero))
-            campos.push_back(std::move(campo));
-        for (std::string& campo : CamposOrcamentos(l.Orcamentos, Numero))
+        for (std::string& campo : CamposAcrescidos(l, Numero))
             campos.push_back(std::move(campo));
         texto += RegistroCsv(campos);
     }
@@ -104,8 +98,7 @@ std::string ResumoCsv(const std::vector<TLinhaResumo>& linhas,
         for (std::string& campo :
              CamposComparacao(par.Diferenca, par.A12Intervalo, par.Pareados, Numero))
             campos.push_back(std::move(campo));
-        campos.insert(campos.end(), fatores.size() + colunasAlvos.size() + colunasOrcamentos.size(),
-                      NA);
+        campos.insert(campos.end(), fatores.size() + acrescidas.size(), NA);
         texto += RegistroCsv(campos);
     }
     return texto;

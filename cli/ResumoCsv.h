@@ -16,8 +16,8 @@
 /// `planejadas` empty) and "against" 1 (NA for configuration 1); with `pares`, a row of kind
 /// "pair" per pair, its configuration's own columns NA. `rotulos` say what each configuration
 /// varies; after every other column comes one per factor, with each configuration's value
-/// (NA in the rows of pairs), and then the targets' columns (ColunasAlvos) and the budgets'
-/// (ColunasOrcamentos).
+/// (NA in the rows of pairs), and then the targets' and the budgets' columns
+/// (ColunasAcrescidas).
 std::string ResumoCsv(const std::vector<TLinhaResumo>& linhas,
                       const std::vector<std::string>& rotulos, const std::vector<int>& planejadas,
                       const std::vector<TLinhaPar>& pares, const std::vector<TFator>& fatores);

@@ -94,36 +94,27 @@ std::vector<std::string> CamposComparacao(const TDiferencaTaxas& diferenca, cons
             numero(pareados.PMcNemarHolm)};
 }
 
-std::vector<std::string> ColunasAlvos(const std::vector<TResumoAlvo>& alvos) {
+std::vector<std::string> ColunasAcrescidas(const std::vector<TLinhaResumo>& linhas) {
     std::vector<std::string> colunas;
-    for (const TResumoAlvo& a : alvos)
+    if (linhas.empty())
+        return colunas;
+    for (const TResumoAlvo& a : linhas.front().Alvos)
         for (const char* medida : {"reached_", "rate_", "wilson_low_", "wilson_high_", "ert_"})
             colunas.push_back(medida + NomeAlvo(a.Alvo));
-    return colunas;
-}
-
-std::vector<std::string> CamposAlvos(const std::vector<TResumoAlvo>& alvos,
-                                     const std::function<std::string(double)>& numero) {
-    std::vector<std::string> campos;
-    for (const TResumoAlvo& a : alvos)
-        campos.insert(campos.end(),
-                      {std::to_string(a.Atingiram), numero(a.Taxa), numero(a.Wilson.Inferior),
-                       numero(a.Wilson.Superior), numero(a.ERT)});
-    return campos;
-}
-
-std::vector<std::string> ColunasOrcamentos(const std::vector<TResumoOrcamento>& orcamentos) {
-    std::vector<std::string> colunas;
-    for (const TResumoOrcamento& o : orcamentos)
+    for (const TResumoOrcamento& o : linhas.front().Orcamentos)
         for (const char* medida : {"q1_at_", "median_at_", "q3_at_"})
             colunas.push_back(medida + std::to_string(o.Orcamento));
     return colunas;
 }
 
-std::vector<std::string> CamposOrcamentos(const std::vector<TResumoOrcamento>& orcamentos,
+std::vector<std::string> CamposAcrescidos(const TLinhaResumo& linha,
                                           const std::function<std::string(double)>& numero) {
     std::vector<std::string> campos;
-    for (const TResumoOrcamento& o : orcamentos)
+    for (const TResumoAlvo& a : linha.Alvos)
+        campos.insert(campos.end(),
+                      {std::to_string(a.Atingiram), numero(a.Taxa), numero(a.Wilson.Inferior),
+                       numero(a.Wilson.Superior), numero(a.ERT)});
+    for (const TResumoOrcamento& o : linha.Orcamentos)
         campos.insert(campos.end(),
                       {numero(o.Melhor.Q1), numero(o.Melhor.Mediana), numero(o.Melhor.Q3)});
     return campos;
@@ -133,6 +124,7 @@ std::string TabelaResumo(const std::vector<TLinhaResumo>& linhas,
                          const std::vector<std::string>& rotulos,
                          const std::vector<int>& planejadas, const std::string& separador) {
     const auto numero = [&](double valor) { return Numero(valor, 4, separador); };
+    const auto numeroAcrescido = [&](double valor) { return Numero(valor, 6, separador); };
     std::vector<std::string> cabecalho = ColunasResumo();
     cabecalho.insert(cabecalho.begin(), "config");
     std::vector<std::vector<std::string>> tabela{cabecalho};
@@ -168,18 +160,11 @@ std::string TabelaResumo(const std::vector<TLinhaResumo>& linhas,
         for (const std::string& campo :
              CamposComparacao(l.Diferenca, l.A12Intervalo, l.Pareados, numero))
             tabela.back().push_back(contra(campo));
-        const auto numeroAcrescido = [&](double valor) { return Numero(valor, 6, separador); };
-        for (std::string& campo : CamposAlvos(l.Alvos, numeroAcrescido))
-            tabela.back().push_back(std::move(campo));
-        for (std::string& campo : CamposOrcamentos(l.Orcamentos, numeroAcrescido))
+        for (std::string& campo : CamposAcrescidos(l, numeroAcrescido))
             tabela.back().push_back(std::move(campo));
     }
-    if (!linhas.empty()) {
-        for (std::string& coluna : ColunasAlvos(linhas.front().Alvos))
-            tabela.front().push_back(std::move(coluna));
-        for (std::string& coluna : ColunasOrcamentos(linhas.front().Orcamentos))
-            tabela.front().push_back(std::move(coluna));
-    }
+    for (std::string& coluna : ColunasAcrescidas(linhas))
+        tabela.front().push_back(std::move(coluna));
     if (!planejadas.empty()) {
         tabela.front().insert(tabela.front().begin() + 3, "planned");
         for (std::size_t k = 0; k < linhas.size(); ++k)

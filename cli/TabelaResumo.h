@@ -20,13 +20,15 @@ std::vector<std::string> CamposComparacao(const TDiferencaTaxas& diferenca, cons
                                           const TPareados& pareados,
                                           const std::function<std::string(double)>& numero);
 
-/// The columns of the targets, after all the others: reached_T, rate_T, wilson_low_T,
-/// wilson_high_T and ert_T for each target T (NomeAlvo), in the targets' order.
-std::vector<std::string> ColunasAlvos(const std::vector<TResumoAlvo>& alvos);
+/// The columns of the targets and budgets, after all the others, for an experiment whose
+/// summary has these lines (none when it has none): reached_T, rate_T, wilson_low_T,
+/// wilson_high_T and ert_T for each target T (NomeAlvo), then q1_at_B, median_at_B and q3_at_B
+/// for each budget B, in their orders.
+std::vector<std::string> ColunasAcrescidas(const std::vector<TLinhaResumo>& linhas);
 
-/// Their fields, numbers as `numero` writes them.
-std::vector<std::string> CamposAlvos(const std::vector<TResumoAlvo>& alvos,
-                                     const std::function<std::string(double)>& numero);
+/// A line's fields in those columns, numbers as `numero` writes them.
+std::vector<std::string> CamposAcrescidos(const TLinhaResumo& linha,
+                                          const std::function<std::string(double)>& numero);
 
 /// The experiment's summary as a text table, one line per configuration under a header line,
 /// columns aligned; numbers with the given decimal separator, "NA" where a statistic is not
@@ -34,14 +36,6 @@ std::vector<std::string> CamposAlvos(const std::vector<TResumoAlvo>& alvos,
 /// comparisons of configuration 1 with itself). The runs planned of each configuration follow
 /// its runs, when they are known (`planejadas` not empty); the targets' columns come last, and
 /// after them the budgets'.
-/// The columns of the budgets, after the targets': q1_at_B, median_at_B and q3_at_B for each
-/// budget B, in the budgets' order.
-std::vector<std::string> ColunasOrcamentos(const std::vector<TResumoOrcamento>& orcamentos);
-
-/// Their fields, numbers as `numero` writes them.
-std::vector<std::string> CamposOrcamentos(const std::vector<TResumoOrcamento>& orcamentos,
-                                          const std::function<std::string(double)>& numero);
-
 std::string TabelaResumo(const std::vector<TLinhaResumo>& linhas,
                          const std::vector<std::string>& rotulos,
                          const std::vector<int>& planejadas, const std::string& separador);
