@@ -127,26 +127,24 @@ QString TPaginaDiversidade::NomeArquivo() const {
 // A new run: the last run's figures go, and the views are empty until it ends.
 void TPaginaDiversidade::Recomeca() {
     Medidas.clear();
-    Geracao = -1;
     Mapa->Mostra(Medidas);
     Grafico->Mostra(Medidas);
-    Mapa->MostraCursor(Geracao);
-    Grafico->MostraCursor(Geracao);
+    Mapa->MostraCursor(-1);
+    Grafico->MostraCursor(-1);
 }
 
-// Hidden, the page only notes the generation.
+// Hidden, the page does nothing: it shows the replay's generation when shown.
 void TPaginaDiversidade::MostraGeracao(int geracao) {
-    Geracao = geracao;
     if (!isVisible())
         return;
     Completa();
-    Mapa->MostraCursor(Geracao);
-    Grafico->MostraCursor(Geracao);
+    Mapa->MostraCursor(geracao);
+    Grafico->MostraCursor(geracao);
 }
 
 void TPaginaDiversidade::showEvent(QShowEvent* evento) {
     QWidget::showEvent(evento);
-    MostraGeracao(Geracao);
+    MostraGeracao(Reproducao.Escolhida());
 }
 
 // The figures of the generations kept since they were last worked out.

@@ -38,7 +38,6 @@ private:
 
     TReproducao& Reproducao;
     std::vector<TDiversidadeGeracao> Medidas;  // generation g at Medidas[g]
-    int Geracao = -1;                          // the replay's, -1 none
     TMapaCalor* Mapa;
     TGraficoDiversidade* Grafico;
     QStackedWidget* Vistas;
