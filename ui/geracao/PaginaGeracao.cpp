@@ -21,6 +21,9 @@
 #include <QToolTip>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <utility>
+
 TPaginaGeracao::TPaginaGeracao(const TControlesGeracao& controles)
     : QWidget(controles.PageControl1), Controles(controles), Abas(new QTabWidget(this)) {
     setObjectName(QStringLiteral("TabSheetGeracao"));
@@ -183,18 +186,17 @@ void TPaginaGeracao::Recomeca() {
 void TPaginaGeracao::Escolhida(int geracao) {
     Geracao = geracao;
     Pendente = !isVisible();
-    if (!Pendente)
-        Atualiza(false);  // the replay draws the 3D view next
+    if (Pendente)
+        return;
+    Atualiza();
+    Marca(false);  // the replay draws the 3D view next
 }
 
 void TPaginaGeracao::showEvent(QShowEvent* evento) {
     QWidget::showEvent(evento);
-    if (Pendente) {
-        Pendente = false;
-        Atualiza(true);
-    } else {
-        Marca();
-    }
+    if (std::exchange(Pendente, false))
+        Atualiza();
+    Marca();
 }
 
 // The marks belong to this page: they leave the 3D view with it.
@@ -206,7 +208,7 @@ void TPaginaGeracao::hideEvent(QHideEvent* evento) {
     Controles.GLPanel1->Redraw();
 }
 
-void TPaginaGeracao::Atualiza(bool redesenha) {
+void TPaginaGeracao::Atualiza() {
     const TGeracoesGuardadas& geracoes = Controles.Reproducao->Geracoes();
     const TRegistroGeracao& registro = geracoes.Geracao(Geracao);
     const bool temProxima = Geracao + 1 < geracoes.Total();
@@ -223,15 +225,16 @@ void TPaginaGeracao::Atualiza(bool redesenha) {
         FPasso = MontaPasso(Config, registro.Populacao, *proximo);
     else
         FPasso.reset();
-    MostraPasso(redesenha);
+    MostraPasso();
 }
 
 void TPaginaGeracao::MostraEtapa(int etapa) {
     FEtapa = static_cast<TEtapa>(std::clamp(etapa, 0, NumEtapas - 1));
     MostraPasso();
+    Marca();
 }
 
-void TPaginaGeracao::MostraPasso(bool redesenha) {
+void TPaginaGeracao::MostraPasso() {
     RotuloEtapa->setText(QString::fromUtf8(NomeEtapa(FEtapa)));
     Anterior->setEnabled(FEtapa != TEtapa::Selecao);
     Proxima->setEnabled(FEtapa != TEtapa::Substituicao);
@@ -247,7 +250,6 @@ void TPaginaGeracao::MostraPasso(bool redesenha) {
                                       .arg(Geracao));
         VistaPasso->Mostra(nullptr, FEtapa);
     }
-    Marca(redesenha);
 }
 
 void TPaginaGeracao::LinhaEscolhida() {

@@ -62,8 +62,8 @@ private:
     [[nodiscard]] QWidget& VistaAtual() const;
     void Recomeca();
     void Escolhida(int geracao);
-    void Atualiza(bool redesenha);
-    void MostraPasso(bool redesenha = true);
+    void Atualiza();
+    void MostraPasso();
     void LinhaEscolhida();
     void Apontado(int slot, QPoint global);
     /// Puts the page's marks on the 3D view, drawing it again unless the caller will.
